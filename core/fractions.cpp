@@ -1,0 +1,82 @@
+#include "core/fractions.h"
+
+#include "core/picture.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+
+namespace orvane {
+
+std::string numberText(double whole)
+{
+    std::array<char, 400> digits {};
+    const auto written = std::to_chars(digits.data(), digits.data() + digits.size(),
+                                       std::fabs(whole), std::chars_format::fixed, 0);
+    std::string text(whole < 0 ? "-" : " ");
+    text.append(digits.data(), written.ptr);
+    return text;
+}
+
+std::string fractionText(double value, FractionWork &w)
+{
+    w.carry = 0;
+    if (!std::isfinite(value)) {
+        w.fractext.clear();
+        return w.fractext;
+    }
+
+    // The whole part is the floor, so the fraction is never negative and the whole part carries
+    // the sign: -2.3 is -3 and 11/16.
+    const double whole = std::floor(value);
+    w.fracpart = std::fabs(value - whole);
+    w.sixteenths = w.fracpart / 0.0625; // exact: a power of two
+    w.numerator = std::floor(w.sixteenths);
+    w.remainder = w.sixteenths - w.numerator;
+
+    std::string mark;
+    if (w.remainder >= 0.5) {
+        w.numerator += 1; // exactly half a sixteenth rounds up
+        mark = "-";
+    } else if (w.remainder != 0) {
+        mark = "+";
+    }
+
+    // Reduce an even numerator by the largest of 8, 4 and 2 that divides it; 0 reduces to 0/2.
+    int numerator = static_cast<int>(w.numerator);
+    int denominator = 16;
+    w.divisor = 0;
+    if (numerator % 2 == 0) {
+        for (const int k : { 14, 12, 10, 8, 6, 4, 2 }) {
+            if (numerator % k == 0 && 16 % k == 0) {
+                w.divisor = k;
+                break;
+            }
+        }
+        numerator /= w.divisor;
+        denominator = 16 / w.divisor;
+    }
+    if (numerator == denominator) {
+        // Sixteen sixteenths: only rounding up gets here, so the mark is "-".
+        w.carry = 1;
+        numerator = denominator = 0;
+    }
+    w.numerator = numerator;
+
+    if (w.carry == 1)
+        w.fractext = numberText(whole + 1) + " " + mark;
+    else
+        w.fractext = numberText(whole) + " " + numberText(numerator) + "/" + numberText(denominator)
+            + mark;
+    return w.fractext;
+}
+
+std::string fractionText(double value)
+{
+    FractionWork work;
+    return fractionText(value, work);
+}
+
+std::string decimalText(double value) { return formatPicture(value, decimalPicture); }
+
+} // namespace orvane

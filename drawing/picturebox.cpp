@@ -1,0 +1,64 @@
+#include "drawing/picturebox.h"
+
+#include <QEvent>
+
+PictureBox::PictureBox(const QSize &size, QWidget *parent)
+    : QWidget(parent)
+{
+    setFixedSize(size);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    const qreal ratio = devicePixelRatioF();
+    image_ = QImage(size * ratio, QImage::Format_ARGB32_Premultiplied);
+    image_.setDevicePixelRatio(ratio);
+    image_.fill(palette().color(backgroundRole()));
+}
+
+PictureBox::~PictureBox() { finishPainting(); }
+
+void PictureBox::clear()
+{
+    finishPainting();
+    image_.fill(palette().color(backgroundRole()));
+    update();
+}
+
+const QImage &PictureBox::image()
+{
+    finishPainting();
+    return image_;
+}
+
+QPainter &PictureBox::painter()
+{
+    // One painter serves a whole run of drawing operations; it is ended before the image is shown.
+    if (!painter_) {
+        painter_.emplace(&image_);
+        painter_->setRenderHint(QPainter::Antialiasing);
+        QPen pen(palette().color(foregroundRole()), 1);
+        pen.setCosmetic(true);
+        painter_->setPen(pen);
+        painter_->setFont(font());
+    }
+    return *painter_;
+}
+
+QSizeF PictureBox::area() const { return size(); }
+
+void PictureBox::drawn() { update(); }
+
+void PictureBox::paintEvent(QPaintEvent *)
+{
+    finishPainting();
+    QPainter screen(this);
+    screen.drawImage(QPoint(0, 0), image_);
+}
+
+void PictureBox::changeEvent(QEvent *event)
+{
+    // A new palette or font takes effect with the next drawing operation.
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange)
+        finishPainting();
+    QWidget::changeEvent(event);
+}
+
+void PictureBox::finishPainting() { painter_.reset(); }

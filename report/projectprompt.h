@@ -1,0 +1,28 @@
+#pragma once
+
+// The project name prompt: a frame on the window that asks for the name the report carries.
+// Its OK button hides it and then asks for the report to be printed.
+
+#include <QGroupBox>
+
+class QLineEdit;
+class QPushButton;
+
+class ProjectPrompt : public QGroupBox
+{
+    Q_OBJECT
+
+public:
+    explicit ProjectPrompt(QWidget *parent = nullptr);
+
+    QLineEdit *nameBox() const { return Text1; }
+    QPushButton *okButton() const { return Command12; }
+
+signals:
+    // OK was pressed; the prompt is already hidden.
+    void accepted();
+
+private:
+    QLineEdit *Text1 = nullptr;
+    QPushButton *Command12 = nullptr;
+};

@@ -1,0 +1,21 @@
+#pragma once
+
+// The help panel: three fixed answers on the window, hidden until "Help" is pressed and hidden
+// again by its own "Close" button.
+
+#include <QWidget>
+
+class QPushButton;
+
+class HelpPanel : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit HelpPanel(QWidget *parent = nullptr);
+
+    QPushButton *closeButton() const { return Command10; }
+
+private:
+    QPushButton *Command10 = nullptr;
+};

@@ -1,0 +1,31 @@
+#pragma once
+
+// The looks that recur on the window: fonts, caption labels, result fields and input boxes.
+
+#include <QColor>
+#include <QFont>
+
+class QLabel;
+class QLineEdit;
+class QWidget;
+
+namespace looks {
+
+inline const QColor windowBlue { 0, 0, 128 };
+inline const QColor captionYellow { 255, 255, 128 };
+inline const QColor pictureTeal { 0, 128, 128 };
+
+// The window's default font, 12 point, and the small 8.25 point one of labels and buttons.
+QFont windowFont();
+QFont smallFont();
+
+// Light yellow text in the small font on the colour of an active title bar.
+void makeCaptionLabel(QLabel *label);
+// A disabled label on the colour of title-bar text, its text greyed but legible.
+void makeResultField(QLabel *label);
+// A disabled single-line box that only its spinner writes, its text greyed but legible.
+void makeInputBox(QLineEdit *box);
+// A drawing area: teal, with the button-text colour for figures and labels.
+void makePicture(QWidget *picture);
+
+} // namespace looks
