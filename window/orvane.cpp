@@ -8,6 +8,7 @@
 #include "window/spinner.h"
 #include "drawing/twips.h"
 
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -70,6 +71,14 @@ QPushButton *button(QWidget *parent, const char *name, QRect geometry, const QSt
 // What a spinner counting quarter inches writes into its box: 144 gives "36", 121 "30.25".
 QString quarterInches(int quarters) { return QString::fromStdString(orvane::shortestDecimal(quarters / 4.0)); }
 
+QIcon applicationIcon()
+{
+    QIcon icon;
+    for (const int size : { 16, 32, 48, 256 })
+        icon.addFile(QStringLiteral(":/icons/orvane-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
 double numberIn(const QLineEdit *box) { return orvane::leadingNumber(box->text().toStdString()); }
 
 } // namespace
@@ -79,6 +88,7 @@ Orvane::Orvane(QWidget *parent)
 {
     setObjectName(QStringLiteral("Orvane"));
     setWindowTitle(QStringLiteral("Orvane"));
+    setWindowIcon(applicationIcon());
     setFixedSize(pixels(clientWidth), pixels(clientHeight));
     setFont(looks::windowFont());
     setAutoFillBackground(true);
