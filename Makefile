@@ -7,7 +7,8 @@
 BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-PACKAGES := g++ cmake make qt6-base-dev fonts-dejavu-core fonts-liberation
+PACKAGES := g++ cmake make qt6-base-dev fonts-dejavu-core fonts-liberation \
+            dpkg-dev desktop-file-utils appstream xvfb python3 python3-xlib
 
 .PHONY: run test build deps clean
 
