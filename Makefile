@@ -8,15 +8,21 @@ BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 PACKAGES := g++ cmake make qt6-base-dev fonts-dejavu-core fonts-liberation \
-            dpkg-dev desktop-file-utils appstream xvfb python3 python3-xlib
+            dpkg-dev desktop-file-utils appstream xvfb python3 python3-xlib \
+            libbenchmark-dev
 
-.PHONY: run test build deps clean
+.PHONY: run test bench build deps clean
 
 run: build
 	./$(BUILD)/orvane
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/bench_core
+	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/bench_window
+	./$(BUILD)/bench/bench_startup ./$(BUILD)/bench/startup_orvane ./$(BUILD)/bench/startup_floor 40
 
 build: deps
 	cmake -S . -B $(BUILD) -DORVANE_WERROR=ON
