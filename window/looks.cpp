@@ -25,9 +25,6 @@ QFont layoutFont(qreal points)
     return font;
 }
 
-// Disabled text keeps this colour instead of the faint system grey, so that it stays legible.
-const QColor greyedText { 96, 96, 96 };
-
 void setForAllGroups(QPalette &palette, QPalette::ColorRole role, const QColor &colour)
 {
     for (const auto group : { QPalette::Active, QPalette::Inactive, QPalette::Disabled })
@@ -56,18 +53,6 @@ void makeCaptionLabel(QLabel *label)
     label->setPalette(palette);
     // A caption label is as wide as its caption, on one line.
     label->resize(label->sizeHint().width(), label->height());
-}
-
-void makeResultField(QLabel *label)
-{
-    label->setFont(smallFont());
-    label->setAutoFillBackground(true);
-    label->setEnabled(false);
-    QPalette palette = label->palette();
-    setForAllGroups(palette, QPalette::Window,
-                    palette.color(QPalette::Active, QPalette::HighlightedText));
-    palette.setColor(QPalette::Disabled, QPalette::WindowText, greyedText);
-    label->setPalette(palette);
 }
 
 void makeInputBox(QLineEdit *box)

@@ -3,8 +3,10 @@
 #include "core/reading.h"
 #include "drawing/picturebox.h"
 #include "report/projectprompt.h"
+#include "window/accessibility.h"
 #include "window/helppanel.h"
 #include "window/looks.h"
+#include "window/resultfield.h"
 #include "window/spinner.h"
 #include "drawing/twips.h"
 
@@ -32,11 +34,10 @@ QLabel *captionLabel(QWidget *parent, const char *name, QRect geometry, const QS
 
 QLabel *resultField(QWidget *parent, const char *name, int left, int top, const QString &toolTip = {})
 {
-    auto *field = new QLabel(parent);
+    auto *field = new ResultField(parent);
     field->setObjectName(QLatin1String(name));
     field->setGeometry(twipsRect(left, top, 1335, 255));
     field->setToolTip(toolTip);
-    looks::makeResultField(field);
     return field;
 }
 
@@ -96,11 +97,13 @@ Orvane::Orvane(QWidget *parent)
     background.setColor(QPalette::Window, looks::windowBlue);
     setPalette(background);
 
+    accessibility::install();
     buildInputs();
     buildResults();
     buildViews();
     buildPanels();
     setFocusOrder();
+    accessibility::nameControls(this);
     connectEvents();
 
     calcs(); // the load event: everything is shown before the window first is
