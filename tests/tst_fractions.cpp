@@ -117,6 +117,11 @@ void TestFractions::fractionText_data()
     QTest::newRow("-6") << -6.0 << "-6  0/ 2";
     QTest::newRow("-5.97") << -5.97 << "-6  0/ 2+";
     QTest::newRow("-half a sixteenth carries to zero") << -0.03125 << " 0 -";
+    QTest::newRow("tiny negative carries to zero") << -1e-20 << " 0 -";
+    QTest::newRow("a hair below zero") << -1e-17 << " 0 -";
+    // Just beside -1/16, where 1 + value cannot be held exactly: the mark still tells the truth.
+    QTest::newRow("a hair below -1/16") << -std::ldexp(1 + 0x1p-52, -4) << "-1  15/ 16-";
+    QTest::newRow("a hair above -1/16") << -std::ldexp(1 - 0x1p-53, -4) << "-1  15/ 16+";
 
     // Large values keep all their digits.
     QTest::newRow("2^60") << std::ldexp(1, 60) << " 1152921504606846976  0/ 2";
