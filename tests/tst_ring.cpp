@@ -44,10 +44,10 @@ constexpr double realPi = 3.14159265358979323846;
 constexpr float initialWidth = 92.7f;
 constexpr float initialTop = 50.f;
 
-FormState computed(const RingInputs &inputs, float width = initialWidth, float top = initialTop)
+FormState computed(const RingInputs &inputs)
 {
     FormState state;
-    computeRing(state, inputs, width, top);
+    computeRing(state, inputs, initialWidth, initialTop);
     return state;
 }
 
@@ -260,7 +260,9 @@ void TestRing::corners()
                 describe("inner distance", n, i, innerDistance, ri));
         }
         // The last boundary is the +x axis, where the first segment starts.
+        QCOMPARE(s.outerx[n], cx + s.outerrad);
         QCOMPARE(s.outery[n], cy);
+        QCOMPARE(s.innerx[n], cx + ri);
         QCOMPARE(s.innery[n], cy);
         QCOMPARE(s.outer0x, cx + s.outerrad);
         QCOMPARE(s.outer0y, cy);
@@ -280,20 +282,19 @@ void TestRing::corners()
 // earlier ring with another count left in the tables.
 void TestRing::axisBoundariesGetAxisCorners()
 {
-    const RingInputs ring { 0, 36, 30, 0.25 };
+    // Boundary i lies on an axis when i * 360 / n is a multiple of 90; (4 * i) / n then counts
+    // the quarter turns: +y, -x, -y, +x.
+    static const int directions[4][2] = { { 0, 1 }, { -1, 0 }, { 0, -1 }, { 1, 0 } };
     FormState s;
-    for (const int n : { 7, 5, 3, 11, 13, 29 }) { // fill the tables with ordinary quadrants
+    for (const int n : { 7, 5, 3, 11, 13, 29 }) // fill the tables with ordinary quadrants
         computeRing(s, RingInputs { double(n), 36, 30, 0.25 }, 84, 84);
-    }
     for (int n = 1; n <= 30; ++n) {
-        computeRing(
-            s, RingInputs { double(n), ring.outerdiam, ring.innerdiam, ring.fudge }, 84, 84);
+        computeRing(s, RingInputs { double(n), 36, 30, 0.25 }, 84, 84);
         const double cx = s.centerx;
         const double cy = s.centery;
         for (int i = 1; i <= n; ++i) {
             if ((4 * i) % n != 0)
-                continue; // not on an axis
-            static const int directions[4][2] = { { 0, 1 }, { -1, 0 }, { 0, -1 }, { 1, 0 } };
+                continue;
             const int *d = directions[(4 * i) / n - 1];
             const double tolerance = 1e-12 * (1 + std::fabs(s.outerrad));
             const double ox = cx + d[0] * s.outerrad, oy = cy + d[1] * s.outerrad;
