@@ -41,6 +41,13 @@ std::string fractionText(double value, FractionWork &w)
     } else if (w.remainder != 0) {
         mark = "+";
     }
+    // Just below zero, value - whole is 1 + value, which a double cannot always hold: it can round
+    // onto a sixteenth or up to the whole inch and hide which way the length was rounded. There
+    // the mark compares the length shown with the value itself.
+    if (value < 0 && value > -1) {
+        const double shown = whole + w.numerator / 16;
+        mark = shown > value ? "-" : shown < value ? "+" : "";
+    }
 
     // Reduce an even numerator by the largest of 8, 4 and 2 that divides it; 0 reduces to 0/2.
     int numerator = static_cast<int>(w.numerator);
