@@ -1,0 +1,40 @@
+#include "tests/support/recalculationlog.h"
+
+#include "tests/support/expectedcaptions.h"
+#include "tests/support/windowdriver.h"
+
+#include <QLineEdit>
+
+RecalculationLog::RecalculationLog(QWidget *window)
+    : QObject(window)
+    , window(window)
+{
+    for (const QString &name : expected::inputBoxes()) {
+        auto *box = window->findChild<QLineEdit *>(name);
+        if (!box)
+            continue;
+        if (name == QLatin1String("boardthick")) {
+            connect(box, &QLineEdit::textChanged, this, [this] { ++thicknessWrites; });
+            continue;
+        }
+        connect(box, &QLineEdit::textChanged, this, [this] {
+            entries.append({ windowdriver::texts(this->window, expected::inputBoxes()),
+                windowdriver::texts(this->window, expected::resultFields()) });
+        });
+    }
+}
+
+QStringList RecalculationLog::diameters() const
+{
+    QStringList seen;
+    for (const Entry &entry : entries)
+        seen.append(entry.inputs.value(QStringLiteral("outerdiam")) + QLatin1Char('/')
+            + entry.inputs.value(QStringLiteral("innerdiam")));
+    return seen;
+}
+
+void RecalculationLog::clear()
+{
+    entries.clear();
+    thicknessWrites = 0;
+}
