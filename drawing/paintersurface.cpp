@@ -128,15 +128,9 @@ bool PainterSurface::withinReach(QPointF p) const
 void PainterSurface::strokePath(const QPainterPath &path, std::optional<QRgb> colour)
 {
     QPainter &p = painter();
-    if (colour) {
-        const QPen saved = p.pen();
-        QPen pen = saved;
+    QPen pen = p.pen();
+    if (colour)
         pen.setColor(QColor::fromRgba(*colour));
-        p.setPen(pen);
-        p.strokePath(path, pen);
-        p.setPen(saved);
-    } else {
-        p.strokePath(path, p.pen());
-    }
+    p.strokePath(path, pen);
     drawn();
 }
