@@ -13,7 +13,10 @@ namespace {
 // a computation that went astray must not make it rasterise an enormous figure.
 constexpr double reach = 64;
 
-bool finite(QPointF p) { return std::isfinite(p.x()) && std::isfinite(p.y()); }
+bool finite(QPointF p)
+{
+    return std::isfinite(p.x()) && std::isfinite(p.y());
+}
 
 // Clips the segment a-b to the rectangle `box` (Liang-Barsky); false when nothing is left.
 bool clipToBox(QPointF &a, QPointF &b, const QRectF &box)
@@ -23,8 +26,8 @@ bool clipToBox(QPointF &a, QPointF &b, const QRectF &box)
     const double dx = b.x() - a.x();
     const double dy = b.y() - a.y();
     const double p[] = { -dx, dx, -dy, dy };
-    const double q[] = { a.x() - box.left(), box.right() - a.x(), a.y() - box.top(),
-                         box.bottom() - a.y() };
+    const double q[]
+        = { a.x() - box.left(), box.right() - a.x(), a.y() - box.top(), box.bottom() - a.y() };
     for (int i = 0; i < 4; ++i) {
         if (p[i] == 0) {
             if (q[i] < 0)
@@ -51,7 +54,7 @@ QPointF PainterSurface::toDevice(double x, double y) const
 {
     const QSizeF size = area();
     return { (x - scaleLeft()) / scaleWidth() * size.width(),
-             (y - scaleTop()) / scaleHeight() * size.height() };
+        (y - scaleTop()) / scaleHeight() * size.height() };
 }
 
 void PainterSurface::drawLine(float x1, float y1, float x2, float y2, std::optional<QRgb> colour)
@@ -80,10 +83,8 @@ void PainterSurface::arc(float x, float y, float radius, QRgb colour, float star
     // aspect, so the arc is laid out in the painter's coordinates.
     const QPointF centre = toDevice(x, y);
     const double r = std::fabs(radius / scaleWidth() * area().width());
-    const QSizeF size = area();
-    const double limit = reach * std::max(size.width(), size.height());
-    if (!finite(centre) || !std::isfinite(r) || !std::isfinite(start) || !std::isfinite(end)
-        || std::fabs(centre.x()) > limit || std::fabs(centre.y()) > limit || r > limit)
+    if (!withinReach(centre) || !std::isfinite(r) || r > reachLimit() || !std::isfinite(start)
+        || !std::isfinite(end))
         return;
 
     // Counter-clockwise from start to end; an end below the start goes on through a full turn.
@@ -107,24 +108,29 @@ void PainterSurface::print(const QString &text)
     QPainter &p = painter();
     const QFontMetricsF metrics(p.font(), p.device());
     const QPointF topLeft = toDevice(currentX(), currentY());
-    if (finite(topLeft))
+    if (withinReach(topLeft))
         p.drawText(topLeft + QPointF(0, metrics.ascent()), text);
     newLine(static_cast<float>(metrics.height() / area().height() * scaleHeight()));
     drawn();
 }
 
+double PainterSurface::reachLimit() const
+{
+    const QSizeF size = area();
+    return reach * std::max(size.width(), size.height());
+}
+
+bool PainterSurface::withinReach(QPointF p) const
+{
+    return finite(p) && std::fabs(p.x()) <= reachLimit() && std::fabs(p.y()) <= reachLimit();
+}
+
 void PainterSurface::strokePath(const QPainterPath &path, std::optional<QRgb> colour)
 {
     QPainter &p = painter();
-    if (colour) {
-        const QPen saved = p.pen();
-        QPen pen = saved;
+    QPen pen = p.pen();
+    if (colour)
         pen.setColor(QColor::fromRgba(*colour));
-        p.setPen(pen);
-        p.strokePath(path, pen);
-        p.setPen(saved);
-    } else {
-        p.strokePath(path, p.pen());
-    }
+    p.strokePath(path, pen);
     drawn();
 }

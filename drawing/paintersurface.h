@@ -27,10 +27,13 @@ protected:
     virtual QPainter &painter() = 0;
     virtual QSizeF area() const = 0;
     // Called after every drawing operation.
-    virtual void drawn() {}
+    virtual void drawn() { }
 
     void drawLine(float x1, float y1, float x2, float y2, std::optional<QRgb> colour) override;
 
 private:
+    // Figures placed farther out than this, in the painter's coordinates, are not drawn.
+    double reachLimit() const;
+    bool withinReach(QPointF p) const;
     void strokePath(const class QPainterPath &path, std::optional<QRgb> colour);
 };

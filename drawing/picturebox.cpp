@@ -13,12 +13,16 @@ PictureBox::PictureBox(const QSize &size, QWidget *parent)
     image_.fill(palette().color(backgroundRole()));
 }
 
-PictureBox::~PictureBox() { finishPainting(); }
+PictureBox::~PictureBox()
+{
+    finishPainting();
+}
 
 void PictureBox::clear()
 {
     finishPainting();
     image_.fill(palette().color(backgroundRole()));
+    blank_ = true;
     update();
 }
 
@@ -34,7 +38,9 @@ QPainter &PictureBox::painter()
     if (!painter_) {
         painter_.emplace(&image_);
         painter_->setRenderHint(QPainter::Antialiasing);
-        QPen pen(palette().color(foregroundRole()), 1);
+        // One pixel of the window wide, whatever the scale: on a high-resolution screen that is as
+        // many device pixels as the screen puts into one.
+        QPen pen(palette().color(foregroundRole()), image_.devicePixelRatio());
         pen.setCosmetic(true);
         painter_->setPen(pen);
         painter_->setFont(font());
@@ -42,9 +48,16 @@ QPainter &PictureBox::painter()
     return *painter_;
 }
 
-QSizeF PictureBox::area() const { return size(); }
+QSizeF PictureBox::area() const
+{
+    return size();
+}
 
-void PictureBox::drawn() { update(); }
+void PictureBox::drawn()
+{
+    blank_ = false;
+    update();
+}
 
 void PictureBox::paintEvent(QPaintEvent *)
 {
@@ -55,10 +68,19 @@ void PictureBox::paintEvent(QPaintEvent *)
 
 void PictureBox::changeEvent(QEvent *event)
 {
-    // A new palette or font takes effect with the next drawing operation.
-    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange)
+    // A new palette or font takes effect with the next drawing operation. A picture with nothing
+    // drawn on it yet takes the new background at once.
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange) {
         finishPainting();
+        if (event->type() == QEvent::PaletteChange && blank_) {
+            image_.fill(palette().color(backgroundRole()));
+            update();
+        }
+    }
     QWidget::changeEvent(event);
 }
 
-void PictureBox::finishPainting() { painter_.reset(); }
+void PictureBox::finishPainting()
+{
+    painter_.reset();
+}

@@ -40,4 +40,5 @@ private:
 
     QImage image_;
     std::optional<QPainter> painter_;
+    bool blank_ = true; // nothing drawn since the image was last filled
 };
