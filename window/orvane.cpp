@@ -5,6 +5,7 @@
 #include "report/projectprompt.h"
 #include "window/helppanel.h"
 #include "window/looks.h"
+#include "window/printdialogs.h"
 #include "window/spinner.h"
 #include "drawing/twips.h"
 
@@ -76,6 +77,7 @@ double numberIn(const QLineEdit *box) { return orvane::leadingNumber(box->text()
 
 Orvane::Orvane(QWidget *parent)
     : QWidget(parent)
+    , printDialogs(standardPrintDialogs())
 {
     setObjectName(QStringLiteral("Orvane"));
     setWindowTitle(QStringLiteral("Orvane"));
