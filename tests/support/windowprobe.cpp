@@ -41,13 +41,13 @@ WindowState windowState(Orvane &window)
 {
     WindowState state;
     for (const QLabel *label : window.findChildren<QLabel *>())
-        state.texts.append(label->objectName() + QLatin1Char('=') + label->text());
+        state.texts.insert(label->objectName(), label->text());
     for (const QLineEdit *box : window.findChildren<QLineEdit *>())
-        state.texts.append(box->objectName() + QLatin1Char('=') + box->text());
+        state.texts.insert(box->objectName(), box->text());
     for (const QScrollBar *bar : window.findChildren<QScrollBar *>())
-        state.values.append(bar->value());
+        state.values.insert(bar->objectName(), bar->value());
     for (PictureBox *picture : window.findChildren<PictureBox *>())
-        state.pictures.append(picture->image());
+        state.pictures.insert(picture->objectName(), picture->image());
     const orvane::FormState &record = window.formState();
     state.record = { record.longsidelen, record.shortsidelen, record.boardwidthlen,
         record.centralangle, record.pi };

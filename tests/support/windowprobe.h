@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QList>
+#include <QMap>
 #include <QPoint>
 #include <QStringList>
 #include <QWidget>
@@ -23,11 +24,12 @@ void clickUpArrow(QScrollBar *spinner);
 // Whether `panel`, or a control on it, is what the user sees at `point` of the window.
 bool isOnTop(QWidget *window, QPoint point, QWidget *panel);
 
+// Everything by the name of its control, whatever the order the controls are stacked in.
 struct WindowState
 {
-    QStringList texts; // every label's caption and every box's text, by name
-    QList<int> values; // every scroll bar's value
-    QList<QImage> pictures; // what the picture boxes show
+    QMap<QString, QString> texts; // every label's caption and every box's text
+    QMap<QString, int> values; // every scroll bar's value
+    QMap<QString, QImage> pictures; // what the picture boxes show
     QList<double> record; // the lengths and angles of the form state record
     bool operator==(const WindowState &) const = default;
 };
