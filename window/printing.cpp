@@ -13,8 +13,8 @@
 
 namespace {
 
-// A file name for the report's PDF in the user's documents: the title with the characters that
-// file systems refuse taken out.
+// A file name for the report's PDF in the user's documents, or at home where there is no such
+// folder: the title with the characters that file systems refuse taken out.
 QString suggestedPdfName(const ReportValues &values)
 {
     QString name = reportTitle(values);
@@ -23,7 +23,9 @@ QString suggestedPdfName(const ReportValues &values)
         if (refused.contains(c) || c.category() == QChar::Other_Control)
             c = QLatin1Char('_');
     }
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QDir(folder).exists())
+        folder = QDir::homePath();
     return QDir(folder).filePath(name + QStringLiteral(".pdf"));
 }
 
