@@ -7,7 +7,10 @@
 BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-PACKAGES := g++ cmake make qt6-base-dev fonts-dejavu-core fonts-liberation
+# The tests read printed pages back with poppler-utils and print on a virtual PDF printer of
+# their own print server (cups, cups-client, printer-driver-cups-pdf).
+PACKAGES := g++ cmake make qt6-base-dev fonts-dejavu-core fonts-liberation \
+            poppler-utils cups cups-client printer-driver-cups-pdf
 
 .PHONY: run test build deps clean
 
