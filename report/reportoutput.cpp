@@ -30,8 +30,9 @@ QString reportTitle(const ReportValues &values)
 std::optional<QString> printReport(const QPrinterInfo &printer, const ReportValues &values)
 {
     QPrinter device(printer, QPrinter::HighResolution);
-    // A printer that went away since it was looked up leaves the device writing a PDF to nowhere.
-    if (device.outputFormat() != QPrinter::NativeFormat || !device.isValid())
+    // A printer that went away since it was looked up leaves a device that would drop the page.
+    if (device.outputFormat() != QPrinter::NativeFormat || !device.isValid()
+        || device.printerName().isEmpty())
         return tr("the printer is no longer available");
     device.setDocName(reportTitle(values));
     device.setCreator(QStringLiteral("Orvane"));

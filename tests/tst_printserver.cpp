@@ -1,6 +1,7 @@
 // The report on a real default printer: a print server of the test's own with a virtual printer
 // that writes each job into a PDF file, read back once the job is done.
 
+#include "report/reportoutput.h"
 #include "tests/support/pdfpages.h"
 #include "tests/support/printserver.h"
 #include "tests/support/scripteddialogs.h"
@@ -26,6 +27,7 @@ private slots:
 
     void serversPrinterIsTheDefault();
     void okPrintsOnTheDefaultPrinter();
+    void printerGoneBeforePrintingIsReported();
 
 private:
     std::unique_ptr<PrintServer> server;
@@ -119,6 +121,21 @@ void TestPrintServer::okPrintsOnTheDefaultPrinter()
     seen.sort();
     expected.sort();
     QCOMPARE(seen, expected);
+}
+
+// A printer taken away after it was looked up: the report says so, rather than going nowhere.
+void TestPrintServer::printerGoneBeforePrintingIsReported()
+{
+    const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
+    QVERIFY(!printer.isNull());
+    QVERIFY2(server->removePrinter(), qPrintable(server->report()));
+    ReportValues values;
+    values.projectName = QStringLiteral("Gone");
+    values.numsegs = QStringLiteral("6");
+    values.pi = 3.141593;
+    const auto failure = printReport(printer, values);
+    QVERIFY(failure.has_value());
+    QCOMPARE(*failure, QStringLiteral("the printer is no longer available"));
 }
 
 QTEST_MAIN(TestPrintServer)

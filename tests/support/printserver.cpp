@@ -165,6 +165,11 @@ std::optional<QString> PrintServer::runClient(
     return std::nullopt;
 }
 
+bool PrintServer::removePrinter()
+{
+    return !runClient(QStringLiteral("lpadmin"), { QStringLiteral("-x"), printerName() });
+}
+
 QString PrintServer::outputFolder() const
 {
     // The backend's setting "Out", in which ${HOME} and ${USER} stand for the job's user.

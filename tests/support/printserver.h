@@ -20,6 +20,8 @@ public:
     std::optional<QString> start();
 
     QString printerName() const { return QStringLiteral("OrvaneTestPDF"); }
+    // Takes the printer away; false when that failed.
+    bool removePrinter();
     // Where the virtual printer puts the PDF files of this user's jobs.
     QString outputFolder() const;
     // Waits until the printer has finished every job it was given; false when it has not within
