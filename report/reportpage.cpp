@@ -31,19 +31,21 @@ QString angle(double degrees)
     return shown(orvane::formatPicture(degrees, orvane::reportAnglePicture));
 }
 
-} // namespace
-
-QString reportLongSideAngle(const QString &numsegs)
+// The two angle labels: 180 / n beside the long side and 90 - 180 / n beside the short side, n
+// being the segment count's text read as a number. Both are blank when n reads as 0.
+QString longSideAngle(const QString &numsegs)
 {
     const double n = segmentCount(numsegs);
     return n == 0 ? QString() : angle(180 / n);
 }
 
-QString reportShortSideAngle(const QString &numsegs)
+QString shortSideAngle(const QString &numsegs)
 {
     const double n = segmentCount(numsegs);
     return n == 0 ? QString() : angle(90 - 180 / n);
 }
+
+} // namespace
 
 void drawReport(PageSurface &page, const ReportValues &v)
 {
@@ -104,10 +106,10 @@ void drawReport(PageSurface &page, const ReportValues &v)
     // The angles, inside the corners their arcs mark.
     page.setCurrentX(single(cx - 1.4));
     page.setCurrentY(single(cy + 3.3));
-    page.print(reportLongSideAngle(v.numsegs));
+    page.print(longSideAngle(v.numsegs));
     page.setCurrentX(single(cx - 0.1));
     page.setCurrentY(single(cy - 2.6));
-    page.print(reportShortSideAngle(v.numsegs));
+    page.print(shortSideAngle(v.numsegs));
 
     // The note, at the bottom left; its second line starts at the left edge.
     page.setCurrentX(0.2f);

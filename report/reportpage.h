@@ -24,10 +24,5 @@ struct ReportValues
     double pi = 0; // the program's value of pi, for the arcs
 };
 
-// The two angle labels: 180 / n beside the long side and 90 - 180 / n beside the short side, n
-// being the segment count's text read as a number. Both are blank when n reads as 0.
-QString reportLongSideAngle(const QString &numsegs);
-QString reportShortSideAngle(const QString &numsegs);
-
 // Sets `page` up, draws and writes the report on it and ends the document.
 void drawReport(PageSurface &page, const ReportValues &values);
