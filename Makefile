@@ -7,9 +7,16 @@
 BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-PACKAGES := g++ cmake make qt6-base-dev fonts-dejavu-core fonts-liberation \
-            dpkg-dev desktop-file-utils appstream xvfb python3 python3-xlib \
-            libbenchmark-dev
+# What building and running Orvane needs.
+RUN_PACKAGES := g++ cmake make qt6-base-dev fonts-dejavu-core fonts-liberation
+# What the tests need besides: packaging tools, a private X server driven from python, PDF readers
+# (poppler-utils), a print server with a virtual PDF printer, and Google Benchmark, so that the
+# benchmarks are built with everything else.
+TEST_PACKAGES := dpkg-dev desktop-file-utils appstream xvfb python3 python3-xlib \
+                 poppler-utils cups cups-client printer-driver-cups-pdf libbenchmark-dev
+
+PACKAGES := $(RUN_PACKAGES)
+test bench: PACKAGES := $(RUN_PACKAGES) $(TEST_PACKAGES)
 
 .PHONY: run test bench build deps clean
 

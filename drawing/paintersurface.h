@@ -1,7 +1,8 @@
 #pragma once
 
 // A drawing surface realised with a QPainter: maps the user scale onto the painter's area and
-// draws there, antialiased and at floating-point positions.
+// draws there, antialiased and at floating-point positions. The drawing surface is a virtual
+// base, so that a realisation can also take on an interface that extends it.
 
 #include "drawing/surface.h"
 
@@ -11,7 +12,7 @@
 
 class QPainter;
 
-class PainterSurface : public DrawingSurface
+class PainterSurface : public virtual DrawingSurface
 {
 public:
     void circle(float x, float y, float radius) override;

@@ -6,6 +6,7 @@
 #include "window/accessibility.h"
 #include "window/helppanel.h"
 #include "window/looks.h"
+#include "window/printdialogs.h"
 #include "window/resultfield.h"
 #include "window/spinner.h"
 #include "drawing/twips.h"
@@ -86,6 +87,7 @@ double numberIn(const QLineEdit *box) { return orvane::leadingNumber(box->text()
 
 Orvane::Orvane(QWidget *parent)
     : QWidget(parent)
+    , printDialogs(standardPrintDialogs())
 {
     setObjectName(QStringLiteral("Orvane"));
     setWindowTitle(QStringLiteral("Orvane"));

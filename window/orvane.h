@@ -6,8 +6,11 @@
 
 #include "core/formstate.h"
 #include "core/ring.h"
+#include "report/reportpage.h"
 
 #include <QWidget>
+
+#include <memory>
 
 class QGroupBox;
 class QLabel;
@@ -15,6 +18,7 @@ class QLineEdit;
 class QPushButton;
 class HelpPanel;
 class PictureBox;
+class PrintDialogs;
 class ProjectPrompt;
 class Spinner;
 
@@ -39,8 +43,12 @@ public:
     void segdrawing();
     void calcfeet();
 
-    // Prints the one-page report of the current ring.
+    // Prints the one-page report of the current ring on the default printer. Without a printer
+    // it offers to save the page as a PDF file; a report that does not get there is reported.
     void printreport();
+
+    // What printing asks the user; the system's dialogs unless replaced.
+    void setPrintDialogs(std::unique_ptr<PrintDialogs> dialogs);
 
 private:
     void buildInputs();
@@ -51,6 +59,7 @@ private:
     void connectEvents();
 
     orvane::RingInputs ringInputs() const;
+    ReportValues reportValues() const;
     void showLength(double value, QLabel *fraction, QLabel *decimal);
     void outerSideCheck();
     void innerSideCheck();
@@ -97,4 +106,5 @@ private:
     QPushButton *Command11 = nullptr;
     HelpPanel *Picture3 = nullptr;
     ProjectPrompt *Frame1 = nullptr;
+    std::unique_ptr<PrintDialogs> printDialogs;
 };

@@ -16,6 +16,13 @@ const char *kindName(Operation::Kind kind)
     case Operation::CurrentX: return "currentX";
     case Operation::CurrentY: return "currentY";
     case Operation::Print: return "print";
+    case Operation::ScaleUnitInches: return "scaleUnitInches";
+    case Operation::PrintableHeight: return "printableHeight";
+    case Operation::PrintableWidth: return "printableWidth";
+    case Operation::FontSize: return "fontSize";
+    case Operation::PenWidth: return "penWidth";
+    case Operation::Rectangle: return "rectangle";
+    case Operation::EndDocument: return "endDocument";
     }
     return "?";
 }

@@ -25,9 +25,17 @@ struct Operation
         CurrentX,
         CurrentY,
         Print,
+        // Operations only a printed page has.
+        ScaleUnitInches,
+        PrintableHeight,
+        PrintableWidth,
+        FontSize,
+        PenWidth,
+        Rectangle,
+        EndDocument,
     };
     Kind kind;
-    QList<float> args; // coordinates, radius, angles or the scale value set, in call order
+    QList<float> args; // coordinates, radius, angles or the value set or read, in call order
     std::optional<QRgb> colour; // lines and arcs drawn in a colour of their own
     QString text; // what a print wrote
 
@@ -35,7 +43,7 @@ struct Operation
     QString toString() const;
 };
 
-class RecordingSurface : public DrawingSurface
+class RecordingSurface : public virtual DrawingSurface
 {
 public:
     QList<Operation> operations;
@@ -62,7 +70,6 @@ public:
 protected:
     void drawLine(float x1, float y1, float x2, float y2, std::optional<QRgb> colour) override;
 
-private:
     void record(Operation::Kind kind, QList<float> args, std::optional<QRgb> colour = std::nullopt,
                 const QString &text = {});
 };

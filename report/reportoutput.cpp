@@ -1,0 +1,83 @@
+#include "report/reportoutput.h"
+
+#include "report/printersurface.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QSaveFile>
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("ReportOutput", text);
+}
+
+// PDF pages are written at the resolution of a good printer.
+constexpr int pdfResolution = 1200;
+
+} // namespace
+
+QString reportTitle(const ReportValues &values)
+{
+    const QString name = values.projectName.simplified();
+    return name.isEmpty() ? tr("Orvane report") : name;
+}
+
+std::optional<QString> printReport(const QPrinterInfo &printer, const ReportValues &values)
+{
+    QPrinter device(printer, QPrinter::HighResolution);
+    // A printer that went away since it was looked up leaves a device that would drop the page.
+    if (device.outputFormat() != QPrinter::NativeFormat || !device.isValid()
+        || device.printerName().isEmpty())
+        return tr("the printer is no longer available");
+    device.setDocName(reportTitle(values));
+    device.setCreator(QStringLiteral("Orvane"));
+
+    PrinterSurface page(device);
+    if (!page.begin())
+        return tr("the printer could not be started");
+    drawReport(page, values);
+    if (!page.ended() || device.printerState() == QPrinter::Error)
+        return tr("the printer reported an error");
+    return std::nullopt;
+}
+
+QPageLayout pdfPageLayout()
+{
+    const QPageSize size(QLocale().measurementSystem() == QLocale::ImperialUSSystem
+            ? QPageSize::Letter
+            : QPageSize::A4);
+    return QPageLayout(
+        size, QPageLayout::Portrait, QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch);
+}
+
+std::optional<QString> saveReportAsPdf(const QString &fileName, const ReportValues &values)
+{
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    {
+        QPdfWriter writer(&file);
+        writer.setResolution(pdfResolution);
+        writer.setPageLayout(pdfPageLayout());
+        writer.setTitle(reportTitle(values));
+        writer.setCreator(QStringLiteral("Orvane"));
+        PrinterSurface page(writer);
+        if (!page.begin()) {
+            file.cancelWriting();
+            return tr("the PDF could not be started");
+        }
+        drawReport(page, values);
+        if (!page.ended()) {
+            file.cancelWriting();
+            return tr("the PDF could not be finished");
+        }
+    }
+    if (!file.commit())
+        return file.errorString();
+    return std::nullopt;
+}

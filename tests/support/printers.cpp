@@ -1,0 +1,14 @@
+#include "tests/support/printers.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+void hideAllPrinters()
+{
+    static QTemporaryDir nowhere;
+    qputenv(
+        "CUPS_SERVER", QDir(nowhere.path()).filePath(QStringLiteral("no-server")).toLocal8Bit());
+    // Nor may a printer be named through the environment.
+    qunsetenv("PRINTER");
+    qunsetenv("LPDEST");
+}

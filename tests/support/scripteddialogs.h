@@ -1,0 +1,30 @@
+#pragma once
+
+// Answers to what printing asks, given by the test instead of a user, with a record of what was
+// asked and what was told.
+
+#include "window/printdialogs.h"
+
+#include <QStringList>
+
+#include <functional>
+
+class ScriptedPrintDialogs : public PrintDialogs
+{
+public:
+    // The answers: whether to save a PDF when there is no printer, and the file to save it as
+    // (empty: the save dialog is cancelled).
+    bool acceptPdf = true;
+    QString fileName;
+    // Runs when the PDF is offered, to look at the window at that moment.
+    std::function<void()> onOffer;
+
+    // What happened.
+    int offers = 0;
+    QStringList suggestedNames;
+    QStringList failures;
+
+    bool offerPdf(QWidget *parent) override;
+    QString pdfFileName(QWidget *parent, const QString &suggested) override;
+    void showFailure(QWidget *parent, const QString &message) override;
+};

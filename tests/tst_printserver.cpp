@@ -1,0 +1,142 @@
+// The report on a real default printer: a print server of the test's own with a virtual printer
+// that writes each job into a PDF file, read back once the job is done.
+
+#include "report/reportoutput.h"
+#include "tests/support/pdfpages.h"
+#include "tests/support/printserver.h"
+#include "tests/support/scripteddialogs.h"
+#include "tests/support/windowprobe.h"
+#include "window/orvane.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QTest>
+
+class TestPrintServer : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+
+    void serversPrinterIsTheDefault();
+    void okPrintsOnTheDefaultPrinter();
+    void printerGoneBeforePrintingIsReported();
+
+private:
+    std::unique_ptr<PrintServer> server;
+    QStringList printedFiles;
+};
+
+void TestPrintServer::initTestCase()
+{
+    server = std::make_unique<PrintServer>();
+    if (const auto reason = server->start())
+        QSKIP(qPrintable(
+            QStringLiteral("No print server could be started for this test: ") + *reason));
+}
+
+void TestPrintServer::cleanupTestCase()
+{
+    for (const QString &file : printedFiles)
+        QFile::remove(file);
+    server.reset();
+}
+
+void TestPrintServer::serversPrinterIsTheDefault()
+{
+    const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
+    QVERIFY(!printer.isNull());
+    QCOMPARE(printer.printerName(), server->printerName());
+}
+
+void TestPrintServer::okPrintsOnTheDefaultPrinter()
+{
+    Orvane window;
+    auto scripted = std::make_unique<ScriptedPrintDialogs>();
+    ScriptedPrintDialogs *dialogs = scripted.get();
+    window.setPrintDialogs(std::move(scripted));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    // A name of this run's own finds its job among the printer's files.
+    const QString token = QString::number(QRandomGenerator::global()->generate64(), 36);
+    const QString name = QStringLiteral("Ring ") + token;
+    const QDir output(server->outputFolder());
+    QTest::mouseClick(control<QPushButton>(&window, "Command13"), Qt::LeftButton);
+    control<QLineEdit>(&window, "Text1")->setText(name);
+    QElapsedTimer clock;
+    clock.start();
+    QTest::mouseClick(control<QPushButton>(&window, "Command12"), Qt::LeftButton);
+
+    // There is a printer, so nothing is asked and nothing went wrong.
+    QCOMPARE(dialogs->offers, 0);
+    QCOMPARE(dialogs->failures, QStringList());
+
+    QVERIFY2(server->waitUntilDone(30000), qPrintable(server->report()));
+    QStringList found;
+    for (const QFileInfo &file : output.entryInfoList({ QStringLiteral("*.pdf") }, QDir::Files)) {
+        if (file.fileName().contains(token))
+            found.append(file.absoluteFilePath());
+    }
+    printedFiles = found;
+    QVERIFY2(found.size() == 1,
+        qPrintable(QStringLiteral("expected one PDF named after the job in %1, found %2%3")
+                       .arg(output.path(), found.join(QStringLiteral(", ")), server->report())));
+    qInfo("printed and converted in %lld ms", static_cast<long long>(clock.elapsed()));
+
+    const PdfContents contents = readPdf(found.constFirst());
+    QVERIFY2(contents.error.isEmpty(), qPrintable(contents.error));
+    QCOMPARE(contents.pages, 1);
+    const auto caption
+        = [&window](const char *label) { return control<QLabel>(&window, label)->text(); };
+    // The ring at start, 6 segments of 36 inches outside and 30 inside, and its lengths in
+    // inches: board width 5.476125720, short side 14.750001475, long side 21.073287635.
+    QStringList expected {
+        QStringLiteral("Project Name: ") + name,
+        QStringLiteral("# of Segments: 6"),
+        QStringLiteral("Board width: ") + caption("bwidth") + QStringLiteral("  (5.47613)"),
+        QStringLiteral("Board thickness: 0.75"),
+        QStringLiteral("Board feet (total): ") + caption("boardfeet"),
+        caption("shortside"),
+        QStringLiteral("(14.75000)"),
+        caption("longside"),
+        QStringLiteral("(21.07329)"),
+        QStringLiteral("30.°"),
+        QStringLiteral("60.°"),
+        QStringLiteral("Note: Not to scale or proportion!"),
+        QStringLiteral("      All linear dimensions are inches"),
+    };
+    for (QString &line : expected)
+        line = line.simplified();
+    QStringList seen = contents.texts();
+    // Lines read back in the order they stand on the page: the header from the top, then down.
+    QCOMPARE(seen.mid(0, 5), expected.mid(0, 5));
+    seen.sort();
+    expected.sort();
+    QCOMPARE(seen, expected);
+}
+
+// A printer taken away after it was looked up: the report says so, rather than going nowhere.
+void TestPrintServer::printerGoneBeforePrintingIsReported()
+{
+    const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
+    QVERIFY(!printer.isNull());
+    QVERIFY2(server->removePrinter(), qPrintable(server->report()));
+    ReportValues values;
+    values.projectName = QStringLiteral("Gone");
+    values.numsegs = QStringLiteral("6");
+    values.pi = 3.141593;
+    const auto failure = printReport(printer, values);
+    QVERIFY(failure.has_value());
+    QCOMPARE(*failure, QStringLiteral("the printer is no longer available"));
+}
+
+QTEST_MAIN(TestPrintServer)
+#include "tst_printserver.moc"

@@ -1,0 +1,49 @@
+#include "window/printdialogs.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+
+class StandardPrintDialogs : public PrintDialogs
+{
+public:
+    bool offerPdf(QWidget *parent) override
+    {
+        QMessageBox box(QMessageBox::Information, QObject::tr("Print"),
+            QObject::tr("No printer is available."), QMessageBox::NoButton, parent);
+        box.setInformativeText(QObject::tr("You can save the report as a PDF file instead, "
+                                           "to print it later or elsewhere."));
+        QPushButton *save = box.addButton(QObject::tr("Save as PDF…"), QMessageBox::AcceptRole);
+        box.addButton(QMessageBox::Cancel);
+        box.setDefaultButton(save);
+        box.exec();
+        return box.clickedButton() == save;
+    }
+
+    QString pdfFileName(QWidget *parent, const QString &suggested) override
+    {
+        QFileDialog dialog(parent, QObject::tr("Save the report as PDF"));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setNameFilter(QObject::tr("PDF files (*.pdf)"));
+        dialog.setDefaultSuffix(QStringLiteral("pdf"));
+        dialog.selectFile(suggested);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return {};
+        return dialog.selectedFiles().constFirst();
+    }
+
+    void showFailure(QWidget *parent, const QString &message) override
+    {
+        QMessageBox::warning(parent, QObject::tr("Print"), message);
+    }
+};
+
+} // namespace
+
+std::unique_ptr<PrintDialogs> standardPrintDialogs()
+{
+    return std::make_unique<StandardPrintDialogs>();
+}
