@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-
 ProjectPrompt::ProjectPrompt(QWidget *parent)
     : QGroupBox(QStringLiteral("Project Name"), parent)
 {
@@ -17,6 +16,7 @@ ProjectPrompt::ProjectPrompt(QWidget *parent)
     auto *label = new QLabel(QStringLiteral("Enter project name"), this);
     label->setObjectName(QStringLiteral("Label26"));
     label->setGeometry(twipsRect(120, 480, 2025, 300));
+    label->resize(label->sizeHint().width(), label->height()); // as wide as its caption
 
     Text1 = new QLineEdit(QStringLiteral("Segmented Circle "), this);
     Text1->setObjectName(QStringLiteral("Text1"));

@@ -2,6 +2,7 @@
 
 #include "core/picture.h"
 #include "core/reading.h"
+#include "core/ring.h"
 #include "report/pagesurface.h"
 
 namespace {
@@ -32,17 +33,18 @@ QString angle(double degrees)
 }
 
 // The two angle labels: 180 / n beside the long side and 90 - 180 / n beside the short side, n
-// being the segment count's text read as a number. Both are blank when n reads as 0.
+// being the segment count's text read as a number. Both are blank for a count that makes no ring
+// (0, as an empty or non-numeric count reads, among them), as on the window.
 QString longSideAngle(const QString &numsegs)
 {
     const double n = segmentCount(numsegs);
-    return n == 0 ? QString() : angle(180 / n);
+    return orvane::countComputable(n) ? angle(180 / n) : QString();
 }
 
 QString shortSideAngle(const QString &numsegs)
 {
     const double n = segmentCount(numsegs);
-    return n == 0 ? QString() : angle(90 - 180 / n);
+    return orvane::countComputable(n) ? angle(90 - 180 / n) : QString();
 }
 
 } // namespace

@@ -186,6 +186,10 @@ void TestReportPage::wholeReport_data()
     QTest::newRow("count with no number leaves the angles blank")
         << 8.0 << 10.5 << defaultName << "" << 5.476125720 << "Project Name: Segmented Circle "
         << "5.47613" << QString() << QString();
+    QTest::newRow("count beyond any ring leaves the angles blank")
+        << 8.0 << 10.5 << defaultName << "1e400" << 5.476125720
+        << "Project Name: Segmented Circle "
+        << "5.47613" << QString() << QString();
 }
 
 // Every operation of the report in order: the page set-up, the border, the segment drawing and
