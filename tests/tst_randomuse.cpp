@@ -333,6 +333,8 @@ class TestRandomUse : public QObject
                     + QByteArray::number(values[i]));
         }
         QVERIFY2(values[outerSpinner] >= values[innerSpinner], what);
+        for (int i = 0; i < 5; ++i)
+            QVERIFY2(values[i] >= ranges[i].bottom && values[i] <= ranges[i].top, what);
 
         for (int i = 0; i < 5; ++i) {
             QString written = i == 0 ? QString::number(values[i]) : expected::quarters(values[i]);

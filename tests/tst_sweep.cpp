@@ -1,7 +1,9 @@
 // Every ring the four spinners can set up, through the calculation core: 21 counts, 273 outer and
 // 273 inner diameters and 17 fudge factors, about 26.6 million rings. Each must give finite
-// numbers, lengths that agree with the closed forms of the trapezoid, fraction texts within half a
-// sixteenth of their length with the right mark, and a board-feet estimate for every thickness.
+// numbers, lengths that agree with the closed forms of the trapezoid, fraction and decimal texts
+// within half a sixteenth and half a place of their length (a fraction with the right mark), and
+// board-feet estimates that agree with the volume of the blanks: for the thinnest and the thickest
+// board on every ring, and for each thickness between in turn.
 //
 // The rings are shared out over the machine's cores. ORVANE_SWEEP_STRIDE=k checks only every k-th
 // ring, for slow builds such as one with the address and undefined-behaviour checkers.
@@ -256,13 +258,10 @@ void sweepCountAndFudge(int n, int fudge, long long stride, Findings &found)
             if (!near(s.outerrad, outerRadius, outerRadius))
                 found.fault(ring(), "outer radius " + std::to_string(s.outerrad));
 
-            for (const auto &[length, last] :
-                { std::pair { s.longsidelen, &lastLongOfOuter[outer - smallestOuter] },
-                    std::pair { s.shortsidelen, &lastShort },
-                    std::pair {
-                        s.boardwidthlen, static_cast<std::optional<double> *>(nullptr) } }) {
-                if (last && *last && **last == length)
-                    continue;
+            // A length whose bits were checked last time round is not checked again.
+            const auto checkTexts = [&](double length, std::optional<double> *last) {
+                if (last && *last == length)
+                    return;
                 if (last)
                     *last = length;
                 ++found.fractionTexts;
@@ -270,17 +269,30 @@ void sweepCountAndFudge(int n, int fudge, long long stride, Findings &found)
                     found.fault(ring(), *fault);
                 if (const auto fault = decimalFault(length))
                     found.fault(ring(), *fault);
-            }
+            };
+            checkTexts(s.longsidelen, &lastLongOfOuter[outer - smallestOuter]);
+            checkTexts(s.shortsidelen, &lastShort);
+            checkTexts(s.boardwidthlen, nullptr);
 
             // Every thickness, the thinnest and the thickest on every ring and the others in
             // turn: the estimate grows with the thickness, and ring after ring takes the next.
             const SegmentLengths segment { s.longsidelen, s.shortsidelen, s.boardwidthlen };
             const int inTurn = thinnestBoard + 1 + int(index % (thickestBoard - thinnestBoard - 1));
-            for (const int thickness : { thinnestBoard, inTurn, thickestBoard }) {
+            for (const int quarters : { thinnestBoard, inTurn, thickestBoard }) {
                 ++found.estimates;
-                const auto estimate = boardFeet(segment, n, thickness / 4.0);
-                if (!estimate || !std::isfinite(*estimate))
-                    found.fault(ring(), "no board feet at " + std::to_string(thickness / 4.0));
+                const double thickness = quarters / 4.0;
+                const auto estimate = boardFeet(segment, n, thickness);
+                if (!estimate || !std::isfinite(*estimate)) {
+                    found.fault(ring(), "no board feet at " + std::to_string(thickness));
+                    continue;
+                }
+                // n blanks, each the trapezoid's face times the thickness, 144 cubic inches a foot.
+                const double expected
+                    = n * (shortSide + longSide) / 2 * boardWidth * thickness / 144;
+                const double size
+                    = n * (std::fabs(shortSide) + longSide) / 2 * (ro + std::fabs(ri)) * thickness;
+                if (!near(*estimate, expected, size / 144))
+                    found.fault(ring(), "board feet " + std::to_string(*estimate));
             }
         }
     }
