@@ -13,13 +13,16 @@ struct PictureShape
 {
     std::string prefix;
     std::string suffix;
-    int leadingZeros = 0;  // "0" placeholders before the point
+    int leadingZeros = 0; // "0" placeholders before the point
     int requiredDecimals = 0; // decimals up to the last "0" after the point
-    int maxDecimals = 0;   // all placeholders after the point
+    int maxDecimals = 0; // all placeholders after the point
     bool hasPoint = false;
 };
 
-bool isPlaceholder(char c) { return c == '#' || c == '0' || c == '.'; }
+bool isPlaceholder(char c)
+{
+    return c == '#' || c == '0' || c == '.';
+}
 
 PictureShape readPicture(std::string_view picture)
 {
@@ -59,10 +62,12 @@ void exactDigits(double magnitude, int minDecimals, std::string &whole, std::str
     // places need as many decimal places to be written out exactly.
     const int exactDecimals = std::clamp(53 - exponent, 0, 1100);
     const int decimals = std::max(exactDecimals, minDecimals);
-    std::array<char, 1500> buffer {};
+    // A double has at most 309 whole digits; the picture says how many decimals follow them.
+    std::string buffer(static_cast<std::size_t>(decimals) + 320, '\0');
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
-                                      std::chars_format::fixed, decimals);
-    const std::string_view text(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
+        std::chars_format::fixed, decimals);
+    const std::string_view text(
+        buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
     const auto point = text.find('.');
     whole = text.substr(0, point);
     fraction = point == std::string_view::npos ? std::string_view {} : text.substr(point + 1);
@@ -129,8 +134,8 @@ double fifteenDigits(double value)
     if (!std::isfinite(value))
         return value;
     std::array<char, 64> buffer {};
-    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                       std::chars_format::scientific, 14);
+    const auto written = std::to_chars(
+        buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::scientific, 14);
     double carried = value;
     std::from_chars(buffer.data(), written.ptr, carried);
     return carried;

@@ -2,9 +2,13 @@
 // "inf", blanks the results that cannot be computed, keeps working, and shows full results again
 // once the inputs are good.
 
+#include "core/reading.h"
+#include "drawing/detailview.h"
 #include "drawing/picturebox.h"
+#include "drawing/planview.h"
 #include "tests/support/expectedcaptions.h"
 #include "tests/support/recalculationlog.h"
+#include "tests/support/watchedsurface.h"
 #include "tests/support/windowdriver.h"
 #include "window/orvane.h"
 
@@ -12,6 +16,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <cmath>
 #include <memory>
 
 using windowdriver::Part;
@@ -66,6 +71,46 @@ class TestBadInput : public QObject
             }
         }
         return true;
+    }
+
+    // Draws what the window drew last, from its record and its boxes, on surfaces of the picture
+    // boxes' sizes and scales that note all the painter is given.
+    void checkDrawings()
+    {
+        const auto *plan = window->findChild<PictureBox *>("Picture1");
+        const auto *detail = window->findChild<PictureBox *>("Picture2");
+        const auto number = [this](const char *box) {
+            return orvane::leadingNumber(windowdriver::text(window.get(), box).toStdString());
+        };
+        const orvane::RingInputs inputs { number("numsegs"), number("outerdiam"),
+            number("innerdiam"), number("fudge") };
+
+        WatchedSurface planSurface(plan->size());
+        planSurface.setScaleLeft(plan->scaleLeft());
+        planSurface.setScaleTop(plan->scaleTop());
+        planSurface.setScaleWidth(plan->scaleWidth());
+        planSurface.setScaleHeight(plan->scaleHeight());
+        drawPlanView(planSurface, window->formState(), inputs);
+        const QList<QPointF> planPoints = planSurface.points();
+        QVERIFY(!planPoints.isEmpty()); // a circle or the boundary lines at least
+        checkWithinReach(planPoints, plan->size());
+
+        WatchedSurface detailSurface(detail->size());
+        orvane::FormState state = window->formState();
+        drawSegmentDetail(detailSurface, state);
+        checkWithinReach(detailSurface.points(), detail->size());
+    }
+
+    // A point a thousand pictures away is as bad as one that is no number: the painter would
+    // spend its time on figures no one sees.
+    void checkWithinReach(const QList<QPointF> &points, QSize picture)
+    {
+        const double reach = 1000.0 * std::max(picture.width(), picture.height());
+        for (const QPointF &p : points) {
+            QVERIFY2(std::isfinite(p.x()) && std::isfinite(p.y()) && std::fabs(p.x()) <= reach
+                    && std::fabs(p.y()) <= reach,
+                qPrintable(QStringLiteral("%1, %2").arg(p.x()).arg(p.y())));
+        }
     }
 
 private slots:
@@ -148,6 +193,13 @@ private slots:
                                                << "200" << QStringList() << "VScroll3";
         QTest::newRow("fudge -1") << "fudge"
                                   << "-1" << QStringList() << "VScroll4";
+        // Texts with no number in front read as 0.
+        const std::pair<const char *, const char *> boxes[]
+            = { { "outerdiam", "VScroll2" }, { "innerdiam", "VScroll3" }, { "fudge", "VScroll4" } };
+        for (const auto &[box, spinner] : boxes) {
+            for (const char *text : { "", "abc", "." })
+                QTest::addRow("%s '%s'", box, text) << box << text << QStringList() << spinner;
+        }
         // Too large for a number: what depends on it is blank. The short side depends only on the
         // inner diameter.
         QTest::newRow("outer 1e400")
@@ -211,6 +263,39 @@ private slots:
         QVERIFY(windowdriver::click(window.get(), "VScroll5", Part::DownArrow));
         QCOMPARE(windowdriver::text(window.get(), "boardthick"), QString("0.5"));
         QCOMPARE(results(), expected::captions(expected::fromInputs(inputs())));
+    }
+
+    // Every box in turn takes texts the spinners never write, some of them numbers far too
+    // large for the drawings. Nothing the drawings then hand to a painter is anything but a number
+    // within reach of the picture, at the start scale and after "Center", and the window still
+    // paints itself.
+    void drawsWithinThePictures_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("text");
+        const char *const counts[]
+            = { "0", "-3", "0.5", "30.5", "31", "1000", "", "abc", ".", "1e400", "-1e400" };
+        for (const char *text : counts)
+            QTest::addRow("numsegs '%s'", text) << "numsegs" << text;
+        const char *const lengths[]
+            = { "", "abc", ".", "0", "-5", "200", "1e30", "1e300", "1e400", "-1e400" };
+        for (const char *box : { "outerdiam", "innerdiam", "fudge" }) {
+            for (const char *text : lengths)
+                QTest::addRow("%s '%s'", box, text) << box << text;
+        }
+        for (const char *text : { "", "x", "-1" })
+            QTest::addRow("boardthick '%s'", text) << "boardthick" << text;
+    }
+    void drawsWithinThePictures()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, text);
+        write(box, text);
+        checkNoNonsense();
+        checkDrawings();
+        QTest::mouseClick(window->findChild<QPushButton *>("Command8"), Qt::LeftButton);
+        checkDrawings();
+        QVERIFY(!window->grab().isNull());
     }
 
     // A bad count and a bad thickness at once, mended one after the other.

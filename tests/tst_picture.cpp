@@ -18,6 +18,8 @@ private slots:
     void formatPicture();
     void notFinite_data();
     void notFinite();
+    void manyDecimals_data();
+    void manyDecimals();
     void fifteenDigits_data();
     void fifteenDigits();
 };
@@ -121,6 +123,31 @@ void TestPicture::notFinite()
     for (const std::string_view picture :
         { anglePicture, decimalPicture, boardFeetPicture, detailAnglePicture, reportAnglePicture })
         QCOMPARE(QString::fromStdString(orvane::formatPicture(value, picture)), QString());
+}
+
+void TestPicture::manyDecimals_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("decimals");
+    QTest::newRow("largest double") << std::numeric_limits<double>::max() << 1300;
+    QTest::newRow("1e300") << 1e300 << 2000;
+    QTest::newRow("half") << 0.5 << 5000;
+    QTest::newRow("smallest subnormal") << std::numeric_limits<double>::denorm_min() << 1200;
+}
+
+// A picture with more decimals than a double has digits shows the number's whole decimal
+// expansion, padded with zeros: it reads back as the same number.
+void TestPicture::manyDecimals()
+{
+    QFETCH(double, value);
+    QFETCH(int, decimals);
+    const std::string picture = "#." + std::string(std::size_t(decimals), '0');
+    const QString text = QString::fromStdString(orvane::formatPicture(value, picture));
+    const qsizetype point = text.indexOf(u'.');
+    QVERIFY(point >= 0);
+    QCOMPARE(text.size() - point - 1, qsizetype(decimals));
+    QCOMPARE(text.toDouble(), value);
+    QVERIFY(text.endsWith(u'0'));
 }
 
 void TestPicture::fifteenDigits_data()

@@ -1,0 +1,64 @@
+#!/usr/bin/env python3
+"""Writes the fuzz targets' seed inputs into corpus/.
+
+The targets read their numbers with FuzzedDataProvider, which takes whole numbers from the end of
+the input, most significant byte first, and leaves the front for a text. So each number is laid
+down in little-endian order, the first one read at the very end.
+"""
+import math
+import os
+import struct
+
+here = os.path.dirname(os.path.abspath(__file__))
+
+
+def write(target, name, data):
+    folder = os.path.join(here, "corpus", target)
+    os.makedirs(folder, exist_ok=True)
+    with open(os.path.join(folder, name), "wb") as f:
+        f.write(data)
+
+
+def laid_down(front, *chunks):
+    """`front` followed by the chunks so that the first chunk is read first."""
+    return front + b"".join(reversed(chunks))
+
+
+def double(x):
+    return struct.pack("<d", x)
+
+
+def flag(b):
+    return bytes([1 if b else 0])
+
+
+# The readers: box texts the program writes and some it must survive.
+for i, text in enumerate(["6", "36", "30.25", ".25", "0.75", "12abc", " 1 2", "", ".", "-",
+                          "1e400", "-1e-400", "1e-310", "+.5e+3", "0.1e", "00012.500"]):
+    write("reading", f"text{i:02d}", text.encode())
+
+# The formatters: a value, three lengths, a count, a thickness, then the picture.
+values = [5.03125, 2.09375, 5.3125, 5.97, 15.97, -2.3, 0.3, 14.750001475, 0.2109375, 0.21096,
+          180 / 7, 1e300, -0.0, 5e-324, math.inf, -math.inf, math.nan]
+pictures = ["###.00000", "##.0####\u00b0", "####.####", "##.####\u00b0", "", "0.0#", "x#y"]
+for i, value in enumerate(values):
+    picture = pictures[i % len(pictures)].encode()
+    write("formatting", f"value{i:02d}",
+          laid_down(picture, double(value), double(2.5), double(2.0), double(1.5), double(12),
+                    flag(True), double(0.75)))
+
+# A picture with more decimals than any double has digits.
+write("formatting", "longpicture",
+      laid_down(b"." + b"#" * 1300, double(1e300), double(2.5), double(2.0), double(1.5),
+                double(12), flag(True), double(0.75)))
+
+# The ring: each input as any double (a true flag, then the number), with the scale at its start.
+rings = [(6, 36, 30, 0.25), (12, 10, 8, 0.25), (8, 12, 8, 0.125), (7, 10, 6, 0.25),
+         (4, 72, 71, 4), (24, 4, 3, 0), (0, 36, 30, 0.25), (31, 36, 30, 0.25),
+         (6, 30, 30.25, 0), (6, math.inf, 30, 0.25), (6, 36, math.nan, 0.25)]
+for i, ring in enumerate(rings):
+    chunks = []
+    for number in ring:
+        chunks += [flag(True), double(number)]
+    chunks += [flag(False), flag(False), flag(True), double(0.75)]
+    write("ring", f"ring{i:02d}", laid_down(b"", *chunks))
