@@ -36,6 +36,9 @@ QPainter &PictureBox::painter()
 {
     // One painter serves a whole run of drawing operations; it is ended before the image is shown.
     if (!painter_) {
+        // One repaint covers every operation this painter draws: the painter is ended before the
+        // box paints itself, so an operation after that begins a new painter and asks again.
+        update();
         painter_.emplace(&image_);
         painter_->setRenderHint(QPainter::Antialiasing);
         // One pixel of the window wide, whatever the scale: on a high-resolution screen that is as
@@ -56,7 +59,6 @@ QSizeF PictureBox::area() const
 void PictureBox::drawn()
 {
     blank_ = false;
-    update();
 }
 
 void PictureBox::paintEvent(QPaintEvent *)
