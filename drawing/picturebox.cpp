@@ -8,7 +8,10 @@ PictureBox::PictureBox(const QSize &size, QWidget *parent)
     setFixedSize(size);
     setAttribute(Qt::WA_OpaquePaintEvent);
     const qreal ratio = devicePixelRatioF();
-    image_ = QImage(size * ratio, QImage::Format_ARGB32_Premultiplied);
+    // Without an alpha channel: a picture is opaque, filled with its background before anything is
+    // drawn, and an opaque image is copied to the screen as it is instead of blended pixel by
+    // pixel.
+    image_ = QImage(size * ratio, QImage::Format_RGB32);
     image_.setDevicePixelRatio(ratio);
     image_.fill(palette().color(backgroundRole()));
 }
