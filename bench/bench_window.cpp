@@ -15,6 +15,9 @@
 
 #include "bench/benchwindow.h"
 
+#include <QFile>
+#include <QTemporaryDir>
+
 #include <benchmark/benchmark.h>
 #include <memory>
 
@@ -144,6 +147,12 @@ int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir runtime; // somewhere for the toolkit's runtime files, when there is none
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtime.isValid()) {
+        QFile::setPermissions(
+            runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+    }
     QApplication app(argc, argv);
     bench = std::make_unique<BenchWindow>();
 
