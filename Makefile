@@ -46,10 +46,21 @@ test-fuzz: deps
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
 	cd $(FUZZ_BUILD) && ctest --output-on-failure -j $(JOBS)
 
+# Benchmarks: medians of BENCH_REPETITIONS runs; start-up over BENCH_STARTUP_RUNS rounds; and, when
+# valgrind is installed, the instructions of each window action and of start-up.
+# docs/PERFORMANCE.md keeps the numbers.
+BENCH_REPETITIONS ?= 9
+BENCH_STARTUP_RUNS ?= 40
+BENCH_FLAGS = --benchmark_repetitions=$(BENCH_REPETITIONS) --benchmark_report_aggregates_only=true
+
 bench: build
-	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/bench_core
-	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/bench_window
-	./$(BUILD)/bench/bench_startup ./$(BUILD)/bench/startup_orvane ./$(BUILD)/bench/startup_floor 40
+	./$(BUILD)/bench/bench_core $(BENCH_FLAGS)
+	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/bench_window $(BENCH_FLAGS)
+	./$(BUILD)/bench/bench_startup -n $(BENCH_STARTUP_RUNS) ./$(BUILD)/bench/startup_orvane \
+	  ./$(BUILD)/bench/startup_floor ./$(BUILD)/bench/startup_textfloor
+	@if command -v valgrind >/dev/null; then ./bench/window_instructions.sh $(BUILD) && \
+	  ./bench/startup_instructions.sh $(BUILD); \
+	else echo "valgrind is not installed: no instruction counts"; fi
 
 build: deps
 	cmake -S . -B $(BUILD) -DORVANE_WERROR=ON

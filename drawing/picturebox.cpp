@@ -8,7 +8,10 @@ PictureBox::PictureBox(const QSize &size, QWidget *parent)
     setFixedSize(size);
     setAttribute(Qt::WA_OpaquePaintEvent);
     const qreal ratio = devicePixelRatioF();
-    image_ = QImage(size * ratio, QImage::Format_ARGB32_Premultiplied);
+    // Without an alpha channel: a picture is opaque, filled with its background before anything is
+    // drawn, and an opaque image is copied to the screen as it is instead of blended pixel by
+    // pixel.
+    image_ = QImage(size * ratio, QImage::Format_RGB32);
     image_.setDevicePixelRatio(ratio);
     image_.fill(palette().color(backgroundRole()));
 }
@@ -36,6 +39,9 @@ QPainter &PictureBox::painter()
 {
     // One painter serves a whole run of drawing operations; it is ended before the image is shown.
     if (!painter_) {
+        // One repaint covers every operation this painter draws: the painter is ended before the
+        // box paints itself, so an operation after that begins a new painter and asks again.
+        update();
         painter_.emplace(&image_);
         painter_->setRenderHint(QPainter::Antialiasing);
         // One pixel of the window wide, whatever the scale: on a high-resolution screen that is as
@@ -56,7 +62,6 @@ QSizeF PictureBox::area() const
 void PictureBox::drawn()
 {
     blank_ = false;
-    update();
 }
 
 void PictureBox::paintEvent(QPaintEvent *)
