@@ -6,6 +6,7 @@
 #include "drawing/picturebox.h"
 #include "tests/support/pixels.h"
 #include "tests/support/recordingsurface.h"
+#include "tests/support/viewscale.h"
 #include "window/orvane.h"
 
 #include <QLabel>
@@ -13,47 +14,6 @@
 #include <QTest>
 
 #include <cmath>
-
-namespace {
-
-struct Scale
-{
-    float left;
-    float top;
-    float width;
-    float height;
-};
-
-const Scale start { 0, 50, 92.7f, -92.7f };
-const Scale centred { 0, 84, 84, -84 };
-
-void setScale(DrawingSurface &surface, const Scale &scale)
-{
-    surface.setScaleLeft(scale.left);
-    surface.setScaleTop(scale.top);
-    surface.setScaleWidth(scale.width);
-    surface.setScaleHeight(scale.height);
-}
-
-Scale scaleOf(const DrawingSurface &surface)
-{
-    return { surface.scaleLeft(), surface.scaleTop(), surface.scaleWidth(), surface.scaleHeight() };
-}
-
-bool identical(const Scale &a, const Scale &b)
-{
-    return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height;
-}
-
-QByteArray describe(const Scale &s)
-{
-    return QByteArray::number(s.left) + ", " + QByteArray::number(s.top) + ", "
-        + QByteArray::number(s.width) + ", " + QByteArray::number(s.height);
-}
-
-} // namespace
-
-Q_DECLARE_METATYPE(Scale)
 
 class TestNavigation : public QObject
 {
@@ -96,7 +56,7 @@ private:
 void TestNavigation::zoomOut()
 {
     RecordingSurface view;
-    setScale(view, start);
+    setScale(view, startScale);
     view.operations.clear();
     navigation::zoomOut(view);
     QCOMPARE(view.log(),
@@ -109,7 +69,7 @@ void TestNavigation::zoomOut()
 void TestNavigation::zoomIn()
 {
     RecordingSurface view;
-    setScale(view, start);
+    setScale(view, startScale);
     view.operations.clear();
     navigation::zoomIn(view);
     QCOMPARE(view.log(),
@@ -125,7 +85,7 @@ void TestNavigation::zoomIn()
 void TestNavigation::center()
 {
     RecordingSurface view;
-    setScale(view, Scale { 12, -3, 7.5f, 2 });
+    setScale(view, ViewScale { 12, -3, 7.5f, 2 });
     view.operations.clear();
     navigation::center(view);
     QCOMPARE(view.log(),
@@ -134,42 +94,42 @@ void TestNavigation::center()
 
 void TestNavigation::zoomOutThenInRestoresTheScale_data()
 {
-    QTest::addColumn<Scale>("scale");
-    QTest::newRow("start") << start;
-    QTest::newRow("centred") << centred;
-    QTest::newRow("zoomed out") << Scale { 0, 75, 117.7f, -117.7f };
-    QTest::newRow("zoomed in") << Scale { 0, 20, 57.7f, -57.7f };
-    QTest::newRow("moved sideways") << Scale { 3.25f, 50, 92.7f, -92.7f };
+    QTest::addColumn<ViewScale>("scale");
+    QTest::newRow("start") << startScale;
+    QTest::newRow("centred") << centredScale;
+    QTest::newRow("zoomed out") << ViewScale { 0, 75, 117.7f, -117.7f };
+    QTest::newRow("zoomed in") << ViewScale { 0, 20, 57.7f, -57.7f };
+    QTest::newRow("moved sideways") << ViewScale { 3.25f, 50, 92.7f, -92.7f };
 }
 
 void TestNavigation::zoomOutThenInRestoresTheScale()
 {
-    QFETCH(Scale, scale);
+    QFETCH(ViewScale, scale);
     RecordingSurface view;
     setScale(view, scale);
     navigation::zoomOut(view);
     navigation::zoomIn(view);
-    QVERIFY2(identical(scaleOf(view), scale), describe(scaleOf(view)));
+    QVERIFY2(scaleOf(view) == scale, describe(scaleOf(view)));
 }
 
 void TestNavigation::canZoomIn_data()
 {
-    QTest::addColumn<Scale>("scale");
+    QTest::addColumn<ViewScale>("scale");
     QTest::addColumn<bool>("allowed");
-    QTest::newRow("start") << start << true;
-    QTest::newRow("centred") << centred << true;
-    QTest::newRow("a step above 5") << Scale { 0, 10, 5.5f, -5.5f } << true;
-    QTest::newRow("just above 5") << Scale { 0, 10, 5.0001f, -5.0001f } << true;
-    QTest::newRow("exactly 5: next step reaches zero") << Scale { 0, 10, 5, -5 } << false;
-    QTest::newRow("4: next step turns negative") << Scale { 0, 10, 4, -4 } << false;
-    QTest::newRow("2.7") << Scale { 0, -40, 2.7f, -2.7f } << false;
-    QTest::newRow("wide but flat") << Scale { 0, 10, 50, -5 } << false;
-    QTest::newRow("tall but narrow") << Scale { 0, 10, 5, -50 } << false;
+    QTest::newRow("start") << startScale << true;
+    QTest::newRow("centred") << centredScale << true;
+    QTest::newRow("a step above 5") << ViewScale { 0, 10, 5.5f, -5.5f } << true;
+    QTest::newRow("just above 5") << ViewScale { 0, 10, 5.0001f, -5.0001f } << true;
+    QTest::newRow("exactly 5: next step reaches zero") << ViewScale { 0, 10, 5, -5 } << false;
+    QTest::newRow("4: next step turns negative") << ViewScale { 0, 10, 4, -4 } << false;
+    QTest::newRow("2.7") << ViewScale { 0, -40, 2.7f, -2.7f } << false;
+    QTest::newRow("wide but flat") << ViewScale { 0, 10, 50, -5 } << false;
+    QTest::newRow("tall but narrow") << ViewScale { 0, 10, 5, -50 } << false;
 }
 
 void TestNavigation::canZoomIn()
 {
-    QFETCH(Scale, scale);
+    QFETCH(ViewScale, scale);
     QFETCH(bool, allowed);
     RecordingSurface view;
     setScale(view, scale);
@@ -178,27 +138,27 @@ void TestNavigation::canZoomIn()
 
 void TestNavigation::refusedZoomInChangesNothing()
 {
-    const Scale last { 0, 4, 4, -4 };
+    const ViewScale last { 0, 4, 4, -4 };
     RecordingSurface view;
     setScale(view, last);
     view.operations.clear();
     navigation::zoomIn(view);
     QCOMPARE(view.log(), QStringList {});
-    QVERIFY(identical(scaleOf(view), last));
+    QVERIFY(scaleOf(view) == last);
 }
 
 void TestNavigation::zoomInStopsBeforeAZeroSpan_data()
 {
-    QTest::addColumn<Scale>("scale");
+    QTest::addColumn<ViewScale>("scale");
     QTest::addColumn<int>("steps");
     QTest::addColumn<float>("lastWidth");
-    QTest::newRow("from the start") << start << 18 << 2.7f;
-    QTest::newRow("from Center") << centred << 16 << 4.0f;
+    QTest::newRow("from the start") << startScale << 18 << 2.7f;
+    QTest::newRow("from Center") << centredScale << 16 << 4.0f;
 }
 
 void TestNavigation::zoomInStopsBeforeAZeroSpan()
 {
-    QFETCH(Scale, scale);
+    QFETCH(ViewScale, scale);
     QFETCH(int, steps);
     QFETCH(float, lastWidth);
     RecordingSurface view;
@@ -240,28 +200,28 @@ void TestNavigation::click(Window &w, const QString &buttons)
 void TestNavigation::buttons_data()
 {
     QTest::addColumn<QString>("clicks");
-    QTest::addColumn<Scale>("scale");
+    QTest::addColumn<ViewScale>("scale");
     QTest::addColumn<QPointF>("centre");
-    QTest::newRow("none") << QStringLiteral("") << start << QPointF(46.35, 25);
-    QTest::newRow("zoom in") << QStringLiteral("I") << Scale { 0, 45, 87.7f, -87.7f }
+    QTest::newRow("none") << QStringLiteral("") << startScale << QPointF(46.35, 25);
+    QTest::newRow("zoom in") << QStringLiteral("I") << ViewScale { 0, 45, 87.7f, -87.7f }
                              << QPointF(43.85, 22.5);
-    QTest::newRow("zoom out") << QStringLiteral("O") << Scale { 0, 55, 97.7f, -97.7f }
+    QTest::newRow("zoom out") << QStringLiteral("O") << ViewScale { 0, 55, 97.7f, -97.7f }
                               << QPointF(48.85, 27.5);
-    QTest::newRow("out, in") << QStringLiteral("OI") << start << QPointF(46.35, 25);
-    QTest::newRow("in, in, out") << QStringLiteral("IIO") << Scale { 0, 45, 87.7f, -87.7f }
+    QTest::newRow("out, in") << QStringLiteral("OI") << startScale << QPointF(46.35, 25);
+    QTest::newRow("in, in, out") << QStringLiteral("IIO") << ViewScale { 0, 45, 87.7f, -87.7f }
                                  << QPointF(43.85, 22.5);
-    QTest::newRow("center") << QStringLiteral("C") << centred << QPointF(42, 42);
-    QTest::newRow("zooms, then center") << QStringLiteral("OOIIIOIC") << centred << QPointF(42, 42);
+    QTest::newRow("center") << QStringLiteral("C") << centredScale << QPointF(42, 42);
+    QTest::newRow("zooms, then center") << QStringLiteral("OOIIIOIC") << centredScale << QPointF(42, 42);
     QTest::newRow("center, zoom in")
-        << QStringLiteral("CI") << Scale { 0, 79, 79, -79 } << QPointF(39.5, 39.5);
+        << QStringLiteral("CI") << ViewScale { 0, 79, 79, -79 } << QPointF(39.5, 39.5);
     QTest::newRow("center, zoom out twice")
-        << QStringLiteral("COO") << Scale { 0, 94, 94, -94 } << QPointF(47, 47);
+        << QStringLiteral("COO") << ViewScale { 0, 94, 94, -94 } << QPointF(47, 47);
 }
 
 void TestNavigation::buttons()
 {
     QFETCH(QString, clicks);
-    QFETCH(Scale, scale);
+    QFETCH(ViewScale, scale);
     QFETCH(QPointF, centre);
     Window w;
     QVERIFY(open(w));

@@ -14,9 +14,7 @@
 #include <memory>
 #include <numbers>
 
-using pixels::Scale;
-
-Q_DECLARE_METATYPE(Scale)
+using pixels::tealBox;
 
 namespace {
 
@@ -24,27 +22,6 @@ constexpr QRgb yellow = qRgb(255, 255, 0);
 constexpr QRgb lightMagenta = qRgb(255, 0, 255);
 const QColor teal(0, 128, 128);
 constexpr double pi = std::numbers::pi;
-
-void paint(QWidget &widget, const QColor &background, const QColor &foreground)
-{
-    QPalette palette = widget.palette();
-    palette.setColor(QPalette::Window, background);
-    palette.setColor(QPalette::WindowText, foreground);
-    widget.setPalette(palette);
-}
-
-// A teal box with black figures, cleared, in the given scale.
-std::unique_ptr<PictureBox> makeBox(QSize size, const Scale &scale)
-{
-    auto box = std::make_unique<PictureBox>(size);
-    paint(*box, teal, Qt::black);
-    box->clear();
-    box->setScaleLeft(float(scale.left));
-    box->setScaleTop(float(scale.top));
-    box->setScaleWidth(float(scale.width));
-    box->setScaleHeight(float(scale.height));
-    return box;
-}
 
 QPointF onImage(const QImage &image, QPointF fraction)
 {
@@ -75,35 +52,34 @@ private slots:
 
 void TestPictureBox::mapsTheScale_data()
 {
-    QTest::addColumn<Scale>("scale");
+    QTest::addColumn<ViewScale>("scale");
     QTest::addColumn<QPointF>("point");
     QTest::addColumn<QPointF>("fraction"); // of the way across and down
 
-    const Scale centred { 0, 84, 84, -84 };
-    QTest::newRow("centre of the Center scale") << centred << QPointF(42, 42) << QPointF(.5, .5);
-    QTest::newRow("bottom-left corner") << centred << QPointF(0, 0) << QPointF(0, 1);
-    QTest::newRow("top-right corner") << centred << QPointF(84, 84) << QPointF(1, 0);
+    QTest::newRow("centre of the Center scale") << centredScale << QPointF(42, 42) << QPointF(.5, .5);
+    QTest::newRow("bottom-left corner") << centredScale << QPointF(0, 0) << QPointF(0, 1);
+    QTest::newRow("top-right corner") << centredScale << QPointF(84, 84) << QPointF(1, 0);
     QTest::newRow("ring centre at start")
-        << Scale { 0, 50, 92.7, -92.7 } << QPointF(46.35, 25) << QPointF(.5, .2696872);
+        << ViewScale { 0, 50, 92.7, -92.7 } << QPointF(46.35, 25) << QPointF(.5, .2696872);
     QTest::newRow("scale moved sideways")
-        << Scale { 10, 50, 92.7, -92.7 } << QPointF(56.35, 25) << QPointF(.5, .2696872);
+        << ViewScale { 10, 50, 92.7, -92.7 } << QPointF(56.35, 25) << QPointF(.5, .2696872);
     QTest::newRow("y growing downwards")
-        << Scale { 0, 0, 100, 60 } << QPointF(25, 15) << QPointF(.25, .25);
+        << ViewScale { 0, 0, 100, 60 } << QPointF(25, 15) << QPointF(.25, .25);
     QTest::newRow("negative width")
-        << Scale { 10, 0, -10, 10 } << QPointF(2.5, 2.5) << QPointF(.75, .25);
+        << ViewScale { 10, 0, -10, 10 } << QPointF(2.5, 2.5) << QPointF(.75, .25);
     QTest::newRow("both reversed")
-        << Scale { 10, 10, -10, -10 } << QPointF(7.5, 2.5) << QPointF(.25, .75);
+        << ViewScale { 10, 10, -10, -10 } << QPointF(7.5, 2.5) << QPointF(.25, .75);
 }
 
 // A small yellow cross drawn at the point is found where the scale puts it (clipped by the edges
 // at the corners).
 void TestPictureBox::mapsTheScale()
 {
-    QFETCH(Scale, scale);
+    QFETCH(ViewScale, scale);
     QFETCH(QPointF, point);
     QFETCH(QPointF, fraction);
     const QSize size(200, 120);
-    auto box = makeBox(size, scale);
+    auto box = tealBox(size, scale);
     const double arm = 4; // pixels
     const float ax = float(arm * std::fabs(scale.width) / size.width());
     const float ay = float(arm * std::fabs(scale.height) / size.height());
@@ -151,7 +127,7 @@ void TestPictureBox::clipsAtTheEdges()
 {
     QFETCH(QLineF, line);
     QFETCH(QList<QPointF>, yellowAt);
-    auto box = makeBox(QSize(200, 200), Scale { 0, 100, 100, -100 });
+    auto box = tealBox(QSize(200, 200), ViewScale { 0, 100, 100, -100 });
     box->line(float(line.x1()), float(line.y1()), float(line.x2()), float(line.y2()), yellow);
     const QImage &image = box->image();
     for (const QPointF fraction : yellowAt) {
@@ -160,12 +136,12 @@ void TestPictureBox::clipsAtTheEdges()
             qPrintable(QStringLiteral("no yellow at %1,%2").arg(at.x()).arg(at.y())));
     }
     if (yellowAt.isEmpty())
-        QVERIFY(pixels::boundsOf(image, [](QRgb c) { return !pixels::isTeal(c); }).isEmpty());
+        QVERIFY(pixels::isBlank(image));
 }
 
 void TestPictureBox::arcs_data()
 {
-    QTest::addColumn<Scale>("scale");
+    QTest::addColumn<ViewScale>("scale");
     QTest::addColumn<double>("start");
     QTest::addColumn<double>("end");
     QTest::addColumn<QList<double>>("drawnAt"); // degrees counter-clockwise from the right, as seen
@@ -173,8 +149,8 @@ void TestPictureBox::arcs_data()
 
     // Every scale below puts the centre (50, 50) in the middle of the 200 by 200 box and the
     // radius of 30 x units at 60 pixels.
-    const Scale up { 0, 100, 100, -100 };
-    const Scale down { 0, 0, 100, 100 };
+    const ViewScale up { 0, 100, 100, -100 };
+    const ViewScale down { 0, 0, 100, 100 };
     QTest::newRow("first quarter, y up")
         << up << 0.0 << pi / 2 << QList<double> { 10, 45, 80 } << QList<double> { -45, 135, 225 };
     QTest::newRow("first quarter, y down")
@@ -196,12 +172,12 @@ void TestPictureBox::arcs_data()
 
 void TestPictureBox::arcs()
 {
-    QFETCH(Scale, scale);
+    QFETCH(ViewScale, scale);
     QFETCH(double, start);
     QFETCH(double, end);
     QFETCH(QList<double>, drawnAt);
     QFETCH(QList<double>, emptyAt);
-    auto box = makeBox(QSize(200, 200), scale);
+    auto box = tealBox(QSize(200, 200), scale);
     box->arc(50, 50, 30, lightMagenta, float(start), float(end));
     const QImage &image = box->image();
     const auto rim = [&image](double degrees) {
@@ -224,7 +200,7 @@ void TestPictureBox::arcs()
 void TestPictureBox::circleIsRoundAsSeen()
 {
     // Two pixels to an x unit, one to a y unit; the centre (50, 50) in the middle.
-    auto box = makeBox(QSize(200, 200), Scale { 0, 150, 100, -200 });
+    auto box = tealBox(QSize(200, 200), ViewScale { 0, 150, 100, -200 });
     box->circle(50, 50, 30);
     const QImage &image = box->image();
     for (const QPoint rim :
@@ -239,7 +215,7 @@ void TestPictureBox::circleIsRoundAsSeen()
 // moves to the start of the next line.
 void TestPictureBox::textHangsFromTheCurrentPosition()
 {
-    auto box = makeBox(QSize(300, 200), Scale { 0, 100, 100, -100 });
+    auto box = tealBox(QSize(300, 200), ViewScale { 0, 100, 100, -100 });
     QFont font = box->font();
     font.setPixelSize(20);
     box->setFont(font);
@@ -275,7 +251,7 @@ void TestPictureBox::lineWidthDoesNotFollowTheScale_data()
 void TestPictureBox::lineWidthDoesNotFollowTheScale()
 {
     QFETCH(double, span);
-    auto box = makeBox(QSize(200, 200), Scale { 0, span, span, -span });
+    auto box = tealBox(QSize(200, 200), ViewScale { 0, float(span), float(span), -float(span) });
     // Through the middle of pixel row 100.
     const float y = float(span - span * 100.5 / 200);
     box->line(0, y, float(span), y, yellow);
@@ -293,13 +269,13 @@ void TestPictureBox::lineWidthDoesNotFollowTheScale()
 
 void TestPictureBox::clearErasesToTheBackground()
 {
-    auto box = makeBox(QSize(100, 100), Scale { 0, 0, 10, 10 });
+    auto box = tealBox(QSize(100, 100), ViewScale { 0, 0, 10, 10 });
     box->line(0, 0, 10, 10);
     box->arc(5, 5, 3, lightMagenta, 0, 3);
     box->circle(5, 5, 4);
-    QVERIFY(!pixels::boundsOf(box->image(), [](QRgb c) { return !pixels::isTeal(c); }).isEmpty());
+    QVERIFY(!pixels::isBlank(box->image()));
     box->clear();
-    QVERIFY(pixels::boundsOf(box->image(), [](QRgb c) { return !pixels::isTeal(c); }).isEmpty());
+    QVERIFY(pixels::isBlank(box->image()));
 }
 
 // A box with nothing drawn on it shows a new background colour at once; one with a drawing keeps
@@ -307,13 +283,13 @@ void TestPictureBox::clearErasesToTheBackground()
 void TestPictureBox::emptyPictureTakesANewBackground()
 {
     PictureBox box(QSize(50, 40));
-    paint(box, teal, Qt::black);
-    QVERIFY(pixels::boundsOf(box.image(), [](QRgb c) { return !pixels::isTeal(c); }).isEmpty());
+    pixels::setColours(box, teal, Qt::black);
+    QVERIFY(pixels::isBlank(box.image()));
 
     box.setScaleWidth(50);
     box.setScaleHeight(40);
     box.line(0, 20.5f, 50, 20.5f, yellow);
-    paint(box, Qt::red, Qt::black);
+    pixels::setColours(box, Qt::red, Qt::black);
     QVERIFY(pixels::isYellowish(box.image().pixel(25, 20)));
     QVERIFY(pixels::isTeal(box.image().pixel(25, 5)));
 
@@ -329,7 +305,7 @@ void TestPictureBox::drawingBeforeShownIsShown()
     window.resize(300, 200);
     auto *box = new PictureBox(QSize(200, 100), &window);
     box->move(50, 50);
-    paint(*box, teal, Qt::black);
+    pixels::setColours(*box, teal, Qt::black);
     box->clear();
     box->setScaleWidth(200);
     box->setScaleHeight(100);

@@ -4,26 +4,18 @@
 
 #include "drawing/picturebox.h"
 #include "tests/support/pixels.h"
+#include "tests/support/windowdriver.h"
 #include "window/orvane.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QTest>
 
+using pixels::tealBox;
+
 namespace {
 
 constexpr QRgb yellow = qRgb(255, 255, 0);
-
-std::unique_ptr<PictureBox> makeBox(QSize size)
-{
-    auto box = std::make_unique<PictureBox>(size);
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Window, QColor(0, 128, 128));
-    palette.setColor(QPalette::WindowText, Qt::black);
-    box->setPalette(palette);
-    box->clear();
-    return box;
-}
 
 bool isFullYellow(QRgb c)
 {
@@ -47,8 +39,7 @@ private slots:
 void TestPictureBoxHighDpi::layoutKeepsItsLogicalSize()
 {
     Orvane window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(windowdriver::show(&window));
     QCOMPARE(window.devicePixelRatio(), 2.0);
     QCOMPARE(window.size(), QSize(637, 583));
     QCOMPARE(window.findChild<QLineEdit *>(QStringLiteral("outerdiam"))->geometry(),
@@ -61,7 +52,7 @@ void TestPictureBoxHighDpi::layoutKeepsItsLogicalSize()
 void TestPictureBoxHighDpi::backingImageHasTheScreensResolution()
 {
     QCOMPARE(qApp->devicePixelRatio(), 2.0);
-    auto box = makeBox(QSize(150, 100));
+    auto box = tealBox(QSize(150, 100));
     QCOMPARE(box->image().size(), QSize(300, 200));
     QCOMPARE(box->image().devicePixelRatio(), 2.0);
 }
@@ -70,11 +61,7 @@ void TestPictureBoxHighDpi::backingImageHasTheScreensResolution()
 // scale at the image's bottom-left corner.
 void TestPictureBoxHighDpi::scaleMapsOntoDevicePixels()
 {
-    auto box = makeBox(QSize(150, 100));
-    box->setScaleLeft(0);
-    box->setScaleTop(84);
-    box->setScaleWidth(84);
-    box->setScaleHeight(-84);
+    auto box = tealBox(QSize(150, 100), centredScale);
     box->line(0, 42, 84, 42, yellow); // across the middle
     box->line(42, 0, 42, 84, yellow); // up the middle
     const QImage &image = box->image();
@@ -89,9 +76,7 @@ void TestPictureBoxHighDpi::scaleMapsOntoDevicePixels()
 // nothing around them.
 void TestPictureBoxHighDpi::linesAreOneWindowPixelWide()
 {
-    auto box = makeBox(QSize(150, 100));
-    box->setScaleWidth(150);
-    box->setScaleHeight(100);
+    auto box = tealBox(QSize(150, 100), ViewScale { 0, 0, 150, 100 });
     box->line(0, 50.5f, 150, 50.5f, yellow);
     const QImage &image = box->image();
     QVERIFY(isFullYellow(image.pixel(150, 100)));

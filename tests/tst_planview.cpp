@@ -7,6 +7,7 @@
 #include "core/ring.h"
 #include "drawing/planview.h"
 #include "tests/support/recordingsurface.h"
+#include "tests/support/viewscale.h"
 
 #include <QTest>
 
@@ -37,36 +38,24 @@ double distance(Point a, Point b)
     return std::hypot(a.x - b.x, a.y - b.y);
 }
 
-struct View
-{
-    float left;
-    float top;
-    float width;
-    float height;
-};
-
 } // namespace
 
 Q_DECLARE_METATYPE(RingInputs)
-Q_DECLARE_METATYPE(View)
 
 namespace {
 
 // Runs the recalculation's plan view steps: the ring computed from the view's scale, then drawn.
-QList<Operation> drawRing(FormState &state, const RingInputs &inputs, const View &view)
+QList<Operation> drawRing(FormState &state, const RingInputs &inputs, const ViewScale &view)
 {
     RecordingSurface surface;
-    surface.setScaleLeft(view.left);
-    surface.setScaleTop(view.top);
-    surface.setScaleWidth(view.width);
-    surface.setScaleHeight(view.height);
+    setScale(surface, view);
     surface.operations.clear();
     orvane::computeRing(state, inputs, surface.scaleWidth(), surface.scaleTop());
     drawPlanView(surface, state, inputs);
     return surface.operations;
 }
 
-QList<Operation> drawRing(const RingInputs &inputs, const View &view)
+QList<Operation> drawRing(const RingInputs &inputs, const ViewScale &view)
 {
     FormState state;
     return drawRing(state, inputs, view);
@@ -92,7 +81,7 @@ void verifyLine(const Operation &op, Point a, Point b, std::optional<QRgb> colou
     } while (false)
 
 // Checks the whole plan view of a ring of at least three segments against the closed forms.
-void verifyRing(const QList<Operation> &ops, const RingInputs &in, const View &view)
+void verifyRing(const QList<Operation> &ops, const RingInputs &in, const ViewScale &view)
 {
     const int n = static_cast<int>(in.numsegs);
     // The centre is half the scale's width across and half its top up, in single precision.
@@ -155,34 +144,33 @@ private slots:
 void TestPlanView::ring_data()
 {
     QTest::addColumn<RingInputs>("inputs");
-    QTest::addColumn<View>("view");
+    QTest::addColumn<ViewScale>("view");
 
-    const View start { 0, 50, 92.7f, -92.7f };
-    QTest::newRow("start window") << RingInputs { 6, 36, 30, .25 } << start;
+    QTest::newRow("start window") << RingInputs { 6, 36, 30, .25 } << startScale;
     QTest::newRow("4 segments, all boundaries on the axes")
-        << RingInputs { 4, 36, 30, .25 } << start;
-    QTest::newRow("3 segments") << RingInputs { 3, 20, 12, .5 } << start;
+        << RingInputs { 4, 36, 30, .25 } << startScale;
+    QTest::newRow("3 segments") << RingInputs { 3, 20, 12, .5 } << startScale;
     QTest::newRow("7 segments, zoomed out")
-        << RingInputs { 7, 10, 6, .25 } << View { 0, 60, 102.7f, -102.7f };
+        << RingInputs { 7, 10, 6, .25 } << ViewScale { 0, 60, 102.7f, -102.7f };
     QTest::newRow("8 segments after Center")
-        << RingInputs { 8, 12, 8, .125 } << View { 0, 84, 84, -84 };
+        << RingInputs { 8, 12, 8, .125 } << centredScale;
     QTest::newRow("12 segments, zoomed in")
-        << RingInputs { 12, 10, 8, .25 } << View { 0, 45, 87.7f, -87.7f };
-    QTest::newRow("24 segments, largest ring, no fudge") << RingInputs { 24, 72, 71, 0 } << start;
-    QTest::newRow("30 segments") << RingInputs { 30, 40, 30, 1 } << start;
+        << RingInputs { 12, 10, 8, .25 } << ViewScale { 0, 45, 87.7f, -87.7f };
+    QTest::newRow("24 segments, largest ring, no fudge") << RingInputs { 24, 72, 71, 0 } << startScale;
+    QTest::newRow("30 segments") << RingInputs { 30, 40, 30, 1 } << startScale;
     QTest::newRow("scale moved sideways")
-        << RingInputs { 5, 20, 10, 1 } << View { 10, 50, 92.7f, -92.7f };
+        << RingInputs { 5, 20, 10, 1 } << ViewScale { 10, 50, 92.7f, -92.7f };
     // The boundary lines keep pointing outwards when the centre lies above y = 100.
     QTest::newRow("4 segments, zoomed far out")
-        << RingInputs { 4, 36, 30, .25 } << View { 0, 250, 292.7f, -292.7f };
+        << RingInputs { 4, 36, 30, .25 } << ViewScale { 0, 250, 292.7f, -292.7f };
     QTest::newRow("6 segments, zoomed far out")
-        << RingInputs { 6, 36, 30, .25 } << View { 0, 250, 292.7f, -292.7f };
+        << RingInputs { 6, 36, 30, .25 } << ViewScale { 0, 250, 292.7f, -292.7f };
 }
 
 void TestPlanView::ring()
 {
     QFETCH(RingInputs, inputs);
-    QFETCH(View, view);
+    QFETCH(ViewScale, view);
     verifyRing(drawRing(inputs, view), inputs, view);
 }
 
@@ -190,7 +178,7 @@ void TestPlanView::ring()
 void TestPlanView::startWindow()
 {
     const QList<Operation> ops
-        = drawRing(RingInputs { 6, 36, 30, .25 }, View { 0, 50, 92.7f, -92.7f });
+        = drawRing(RingInputs { 6, 36, 30, .25 }, startScale);
     const QList<Operation> circles = [&ops] {
         QList<Operation> found;
         for (const Operation &op : ops) {
@@ -244,18 +232,17 @@ void TestPlanView::axisBoundariesWithTablesLeftByOtherCounts()
 {
     QFETCH(int, count);
     FormState state;
-    const View view { 0, 84, 84, -84 };
     for (int earlier = 30; earlier >= 1; --earlier)
-        drawRing(state, RingInputs { double(earlier), 36, 30, .25 }, view);
+        drawRing(state, RingInputs { double(earlier), 36, 30, .25 }, centredScale);
     const RingInputs inputs { double(count), 36, 30, .25 };
-    verifyRing(drawRing(state, inputs, view), inputs, view);
+    verifyRing(drawRing(state, inputs, centredScale), inputs, centredScale);
 }
 
 void TestPlanView::fourSegmentsWriteNoQuadrant()
 {
     FormState state;
     state.quadrant.fill(9);
-    drawRing(state, RingInputs { 4, 36, 30, .25 }, View { 0, 50, 92.7f, -92.7f });
+    drawRing(state, RingInputs { 4, 36, 30, .25 }, startScale);
     for (int i = 1; i <= 4; ++i)
         QCOMPARE(int(state.quadrant[i]), 9);
 }
@@ -273,7 +260,7 @@ void TestPlanView::countsBelowThreeDrawFiniteFigures()
 {
     QFETCH(int, count);
     const QList<Operation> ops
-        = drawRing(RingInputs { double(count), 36, 30, .25 }, View { 0, 50, 92.7f, -92.7f });
+        = drawRing(RingInputs { double(count), 36, 30, .25 }, startScale);
     QCOMPARE(ops.size(), qsizetype(1 + 2 + count + 4 + 2 + 3 * (count - 1)));
     for (const Operation &op : ops) {
         for (const float value : op.args)
@@ -296,7 +283,7 @@ void TestPlanView::countsThatMakeNoRingDrawOnlyTheCircles()
 {
     QFETCH(double, count);
     const QList<Operation> ops
-        = drawRing(RingInputs { count, 36, 30, .25 }, View { 0, 50, 92.7f, -92.7f });
+        = drawRing(RingInputs { count, 36, 30, .25 }, startScale);
     QCOMPARE(ops.size(), qsizetype(3));
     QCOMPARE(ops[0].kind, Operation::Clear);
     QCOMPARE(ops[1].args, (QList<float> { 46.35f, 25, 15 }));

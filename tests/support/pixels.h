@@ -1,9 +1,13 @@
 #pragma once
 
-// Reading drawn pictures back: where a point of the user scale lands in an image, and what kind of
-// colour a pixel has. Tests sample images at computed points instead of comparing whole images,
-// so that fonts and antialiasing do not matter.
+// Picture boxes to draw on, and reading drawn pictures back: where a point of the user scale lands
+// in an image, and what kind of colour a pixel has. Tests sample images at computed points instead
+// of comparing whole images, so that fonts and antialiasing do not matter.
 
+#include "drawing/picturebox.h"
+#include "tests/support/viewscale.h"
+
+#include <QColor>
 #include <QImage>
 #include <QPoint>
 #include <QPointF>
@@ -13,8 +17,33 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <memory>
 
 namespace pixels {
+
+inline void setColours(QWidget &widget, const QColor &background, const QColor &foreground)
+{
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::WindowText, foreground);
+    widget.setPalette(palette);
+}
+
+// A box of `size` in the drawings' colours, teal with black figures, and cleared.
+inline std::unique_ptr<PictureBox> tealBox(QSize size)
+{
+    auto box = std::make_unique<PictureBox>(size);
+    setColours(*box, QColor(0, 128, 128), Qt::black);
+    box->clear();
+    return box;
+}
+
+inline std::unique_ptr<PictureBox> tealBox(QSize size, const ViewScale &scale)
+{
+    auto box = tealBox(size);
+    setScale(*box, scale);
+    return box;
+}
 
 // The user scale of a picture: left, top, width and height.
 struct Scale
@@ -97,6 +126,12 @@ inline QRect boundsOf(const QImage &image, const std::function<bool(QRgb)> &test
         }
     }
     return bounds;
+}
+
+// Whether nothing is drawn on `image`: every pixel is the teal background.
+inline bool isBlank(const QImage &image)
+{
+    return boundsOf(image, [](QRgb c) { return !isTeal(c); }).isEmpty();
 }
 
 } // namespace pixels
