@@ -1,6 +1,6 @@
 // What assistive technology and the keyboard alone get from the window.
 
-#include "window/orvane.h"
+#include "tests/support/windowtest.h"
 #include "window/spinner.h"
 
 #include <QAccessible>
@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QtTest>
 
-class AccessibilityTest : public QObject
+class AccessibilityTest : public WindowTest
 {
     Q_OBJECT
 
@@ -27,28 +27,21 @@ private slots:
     void keysAloneChangeAnInput();
 
 private:
-    QAccessibleInterface *accessible(const char *name) const
+    QAccessibleInterface *accessible(const QString &name) const
     {
-        auto *widget = window->findChild<QWidget *>(QLatin1String(name));
+        QWidget *widget = control(name);
         return widget ? QAccessible::queryAccessibleInterface(widget) : nullptr;
     }
-
-    Orvane *window = nullptr;
 };
 
 void AccessibilityTest::init()
 {
-    window = new Orvane;
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
-    QApplication::setActiveWindow(window);
-    QVERIFY(QTest::qWaitForWindowActive(window));
+    QVERIFY(openWindow());
 }
 
 void AccessibilityTest::cleanup()
 {
-    delete window;
-    window = nullptr;
+    window.reset();
 }
 
 void AccessibilityTest::controlsAreNamedAfterTheirCaptions_data()
@@ -80,7 +73,7 @@ void AccessibilityTest::controlsAreNamedAfterTheirCaptions()
 {
     QFETCH(QString, control);
     QFETCH(QString, name);
-    QAccessibleInterface *face = accessible(control.toLatin1().constData());
+    QAccessibleInterface *face = accessible(control);
     QVERIFY(face);
     QCOMPARE(face->text(QAccessible::Name), name);
 }
@@ -104,7 +97,7 @@ void AccessibilityTest::spinnersTellTheValueTheUserSees()
     QFETCH(int, start);
     QFETCH(int, bottom);
     QFETCH(int, top);
-    QAccessibleInterface *face = accessible(spinner.toLatin1().constData());
+    QAccessibleInterface *face = accessible(spinner);
     QVERIFY(face);
     QAccessibleValueInterface *value = face->valueInterface();
     QVERIFY(value);
@@ -114,7 +107,7 @@ void AccessibilityTest::spinnersTellTheValueTheUserSees()
     QCOMPARE(face->text(QAccessible::Value), QString::number(start));
 
     // Raised from the keyboard, it tells the raised value.
-    auto *bar = window->findChild<Spinner *>(spinner);
+    auto *bar = control<Spinner>(spinner);
     bar->setFocus();
     QTest::keyClick(bar, Qt::Key_Up);
     QCOMPARE(value->currentValue().toInt(), start + 1);
@@ -125,7 +118,7 @@ void AccessibilityTest::resultFieldsTellTheirResult()
     for (const char *name : { "longside", "shortsidedec", "bwidth", "shortangle", "boardfeet" }) {
         QAccessibleInterface *face = accessible(name);
         QVERIFY(face);
-        const auto *field = window->findChild<QLabel *>(QLatin1String(name));
+        const auto *field = control<QLabel>(name);
         QVERIFY(!field->text().isEmpty());
         QCOMPARE(face->text(QAccessible::Value), field->text());
     }
@@ -149,31 +142,21 @@ void AccessibilityTest::tabVisitsEveryControlInOrder()
     const QStringList expected { "Picture1", "Command2", "Command3", "Command8", "VScroll1",
                                  "VScroll3", "VScroll2", "VScroll4", "Picture2", "VScroll5",
                                  "Command9", "Command13", "Picture1" };
-    window->findChild<QWidget *>(QStringLiteral("Picture1"))->setFocus();
-    QStringList visited { QApplication::focusWidget()->objectName() };
-    for (qsizetype i = 1; i < expected.size(); ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        visited.append(QApplication::focusWidget()->objectName());
-    }
-    QCOMPARE(visited, expected);
+    control("Picture1")->setFocus();
+    QCOMPARE(windowdriver::tabWalk(int(expected.size()) - 1), expected);
 
     // With the help panel and the prompt open, their controls join the order where they stand.
-    QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("Command9")), Qt::LeftButton);
-    QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("Command13")), Qt::LeftButton);
-    window->findChild<QWidget *>(QStringLiteral("VScroll5"))->setFocus();
-    QStringList panelOrder;
-    for (int i = 0; i < 6; ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        panelOrder.append(QApplication::focusWidget()->objectName());
-    }
-    QCOMPARE(panelOrder, (QStringList { "Command9", "Picture3", "Command10", "Text1", "Command12",
-                                        "Command13" }));
+    clickButton("Command9");
+    clickButton("Command13");
+    control("VScroll5")->setFocus();
+    QCOMPARE(windowdriver::tabWalk(6).mid(1),
+        (QStringList { "Command9", "Picture3", "Command10", "Text1", "Command12", "Command13" }));
 }
 
 void AccessibilityTest::keysAloneChangeAnInput()
 {
-    auto *outer = window->findChild<Spinner *>(QStringLiteral("VScroll2"));
-    auto *box = window->findChild<QLineEdit *>(QStringLiteral("outerdiam"));
+    auto *outer = control<Spinner>("VScroll2");
+    auto *box = control<QLineEdit>("outerdiam");
     outer->setFocus();
     QTest::keyClick(outer, Qt::Key_Up);
     QCOMPARE(box->text(), QStringLiteral("36.25"));
@@ -182,9 +165,9 @@ void AccessibilityTest::keysAloneChangeAnInput()
     QCOMPARE(box->text(), QStringLiteral("35.75"));
 
     // A view button pressed with the space bar zooms the plan view out.
-    auto *zoomOut = window->findChild<QPushButton *>(QStringLiteral("Command2"));
+    auto *zoomOut = control<QPushButton>("Command2");
     zoomOut->setFocus();
-    auto *plan = window->findChild<QWidget *>(QStringLiteral("Picture1"));
+    QWidget *plan = control("Picture1");
     const QImage before = plan->grab().toImage();
     QTest::keyClick(zoomOut, Qt::Key_Space);
     QVERIFY(plan->grab().toImage() != before);

@@ -2,95 +2,57 @@
 // "inf", blanks the results that cannot be computed, keeps working, and shows full results again
 // once the inputs are good.
 
-#include "core/reading.h"
 #include "drawing/detailview.h"
 #include "drawing/picturebox.h"
 #include "drawing/planview.h"
-#include "tests/support/expectedcaptions.h"
+#include "tests/support/expected.h"
+#include "tests/support/pixels.h"
 #include "tests/support/recalculationlog.h"
+#include "tests/support/viewscale.h"
 #include "tests/support/watchedsurface.h"
-#include "tests/support/windowdriver.h"
-#include "window/orvane.h"
+#include "tests/support/windowtest.h"
 
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
 
 #include <cmath>
-#include <memory>
 
 using windowdriver::Part;
 
-class TestBadInput : public QObject
+class TestBadInput : public WindowTest
 {
     Q_OBJECT
 
-    std::unique_ptr<Orvane> window;
-
-    QMap<QString, QString> inputs() const
-    {
-        return windowdriver::texts(window.get(), expected::inputBoxes());
-    }
-    QMap<QString, QString> results() const
-    {
-        return windowdriver::texts(window.get(), expected::resultFields());
-    }
-    void write(const QString &box, const QString &text)
-    {
-        window->findChild<QLineEdit *>(box)->setText(text);
-    }
+    void write(const QString &box, const QString &text) { control<QLineEdit>(box)->setText(text); }
 
     // No result shows a number that is not one.
     void checkNoNonsense()
     {
-        const auto shown = results();
-        for (auto it = shown.cbegin(); it != shown.cend(); ++it) {
-            const QString lower = it.value().toLower();
-            QVERIFY2(!lower.contains("nan") && !lower.contains("inf"),
-                qPrintable(it.key() + ": " + it.value()));
-        }
+        const QString nonsense = expected::nonsense(results());
+        QVERIFY2(nonsense.isEmpty(), qPrintable(nonsense));
     }
 
     // The results of the current inputs, with `blank` fields empty.
-    QMap<QString, QString> expectedWith(const QStringList &blank, const expected::Ring &ring)
+    QMap<QString, QString> expectedWith(const QStringList &blank) const
     {
-        auto wanted = expected::captions(ring);
+        auto wanted = expectedResults();
         for (const QString &field : blank)
             wanted[field] = QString();
         return wanted;
     }
 
-    bool detailViewEmpty()
-    {
-        const QImage image = window->findChild<PictureBox *>("Picture2")->image();
-        const QRgb teal = qRgb(0, 128, 128);
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x) {
-                if (image.pixel(x, y) != teal)
-                    return false;
-            }
-        }
-        return true;
-    }
+    bool detailViewEmpty() { return pixels::isBlank(control<PictureBox>("Picture2")->image()); }
 
     // Draws what the window drew last, from its record and its boxes, on surfaces of the picture
     // boxes' sizes and scales that note all the painter is given.
     void checkDrawings()
     {
-        const auto *plan = window->findChild<PictureBox *>("Picture1");
-        const auto *detail = window->findChild<PictureBox *>("Picture2");
-        const auto number = [this](const char *box) {
-            return orvane::leadingNumber(windowdriver::text(window.get(), box).toStdString());
-        };
-        const orvane::RingInputs inputs { number("numsegs"), number("outerdiam"),
-            number("innerdiam"), number("fudge") };
+        const auto *plan = control<PictureBox>("Picture1");
+        const auto *detail = control<PictureBox>("Picture2");
 
         WatchedSurface planSurface(plan->size());
-        planSurface.setScaleLeft(plan->scaleLeft());
-        planSurface.setScaleTop(plan->scaleTop());
-        planSurface.setScaleWidth(plan->scaleWidth());
-        planSurface.setScaleHeight(plan->scaleHeight());
-        drawPlanView(planSurface, window->formState(), inputs);
+        setScale(planSurface, scaleOf(*plan));
+        drawPlanView(planSurface, window->formState(), ringInputs());
         const QList<QPointF> planPoints = planSurface.points();
         QVERIFY(!planPoints.isEmpty()); // a circle or the boundary lines at least
         checkWithinReach(planPoints, plan->size());
@@ -114,11 +76,7 @@ class TestBadInput : public QObject
     }
 
 private slots:
-    void init()
-    {
-        window = std::make_unique<Orvane>();
-        QVERIFY(windowdriver::show(window.get()));
-    }
+    void init() { QVERIFY(openWindow()); }
     void cleanup() { window.reset(); }
 
     // A count no ring can have: every result depends on it, so all are blank, and the detail view
@@ -136,20 +94,20 @@ private slots:
         write("numsegs", count);
         QCOMPARE(log.recalculations(), 1);
         checkNoNonsense();
-        for (const QString &field : expected::resultFields())
-            QVERIFY2(windowdriver::text(window.get(), field).isEmpty(), qPrintable(field));
+        for (const QString &field : windowdriver::resultFields())
+            QVERIFY2(text(field).isEmpty(), qPrintable(field));
         QVERIFY(detailViewEmpty());
 
         // The view buttons recalculate too and keep the results blank.
         for (const char *button : { "Command2", "Command3", "Command8" })
-            QTest::mouseClick(window->findChild<QPushButton *>(button), Qt::LeftButton);
+            clickButton(button);
         checkNoNonsense();
-        QCOMPARE(results(), expectedWith(expected::resultFields(), {}));
+        QCOMPARE(results(), expectedWith(windowdriver::resultFields()));
 
         // The segments spinner still stands at 6: one click up writes a good count again.
-        QVERIFY(windowdriver::click(window.get(), "VScroll1", Part::UpArrow));
-        QCOMPARE(windowdriver::text(window.get(), "numsegs"), QString("7"));
-        QCOMPARE(results(), expected::captions(expected::fromInputs(inputs())));
+        QVERIFY(clickSpinner("VScroll1", Part::UpArrow));
+        QCOMPARE(text("numsegs"), QString("7"));
+        QCOMPARE(results(), expectedResults());
         QVERIFY(!detailViewEmpty());
     }
 
@@ -165,7 +123,7 @@ private slots:
         QFETCH(QString, count);
         write("numsegs", count);
         checkNoNonsense();
-        QCOMPARE(results(), expected::captions(expected::fromInputs(inputs())));
+        QCOMPARE(results(), expectedResults());
     }
 
     // Diameters and fudge factors the spinners never write.
@@ -225,14 +183,14 @@ private slots:
         QCOMPARE(log.recalculations(), 1);
         checkNoNonsense();
         for (const QString &field : blank)
-            QVERIFY2(windowdriver::text(window.get(), field).isEmpty(), qPrintable(field));
-        QCOMPARE(results(), expectedWith(blank, expected::fromInputs(inputs())));
+            QVERIFY2(this->text(field).isEmpty(), qPrintable(field));
+        QCOMPARE(results(), expectedWith(blank));
 
         // One click up on the spinner writes a good value again.
-        QVERIFY(windowdriver::click(window.get(), spinner, Part::UpArrow));
-        QVERIFY(windowdriver::text(window.get(), box) != text);
+        QVERIFY(clickSpinner(spinner, Part::UpArrow));
+        QVERIFY(this->text(box) != text);
         checkNoNonsense();
-        QCOMPARE(results(), expected::captions(expected::fromInputs(inputs())));
+        QCOMPARE(results(), expectedResults());
     }
 
     // A thickness that is not a number, or is negative, gives no estimate; nothing else changes.
@@ -256,13 +214,13 @@ private slots:
         QCOMPARE(after, before);
 
         // A recalculation leaves the estimate blank while the thickness is still bad.
-        QVERIFY(windowdriver::click(window.get(), "VScroll1", Part::UpArrow));
-        QCOMPARE(results(), expectedWith({ "boardfeet" }, expected::fromInputs(inputs())));
+        QVERIFY(clickSpinner("VScroll1", Part::UpArrow));
+        QCOMPARE(results(), expectedWith({ "boardfeet" }));
 
         // The thickness spinner still stands at 0.75: a click writes a good thickness again.
-        QVERIFY(windowdriver::click(window.get(), "VScroll5", Part::DownArrow));
-        QCOMPARE(windowdriver::text(window.get(), "boardthick"), QString("0.5"));
-        QCOMPARE(results(), expected::captions(expected::fromInputs(inputs())));
+        QVERIFY(clickSpinner("VScroll5", Part::DownArrow));
+        QCOMPARE(text("boardthick"), QString("0.5"));
+        QCOMPARE(results(), expectedResults());
     }
 
     // Every box in turn takes texts the spinners never write, some of them numbers far too
@@ -293,7 +251,7 @@ private slots:
         write(box, text);
         checkNoNonsense();
         checkDrawings();
-        QTest::mouseClick(window->findChild<QPushButton *>("Command8"), Qt::LeftButton);
+        clickButton("Command8");
         checkDrawings();
         QVERIFY(!window->grab().isNull());
     }
@@ -303,12 +261,12 @@ private slots:
     {
         write("boardthick", "");
         write("numsegs", "0");
-        QCOMPARE(results(), expectedWith(expected::resultFields(), {}));
-        QVERIFY(windowdriver::click(window.get(), "VScroll1", Part::DownArrow));
-        QCOMPARE(results(), expectedWith({ "boardfeet" }, expected::fromInputs(inputs())));
-        QVERIFY(windowdriver::click(window.get(), "VScroll5", Part::UpArrow));
-        QCOMPARE(windowdriver::text(window.get(), "boardthick"), QString("1"));
-        QCOMPARE(results(), expected::captions(expected::fromInputs(inputs())));
+        QCOMPARE(results(), expectedWith(windowdriver::resultFields()));
+        QVERIFY(clickSpinner("VScroll1", Part::DownArrow));
+        QCOMPARE(results(), expectedWith({ "boardfeet" }));
+        QVERIFY(clickSpinner("VScroll5", Part::UpArrow));
+        QCOMPARE(text("boardthick"), QString("1"));
+        QCOMPARE(results(), expectedResults());
     }
 };
 

@@ -2,50 +2,38 @@
 // a box recalculates once, and the chain of writes a move sets off runs through the intermediate
 // diameters before it comes to rest.
 
-#include "tests/support/expectedcaptions.h"
+#include "tests/support/expected.h"
 #include "tests/support/recalculationlog.h"
-#include "tests/support/windowdriver.h"
-#include "window/orvane.h"
+#include "tests/support/windowtest.h"
 
 #include <QScrollBar>
 #include <QTest>
-
-#include <memory>
 
 using windowdriver::Part;
 
 Q_DECLARE_METATYPE(windowdriver::Part)
 
-class TestCoupling : public QObject
+class TestCoupling : public WindowTest
 {
     Q_OBJECT
-
-    std::unique_ptr<Orvane> window;
-
-    QString text(const QString &name) const { return windowdriver::text(window.get(), name); }
 
     // Each recalculation on the way showed the results of the diameters it saw.
     void checkEveryRecalculation(const RecalculationLog &log)
     {
         for (const RecalculationLog::Entry &entry : log.entries)
-            QCOMPARE(entry.captions, expected::captions(expected::fromInputs(entry.inputs)));
+            QCOMPARE(entry.captions, expected::captionsFor(entry.inputs));
     }
 
     // Brings the diameters to `outer` and `inner` (quarter inches) with arrow clicks that set off
     // no chain: the outer one first, while it is still above the start's inner 30.
     bool setDiameters(int outer, int inner)
     {
-        return windowdriver::stepTo(window.get(), "VScroll2", outer)
-            && windowdriver::stepTo(window.get(), "VScroll3", inner)
-            && windowdriver::spinnerValue(window.get(), "VScroll2") == outer;
+        return stepTo("VScroll2", outer) && stepTo("VScroll3", inner)
+            && spinnerValue("VScroll2") == outer;
     }
 
 private slots:
-    void init()
-    {
-        window = std::make_unique<Orvane>();
-        QVERIFY(windowdriver::show(window.get()));
-    }
+    void init() { QVERIFY(openWindow()); }
     void cleanup() { window.reset(); }
 
     void chains_data()
@@ -93,7 +81,7 @@ private slots:
         QVERIFY(setDiameters(outer, inner));
 
         RecalculationLog log(window.get());
-        QVERIFY(windowdriver::click(windowdriver::spinner(window.get(), spinner), part));
+        QVERIFY(clickSpinner(spinner, part));
         QCOMPARE(log.diameters(), seen);
         checkEveryRecalculation(log);
 
@@ -101,8 +89,8 @@ private slots:
         const QStringList end = seen.last().split('/');
         QCOMPARE(text("outerdiam"), end[0]);
         QCOMPARE(text("innerdiam"), end[1]);
-        QCOMPARE(expected::quarters(windowdriver::spinnerValue(window.get(), "VScroll2")), end[0]);
-        QCOMPARE(expected::quarters(windowdriver::spinnerValue(window.get(), "VScroll3")), end[1]);
+        QCOMPARE(expected::quarters(spinnerValue("VScroll2")), end[0]);
+        QCOMPARE(expected::quarters(spinnerValue("VScroll3")), end[1]);
     }
 
     // A drag of the outer diameter from 36 down towards 20, well below the inner 30: the inner
@@ -110,8 +98,7 @@ private slots:
     void dragOuterBelowInner()
     {
         RecalculationLog log(window.get());
-        QScrollBar *outer = windowdriver::spinner(window.get(), "VScroll2");
-        QVERIFY(windowdriver::dragThumb(outer, (288.0 - 80) / (288 - 16)));
+        QVERIFY(windowdriver::dragThumb(spinner("VScroll2"), (288.0 - 80) / (288 - 16)));
         QCOMPARE(log.recalculations(), 3);
         // Where the thumb was let go: somewhere below 29.75.
         const double dropped = log.entries.first().inputs.value("outerdiam").toDouble();
@@ -128,10 +115,9 @@ private slots:
     void dragInnerAboveOuter()
     {
         RecalculationLog log(window.get());
-        QScrollBar *inner = windowdriver::spinner(window.get(), "VScroll3");
-        QVERIFY(windowdriver::dragThumb(inner, (284.0 - 160) / (284 - 12)));
+        QVERIFY(windowdriver::dragThumb(spinner("VScroll3"), (284.0 - 160) / (284 - 12)));
         QCOMPARE(log.recalculations(), 2);
-        const int landed = windowdriver::spinnerValue(window.get(), "VScroll3");
+        const int landed = spinnerValue("VScroll3");
         QVERIFY2(landed > 144, qPrintable(QString::number(landed)));
         const QString raised = expected::quarters(landed);
         const QString above = expected::quarters(landed + 1);
@@ -146,9 +132,8 @@ private slots:
     void innerPagedPastOuter()
     {
         RecalculationLog log(window.get());
-        QScrollBar *inner = windowdriver::spinner(window.get(), "VScroll3");
         for (int page = 0; page < 8; ++page)
-            windowdriver::pressKey(inner, Qt::Key_PageUp);
+            windowdriver::pressKey(spinner("VScroll3"), Qt::Key_PageUp);
         QCOMPARE(log.diameters(),
             (QStringList { "36/31.25", "36/32.5", "36/33.75", "36/35", "36/36.25", "36.5/36.25",
                 "36.5/37.5", "37.75/37.5", "37.75/38.75", "39/38.75", "39/40", "40.25/40" }));

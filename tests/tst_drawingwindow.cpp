@@ -4,13 +4,11 @@
 
 #include "drawing/picturebox.h"
 #include "tests/support/pixels.h"
-#include "window/orvane.h"
+#include "tests/support/windowtest.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScrollBar>
-#include <QStyleOptionSlider>
 #include <QTest>
 
 #include <cmath>
@@ -31,36 +29,17 @@ QPoint planPixel(const QImage &image, double radius, double degrees)
         pixels::landing(image, startScale, cx + radius * std::cos(a), cy + radius * std::sin(a)));
 }
 
-template <typename T> T *child(const QWidget &window, const char *name)
-{
-    return window.findChild<T *>(QLatin1String(name));
-}
-
-// Clicks the up arrow of a spinner, where the style draws it.
-void clickUpArrow(QScrollBar *spinner)
-{
-    QStyleOptionSlider option;
-    option.initFrom(spinner);
-    option.orientation = spinner->orientation();
-    option.minimum = spinner->minimum();
-    option.maximum = spinner->maximum();
-    option.sliderPosition = spinner->sliderPosition();
-    option.sliderValue = spinner->value();
-    option.singleStep = spinner->singleStep();
-    option.pageStep = spinner->pageStep();
-    option.upsideDown = spinner->invertedAppearance();
-    const QRect arrow = spinner->style()->subControlRect(
-        QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSubLine, spinner);
-    QTest::mouseClick(spinner, Qt::LeftButton, {}, arrow.center());
-}
-
 } // namespace
 
-class TestDrawingWindow : public QObject
+using windowdriver::Part;
+
+class TestDrawingWindow : public WindowTest
 {
     Q_OBJECT
 
 private slots:
+    void cleanup() { window.reset(); }
+
     void drawnBeforeFirstShown();
     void redrawnWhenAnInputChanges();
     void coveringLeavesTheDrawingsUnchanged();
@@ -70,11 +49,11 @@ private slots:
 
 void TestDrawingWindow::drawnBeforeFirstShown()
 {
-    Orvane window;
-    auto *plan = child<PictureBox>(window, "Picture1");
-    auto *detail = child<PictureBox>(window, "Picture2");
+    window = std::make_unique<Orvane>();
+    auto *plan = control<PictureBox>("Picture1");
+    auto *detail = control<PictureBox>("Picture2");
     QVERIFY(plan && detail);
-    QVERIFY(!window.isVisible());
+    QVERIFY(!window->isVisible());
 
     // The joint at 60 degrees runs from the inner corner (radius 14.75) to the outer one (21.07);
     // between the boundary lines at 0 and 60 degrees, inside the inner circle, there is nothing.
@@ -93,28 +72,24 @@ void TestDrawingWindow::drawnBeforeFirstShown()
             0.25 + 0.6 * lean * std::sin(pi / 6)));
     QVERIFY(pixels::anyNear(segment, arc, 1, pixels::isMagentaish));
 
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     const QImage shown = plan->grab().toImage();
     QVERIFY(pixels::anyNear(shown, planPixel(shown, 20, 60), 1, pixels::isYellowish));
 }
 
 void TestDrawingWindow::redrawnWhenAnInputChanges()
 {
-    Orvane window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    auto *plan = child<PictureBox>(window, "Picture1");
-    auto *detail = child<PictureBox>(window, "Picture2");
-    auto *count = child<QScrollBar>(window, "VScroll1");
-    QVERIFY(plan && detail && count);
+    QVERIFY(openWindow());
+    auto *plan = control<PictureBox>("Picture1");
+    auto *detail = control<PictureBox>("Picture2");
+    QVERIFY(plan && detail && spinner("VScroll1"));
     const QImage segmentBefore = detail->grab().toImage();
     QImage ring = plan->grab().toImage();
     QVERIFY(pixels::anyNear(ring, planPixel(ring, 20, 60), 1, pixels::isYellowish));
 
-    clickUpArrow(count);
-    clickUpArrow(count);
-    QCOMPARE(child<QLineEdit>(window, "numsegs")->text(), QStringLiteral("8"));
+    QVERIFY(clickSpinner("VScroll1", Part::UpArrow, 2));
+    QCOMPARE(text("numsegs"), QStringLiteral("8"));
 
     // Eight segments: a joint at 45 degrees, none at 60.
     ring = plan->grab().toImage();
@@ -126,27 +101,27 @@ void TestDrawingWindow::redrawnWhenAnInputChanges()
 // The help panel covers parts of both drawings; closing it shows them as they were.
 void TestDrawingWindow::coveringLeavesTheDrawingsUnchanged()
 {
-    Orvane window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    auto *plan = child<PictureBox>(window, "Picture1");
-    auto *detail = child<PictureBox>(window, "Picture2");
-    auto *help = child<QPushButton>(window, "Command9");
-    auto *close = child<QPushButton>(window, "Command10");
-    QVERIFY(plan && detail && help && close);
-    const QImage planBefore = window.grab(plan->geometry()).toImage();
-    const QImage detailBefore = window.grab(detail->geometry()).toImage();
+    QVERIFY(openWindow());
+    auto *plan = control<PictureBox>("Picture1");
+    auto *detail = control<PictureBox>("Picture2");
+    auto *close = control<QPushButton>("Command10");
+    QVERIFY(plan && detail && control("Command9") && close);
+    const auto shown = [this](const QWidget *picture) {
+        return window->grab(picture->geometry()).toImage();
+    };
+    const QImage planBefore = shown(plan);
+    const QImage detailBefore = shown(detail);
     const QImage backingBefore = plan->image();
 
-    QTest::mouseClick(help, Qt::LeftButton);
+    clickButton("Command9");
     QVERIFY(close->isVisible());
-    QVERIFY(window.grab(plan->geometry()).toImage() != planBefore);
-    QVERIFY(window.grab(detail->geometry()).toImage() != detailBefore);
+    QVERIFY(shown(plan) != planBefore);
+    QVERIFY(shown(detail) != detailBefore);
 
-    QTest::mouseClick(close, Qt::LeftButton);
+    clickButton("Command10");
     QVERIFY(!close->isVisible());
-    QCOMPARE(window.grab(plan->geometry()).toImage(), planBefore);
-    QCOMPARE(window.grab(detail->geometry()).toImage(), detailBefore);
+    QCOMPARE(shown(plan), planBefore);
+    QCOMPARE(shown(detail), detailBefore);
     QCOMPARE(plan->image(), backingBefore);
 }
 
@@ -162,13 +137,11 @@ void TestDrawingWindow::countsBelowThreeKeepTheWindowWorking_data()
 void TestDrawingWindow::countsBelowThreeKeepTheWindowWorking()
 {
     QFETCH(QString, count);
-    Orvane window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    auto *plan = child<PictureBox>(window, "Picture1");
-    auto *detail = child<PictureBox>(window, "Picture2");
-    auto *numsegs = child<QLineEdit>(window, "numsegs");
-    auto *boardfeet = child<QLabel>(window, "boardfeet");
+    QVERIFY(openWindow());
+    auto *plan = control<PictureBox>("Picture1");
+    auto *detail = control<PictureBox>("Picture2");
+    auto *numsegs = control<QLineEdit>("numsegs");
+    auto *boardfeet = control<QLabel>("boardfeet");
     QVERIFY(plan && detail && numsegs && boardfeet);
     const QImage planBefore = plan->image();
     const QImage detailBefore = detail->image();

@@ -2,14 +2,13 @@
 // name prompt lies above it.
 
 #include "drawing/twips.h"
-#include "tests/support/windowprobe.h"
-#include "window/orvane.h"
+#include "tests/support/windowtest.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
-class TestHelpPanel : public QObject
+class TestHelpPanel : public WindowTest
 {
     Q_OBJECT
 
@@ -28,20 +27,12 @@ private slots:
     void promptLiesAbovePanel();
 
 private:
-    QWidget *panel() { return control<QWidget>(window.get(), "Picture3"); }
-    void click(const char *name)
-    {
-        QTest::mouseClick(control<QPushButton>(window.get(), name), Qt::LeftButton);
-    }
-
-    std::unique_ptr<Orvane> window;
+    QWidget *panel() const { return control("Picture3"); }
 };
 
 void TestHelpPanel::init()
 {
-    window = std::make_unique<Orvane>();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QVERIFY(openWindow());
 }
 
 void TestHelpPanel::cleanup()
@@ -52,51 +43,46 @@ void TestHelpPanel::cleanup()
 void TestHelpPanel::hiddenAtStart()
 {
     QVERIFY(!panel()->isVisible());
-    QCOMPARE(control<QPushButton>(window.get(), "Command9")->text(), QStringLiteral("Help"));
+    QCOMPARE(control<QPushButton>("Command9")->text(), QStringLiteral("Help"));
 }
 
 void TestHelpPanel::helpShowsThePanelInPlace()
 {
-    click("Command9");
+    clickButton("Command9");
     QVERIFY(panel()->isVisible());
     // 2520, 120 twips, 5535 by 8415: inside the window's client area.
     QCOMPARE(panel()->geometry(), twipsRect(2520, 120, 5535, 8415));
     QVERIFY(window->rect().contains(panel()->geometry()));
     for (const char *name : { "Label22", "Label23", "Label24", "Command10" })
-        QVERIFY2(control<QWidget>(panel(), name)->isVisible(), name);
-    QCOMPARE(control<QPushButton>(panel(), "Command10")->text(), QStringLiteral("Close"));
+        QVERIFY2(windowdriver::control(panel(), name)->isVisible(), name);
+    QCOMPARE(windowdriver::control<QPushButton>(panel(), "Command10")->text(), QStringLiteral("Close"));
 
     // It covers the spinners and parts of both drawings; the boxes and the Help button stay seen.
-    for (const char *name : { "VScroll1", "VScroll2", "VScroll3", "VScroll4", "VScroll5" }) {
-        QWidget *spinner = control<QWidget>(window.get(), name);
-        const QPoint centre = spinner->geometry().center();
-        QVERIFY2(isOnTop(window.get(), centre, panel()), name);
-    }
-    for (const char *name : { "numsegs", "outerdiam", "innerdiam", "fudge", "Command9" }) {
-        QWidget *seen = control<QWidget>(window.get(), name);
-        QVERIFY2(!isOnTop(window.get(), seen->geometry().center(), panel()), name);
-    }
-    QVERIFY(isOnTop(window.get(), twipsRect(5000, 1000, 0, 0).topLeft(), panel()));
-    QVERIFY(isOnTop(window.get(), twipsRect(5000, 6000, 0, 0).topLeft(), panel()));
+    for (const char *name : { "VScroll1", "VScroll2", "VScroll3", "VScroll4", "VScroll5" })
+        QVERIFY2(isOnTop(control(name)->geometry().center(), panel()), name);
+    for (const char *name : { "numsegs", "outerdiam", "innerdiam", "fudge", "Command9" })
+        QVERIFY2(!isOnTop(control(name)->geometry().center(), panel()), name);
+    QVERIFY(isOnTop(twipsRect(5000, 1000, 0, 0).topLeft(), panel()));
+    QVERIFY(isOnTop(twipsRect(5000, 6000, 0, 0).topLeft(), panel()));
 }
 
 void TestHelpPanel::helpAgainChangesNothing()
 {
-    click("Command9");
-    const WindowState before = windowState(*window);
-    click("Command9");
+    clickButton("Command9");
+    const auto before = state();
+    clickButton("Command9");
     QVERIFY(panel()->isVisible());
     QCOMPARE(panel()->geometry(), twipsRect(2520, 120, 5535, 8415));
-    QVERIFY(windowState(*window) == before);
+    QVERIFY(state() == before);
 }
 
 void TestHelpPanel::closeHidesThePanelWhereItIs()
 {
-    click("Command9");
-    QTest::mouseClick(control<QPushButton>(panel(), "Command10"), Qt::LeftButton);
+    clickButton("Command9");
+    windowdriver::clickButton(panel(), "Command10");
     QVERIFY(!panel()->isVisible());
     QCOMPARE(panel()->pos(), twipsRect(2520, 120, 0, 0).topLeft());
-    click("Command9");
+    clickButton("Command9");
     QVERIFY(panel()->isVisible());
 }
 
@@ -130,8 +116,8 @@ void TestHelpPanel::answersShownWhole()
 {
     QFETCH(QString, name);
     QFETCH(QString, text);
-    click("Command9");
-    auto *label = control<QLabel>(panel(), qPrintable(name));
+    clickButton("Command9");
+    auto *label = windowdriver::control<QLabel>(panel(), name);
     QCOMPARE(label->text(), text);
     QVERIFY(label->wordWrap());
     const QFontMetrics metrics(label->font());
@@ -146,12 +132,12 @@ void TestHelpPanel::answersShownWhole()
 
 void TestHelpPanel::coveredControlsComeBackUnchanged()
 {
-    const WindowState before = windowState(*window);
-    click("Command9");
-    QTest::mouseClick(control<QPushButton>(panel(), "Command10"), Qt::LeftButton);
-    QVERIFY(windowState(*window) == before);
-    QWidget *spinner = control<QWidget>(window.get(), "VScroll2");
-    QVERIFY(isOnTop(window.get(), spinner->geometry().center(), spinner));
+    const auto before = state();
+    clickButton("Command9");
+    windowdriver::clickButton(panel(), "Command10");
+    QVERIFY(state() == before);
+    QWidget *spinner = control("VScroll2");
+    QVERIFY(isOnTop(spinner->geometry().center(), spinner));
 }
 
 void TestHelpPanel::promptLiesAbovePanel_data()
@@ -164,14 +150,14 @@ void TestHelpPanel::promptLiesAbovePanel_data()
 void TestHelpPanel::promptLiesAbovePanel()
 {
     QFETCH(bool, helpFirst);
-    click(helpFirst ? "Command9" : "Command13");
-    click(helpFirst ? "Command13" : "Command9");
-    QWidget *prompt = control<QWidget>(window.get(), "Frame1");
+    clickButton(helpFirst ? "Command9" : "Command13");
+    clickButton(helpFirst ? "Command13" : "Command9");
+    QWidget *prompt = control("Frame1");
     QVERIFY(prompt->isVisible());
     QVERIFY(panel()->isVisible());
     const QRect both = prompt->geometry().intersected(panel()->geometry());
     QVERIFY(!both.isEmpty());
-    QVERIFY(isOnTop(window.get(), both.center(), prompt));
+    QVERIFY(isOnTop(both.center(), prompt));
 }
 
 QTEST_MAIN(TestHelpPanel)

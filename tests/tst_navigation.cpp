@@ -7,7 +7,7 @@
 #include "tests/support/pixels.h"
 #include "tests/support/recordingsurface.h"
 #include "tests/support/viewscale.h"
-#include "window/orvane.h"
+#include "tests/support/windowtest.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -15,11 +15,13 @@
 
 #include <cmath>
 
-class TestNavigation : public QObject
+class TestNavigation : public WindowTest
 {
     Q_OBJECT
 
 private slots:
+    void cleanup() { window.reset(); }
+
     // On a recording surface.
     void zoomOut();
     void zoomIn();
@@ -41,16 +43,11 @@ private slots:
     void zoomInGreysFromTheStartScale();
 
 private:
-    struct Window
-    {
-        Orvane window;
-        PictureBox *picture = nullptr;
-        QPushButton *zoomOut = nullptr;
-        QPushButton *zoomIn = nullptr;
-        QPushButton *center = nullptr;
-    };
-    static bool open(Window &w);
-    static void click(Window &w, const QString &buttons);
+    // Opens a window; false when it, its plan view or a view button is missing.
+    bool open();
+    PictureBox *picture() const { return control<PictureBox>("Picture1"); }
+    QPushButton *zoomInButton() const { return control<QPushButton>("Command3"); }
+    void click(const QString &buttons);
 };
 
 void TestNavigation::zoomOut()
@@ -175,26 +172,17 @@ void TestNavigation::zoomInStopsBeforeAZeroSpan()
     QVERIFY(view.scaleWidth() > 0 && view.scaleHeight() < 0);
 }
 
-// Shows the window and finds the plan view and its buttons.
-bool TestNavigation::open(Window &w)
+bool TestNavigation::open()
 {
-    w.picture = w.window.findChild<PictureBox *>(QStringLiteral("Picture1"));
-    w.zoomOut = w.window.findChild<QPushButton *>(QStringLiteral("Command2"));
-    w.zoomIn = w.window.findChild<QPushButton *>(QStringLiteral("Command3"));
-    w.center = w.window.findChild<QPushButton *>(QStringLiteral("Command8"));
-    if (!w.picture || !w.zoomOut || !w.zoomIn || !w.center)
-        return false;
-    w.window.show();
-    return QTest::qWaitForWindowExposed(&w.window);
+    return openWindow() && picture() && control("Command2") && zoomInButton()
+        && control("Command8");
 }
 
 // Clicks the view buttons in turn: O for ZOOM OUT, I for ZOOM IN, C for Center.
-void TestNavigation::click(Window &w, const QString &buttons)
+void TestNavigation::click(const QString &buttons)
 {
-    for (const QChar button : buttons) {
-        QPushButton *target = button == u'O' ? w.zoomOut : button == u'I' ? w.zoomIn : w.center;
-        QTest::mouseClick(target, Qt::LeftButton);
-    }
+    for (const QChar button : buttons)
+        clickButton(button == u'O' ? "Command2" : button == u'I' ? "Command3" : "Command8");
 }
 
 void TestNavigation::buttons_data()
@@ -223,15 +211,14 @@ void TestNavigation::buttons()
     QFETCH(QString, clicks);
     QFETCH(ViewScale, scale);
     QFETCH(QPointF, centre);
-    Window w;
-    QVERIFY(open(w));
-    click(w, clicks);
-    QCOMPARE(w.picture->scaleLeft(), scale.left);
-    QCOMPARE(w.picture->scaleTop(), scale.top);
-    QCOMPARE(w.picture->scaleWidth(), scale.width);
-    QCOMPARE(w.picture->scaleHeight(), scale.height);
-    QCOMPARE(w.window.formState().centerx, float(centre.x()));
-    QCOMPARE(w.window.formState().centery, float(centre.y()));
+    QVERIFY(open());
+    click(clicks);
+    QCOMPARE(picture()->scaleLeft(), scale.left);
+    QCOMPARE(picture()->scaleTop(), scale.top);
+    QCOMPARE(picture()->scaleWidth(), scale.width);
+    QCOMPARE(picture()->scaleHeight(), scale.height);
+    QCOMPARE(window->formState().centerx, float(centre.x()));
+    QCOMPARE(window->formState().centery, float(centre.y()));
 }
 
 void TestNavigation::buttonsRecalculateEverything_data()
@@ -247,27 +234,26 @@ void TestNavigation::buttonsRecalculateEverything_data()
 void TestNavigation::buttonsRecalculateEverything()
 {
     QFETCH(QString, clicks);
-    Window w;
-    QVERIFY(open(w));
-    auto *longangle = w.window.findChild<QLabel *>(QStringLiteral("longangle"));
-    auto *boardfeet = w.window.findChild<QLabel *>(QStringLiteral("boardfeet"));
+    QVERIFY(open());
+    auto *longangle = control<QLabel>("longangle");
+    auto *boardfeet = control<QLabel>("boardfeet");
     QVERIFY(longangle && boardfeet);
     const QString feet = boardfeet->text();
     longangle->clear();
     boardfeet->clear();
 
-    click(w, clicks);
+    click(clicks);
     QCOMPARE(longangle->text(), QStringLiteral("30.0°"));
     QCOMPARE(boardfeet->text(), feet);
 
     // The top edge of the ring's polygon, 18.25 inches above the centre (the outer radius grown
     // by the fudge factor), five inches right of it, is yellow; between two boundary lines inside
     // the inner circle there is nothing.
-    const pixels::Scale scale { w.picture->scaleLeft(), w.picture->scaleTop(),
-        w.picture->scaleWidth(), w.picture->scaleHeight() };
+    const pixels::Scale scale { picture()->scaleLeft(), picture()->scaleTop(),
+        picture()->scaleWidth(), picture()->scaleHeight() };
     const double cx = scale.width / 2;
     const double cy = scale.top / 2;
-    const QImage image = w.picture->grab().toImage();
+    const QImage image = picture()->grab().toImage();
     const QPoint edge = pixels::pixelAt(image, pixels::landing(image, scale, cx + 5, cy + 18.25));
     QVERIFY(pixels::anyNear(image, edge, 1, pixels::isYellowish));
     const QPoint inside = pixels::pixelAt(image, pixels::landing(image, scale, cx + 6, cy + 3.5));
@@ -276,47 +262,45 @@ void TestNavigation::buttonsRecalculateEverything()
 
 void TestNavigation::zoomInGreysBeforeTheViewTurnsInsideOut()
 {
-    Window w;
-    QVERIFY(open(w));
-    click(w, QStringLiteral("C"));
+    QVERIFY(open());
+    click(QStringLiteral("C"));
     for (int i = 1; i <= 15; ++i) {
-        click(w, QStringLiteral("I"));
-        QVERIFY2(w.zoomIn->isEnabled(), qPrintable(QString::number(i)));
+        click(QStringLiteral("I"));
+        QVERIFY2(zoomInButton()->isEnabled(), qPrintable(QString::number(i)));
     }
-    click(w, QStringLiteral("I"));
-    QCOMPARE(w.picture->scaleWidth(), 4.0f);
-    QCOMPARE(w.picture->scaleHeight(), -4.0f);
-    QCOMPARE(w.picture->scaleTop(), 4.0f);
-    QVERIFY(!w.zoomIn->isEnabled());
+    click(QStringLiteral("I"));
+    QCOMPARE(picture()->scaleWidth(), 4.0f);
+    QCOMPARE(picture()->scaleHeight(), -4.0f);
+    QCOMPARE(picture()->scaleTop(), 4.0f);
+    QVERIFY(!zoomInButton()->isEnabled());
 
     // A seventeenth click finds the button greyed and changes nothing.
-    click(w, QStringLiteral("I"));
-    QCOMPARE(w.picture->scaleWidth(), 4.0f);
-    QCOMPARE(w.picture->scaleHeight(), -4.0f);
+    click(QStringLiteral("I"));
+    QCOMPARE(picture()->scaleWidth(), 4.0f);
+    QCOMPARE(picture()->scaleHeight(), -4.0f);
 
-    click(w, QStringLiteral("O"));
-    QVERIFY(w.zoomIn->isEnabled());
-    QCOMPARE(w.picture->scaleWidth(), 9.0f);
-    click(w, QStringLiteral("I"));
-    QVERIFY(!w.zoomIn->isEnabled());
-    click(w, QStringLiteral("C"));
-    QVERIFY(w.zoomIn->isEnabled());
-    QCOMPARE(w.picture->scaleWidth(), 84.0f);
+    click(QStringLiteral("O"));
+    QVERIFY(zoomInButton()->isEnabled());
+    QCOMPARE(picture()->scaleWidth(), 9.0f);
+    click(QStringLiteral("I"));
+    QVERIFY(!zoomInButton()->isEnabled());
+    click(QStringLiteral("C"));
+    QVERIFY(zoomInButton()->isEnabled());
+    QCOMPARE(picture()->scaleWidth(), 84.0f);
 }
 
 void TestNavigation::zoomInGreysFromTheStartScale()
 {
-    Window w;
-    QVERIFY(open(w));
+    QVERIFY(open());
     int clicks = 0;
-    while (w.zoomIn->isEnabled() && clicks < 100) {
-        click(w, QStringLiteral("I"));
+    while (zoomInButton()->isEnabled() && clicks < 100) {
+        click(QStringLiteral("I"));
         ++clicks;
     }
     QCOMPARE(clicks, 18);
-    QVERIFY(std::fabs(w.picture->scaleWidth() - 2.7f) < 1e-4);
-    QVERIFY(std::fabs(w.picture->scaleHeight() + 2.7f) < 1e-4);
-    QCOMPARE(w.picture->scaleTop(), -40.0f);
+    QVERIFY(std::fabs(picture()->scaleWidth() - 2.7f) < 1e-4);
+    QVERIFY(std::fabs(picture()->scaleHeight() + 2.7f) < 1e-4);
+    QCOMPARE(picture()->scaleTop(), -40.0f);
 }
 
 QTEST_MAIN(TestNavigation)

@@ -4,15 +4,13 @@
 #include "tests/support/modaldriver.h"
 #include "tests/support/pdfpages.h"
 #include "tests/support/printers.h"
-#include "tests/support/windowprobe.h"
-#include "window/orvane.h"
+#include "tests/support/windowtest.h"
 
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPrinterInfo>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -33,7 +31,7 @@ QAbstractButton *buttonCalled(QMessageBox *box, const QString &text)
 
 } // namespace
 
-class TestPrintDialogs : public QObject
+class TestPrintDialogs : public WindowTest
 {
     Q_OBJECT
 
@@ -50,15 +48,14 @@ private slots:
 private:
     void printAndOk()
     {
-        QTest::mouseClick(control<QPushButton>(window.get(), "Command13"), Qt::LeftButton);
-        QTest::mouseClick(control<QPushButton>(window.get(), "Command12"), Qt::LeftButton);
+        clickButton("Command13");
+        clickButton("Command12");
     }
     // Answers to the three dialogs, each noting in `problems` what was not as it should be.
     ModalDriver::Answer answerNoPrinter(const QString &button);
     ModalDriver::Answer answerSaveDialog(const QString &fileName);
     ModalDriver::Answer answerWarning(const QString &expectedCause);
 
-    std::unique_ptr<Orvane> window;
     std::unique_ptr<ModalDriver> driver;
     std::unique_ptr<QTemporaryDir> folder;
     QStringList problems;
@@ -68,9 +65,7 @@ private:
 
 void TestPrintDialogs::initTestCase()
 {
-    hideAllPrinters();
-    QVERIFY2(
-        QPrinterInfo::defaultPrinter().isNull(), "these tests need a machine without printers");
+    QVERIFY2(hideAllPrinters(), "these tests need a machine without printers");
 }
 
 void TestPrintDialogs::init()
@@ -81,9 +76,7 @@ void TestPrintDialogs::init()
     suggested.clear();
     warning.clear();
     driver = std::make_unique<ModalDriver>();
-    window = std::make_unique<Orvane>();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QVERIFY(openWindow());
 }
 
 void TestPrintDialogs::cleanup()
@@ -174,8 +167,8 @@ void TestPrintDialogs::noPrinterCancelled()
     printAndOk();
     QVERIFY(suggested.isEmpty()); // no save dialog
     // The window goes on: Print shows the prompt again.
-    QTest::mouseClick(control<QPushButton>(window.get(), "Command13"), Qt::LeftButton);
-    QVERIFY(control<QWidget>(window.get(), "Frame1")->isVisible());
+    clickButton("Command13");
+    QVERIFY(control("Frame1")->isVisible());
 }
 
 void TestPrintDialogs::saveDialogCancelled()

@@ -5,25 +5,23 @@
 #include "tests/support/pdfpages.h"
 #include "tests/support/printserver.h"
 #include "tests/support/scripteddialogs.h"
-#include "tests/support/windowprobe.h"
-#include "window/orvane.h"
+#include "tests/support/windowtest.h"
 
 #include <QDir>
 #include <QElapsedTimer>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPrinterInfo>
-#include <QPushButton>
 #include <QRandomGenerator>
 #include <QTest>
 
-class TestPrintServer : public QObject
+class TestPrintServer : public WindowTest
 {
     Q_OBJECT
 
 private slots:
     void initTestCase();
     void cleanupTestCase();
+    void cleanup() { window.reset(); }
 
     void serversPrinterIsTheDefault();
     void okPrintsOnTheDefaultPrinter();
@@ -58,22 +56,18 @@ void TestPrintServer::serversPrinterIsTheDefault()
 
 void TestPrintServer::okPrintsOnTheDefaultPrinter()
 {
-    Orvane window;
-    auto scripted = std::make_unique<ScriptedPrintDialogs>();
-    ScriptedPrintDialogs *dialogs = scripted.get();
-    window.setPrintDialogs(std::move(scripted));
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(openWindow());
+    const ScriptedPrintDialogs *dialogs = scriptPrintDialogs(*window);
 
     // A name of this run's own finds its job among the printer's files.
     const QString token = QString::number(QRandomGenerator::global()->generate64(), 36);
     const QString name = QStringLiteral("Ring ") + token;
     const QDir output(server->outputFolder());
-    QTest::mouseClick(control<QPushButton>(&window, "Command13"), Qt::LeftButton);
-    control<QLineEdit>(&window, "Text1")->setText(name);
+    clickButton("Command13");
+    control<QLineEdit>("Text1")->setText(name);
     QElapsedTimer clock;
     clock.start();
-    QTest::mouseClick(control<QPushButton>(&window, "Command12"), Qt::LeftButton);
+    clickButton("Command12");
 
     // There is a printer, so nothing is asked and nothing went wrong.
     QCOMPARE(dialogs->offers, 0);
@@ -94,19 +88,17 @@ void TestPrintServer::okPrintsOnTheDefaultPrinter()
     const PdfContents contents = readPdf(found.constFirst());
     QVERIFY2(contents.error.isEmpty(), qPrintable(contents.error));
     QCOMPARE(contents.pages, 1);
-    const auto caption
-        = [&window](const char *label) { return control<QLabel>(&window, label)->text(); };
     // The ring at start, 6 segments of 36 inches outside and 30 inside, and its lengths in
     // inches: board width 5.476125720, short side 14.750001475, long side 21.073287635.
     QStringList expected {
         QStringLiteral("Project Name: ") + name,
         QStringLiteral("# of Segments: 6"),
-        QStringLiteral("Board width: ") + caption("bwidth") + QStringLiteral("  (5.47613)"),
+        QStringLiteral("Board width: ") + text("bwidth") + QStringLiteral("  (5.47613)"),
         QStringLiteral("Board thickness: 0.75"),
-        QStringLiteral("Board feet (total): ") + caption("boardfeet"),
-        caption("shortside"),
+        QStringLiteral("Board feet (total): ") + text("boardfeet"),
+        text("shortside"),
         QStringLiteral("(14.75000)"),
-        caption("longside"),
+        text("longside"),
         QStringLiteral("(21.07329)"),
         QStringLiteral("30.°"),
         QStringLiteral("60.°"),

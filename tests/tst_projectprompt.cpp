@@ -5,17 +5,17 @@
 #include "tests/support/pdfpages.h"
 #include "tests/support/printers.h"
 #include "tests/support/scripteddialogs.h"
-#include "tests/support/windowprobe.h"
-#include "window/orvane.h"
+#include "tests/support/windowtest.h"
 
+#include <QFileInfo>
 #include <QLineEdit>
-#include <QPrinterInfo>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 
-class TestProjectPrompt : public QObject
+using windowdriver::Part;
+
+class TestProjectPrompt : public WindowTest
 {
     Q_OBJECT
 
@@ -35,14 +35,12 @@ private slots:
     void hiddenPrintButtonPrints();
 
 private:
-    QPushButton *button(const char *name) { return control<QPushButton>(window.get(), name); }
-    QWidget *prompt() { return control<QWidget>(window.get(), "Frame1"); }
-    QLineEdit *nameBox() { return control<QLineEdit>(window.get(), "Text1"); }
-    void click(const char *name) { QTest::mouseClick(button(name), Qt::LeftButton); }
+    QPushButton *button(const char *name) const { return control<QPushButton>(name); }
+    QWidget *prompt() const { return control("Frame1"); }
+    QLineEdit *nameBox() const { return control<QLineEdit>("Text1"); }
     // The first line of the page last saved.
     QString printedName();
 
-    std::unique_ptr<Orvane> window;
     ScriptedPrintDialogs *dialogs = nullptr;
     std::unique_ptr<QTemporaryDir> folder;
     QString pdf;
@@ -50,9 +48,7 @@ private:
 
 void TestProjectPrompt::initTestCase()
 {
-    hideAllPrinters();
-    QVERIFY2(
-        QPrinterInfo::defaultPrinter().isNull(), "these tests need a machine without printers");
+    QVERIFY2(hideAllPrinters(), "these tests need a machine without printers");
 }
 
 void TestProjectPrompt::init()
@@ -60,13 +56,9 @@ void TestProjectPrompt::init()
     folder = std::make_unique<QTemporaryDir>();
     QVERIFY(folder->isValid());
     pdf = folder->filePath(QStringLiteral("report.pdf"));
-    window = std::make_unique<Orvane>();
-    auto scripted = std::make_unique<ScriptedPrintDialogs>();
-    dialogs = scripted.get();
+    QVERIFY(openWindow());
+    dialogs = scriptPrintDialogs(*window);
     dialogs->fileName = pdf;
-    window->setPrintDialogs(std::move(scripted));
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
 }
 
 void TestProjectPrompt::cleanup()
@@ -99,7 +91,7 @@ void TestProjectPrompt::hiddenAtStart()
 
 void TestProjectPrompt::printShowsThePromptAndPrintsNothing()
 {
-    click("Command13");
+    clickButton("Command13");
     QVERIFY(prompt()->isVisible());
     QCOMPARE(prompt()->property("title").toString(), QStringLiteral("Project Name"));
     QVERIFY(nameBox()->isVisible());
@@ -112,21 +104,21 @@ void TestProjectPrompt::printShowsThePromptAndPrintsNothing()
     // The prompt lies above the drawings and the results it overlaps.
     const QPoint overPlanView = twipsRect(5000, 4000, 0, 0).topLeft();
     const QPoint overResults = twipsRect(3000, 3500, 0, 0).topLeft();
-    QVERIFY(isOnTop(window.get(), overPlanView, prompt()));
-    QVERIFY(isOnTop(window.get(), overResults, prompt()));
+    QVERIFY(isOnTop(overPlanView, prompt()));
+    QVERIFY(isOnTop(overResults, prompt()));
     QVERIFY(!button("Command11")->isVisible());
 }
 
 void TestProjectPrompt::printAgainChangesNothing()
 {
-    click("Command13");
+    clickButton("Command13");
     nameBox()->selectAll();
     QTest::keyClicks(nameBox(), QStringLiteral("Platter"));
-    const WindowState before = windowState(*window);
-    click("Command13");
+    const auto before = state();
+    clickButton("Command13");
     QVERIFY(prompt()->isVisible());
     QCOMPARE(nameBox()->text(), QStringLiteral("Platter"));
-    QVERIFY(windowState(*window) == before);
+    QVERIFY(state() == before);
     QCOMPARE(dialogs->offers, 0);
 }
 
@@ -134,8 +126,8 @@ void TestProjectPrompt::okHidesThePromptThenPrints()
 {
     bool promptShownWhilePrinting = true;
     dialogs->onOffer = [&] { promptShownWhilePrinting = prompt()->isVisible(); };
-    click("Command13");
-    click("Command12");
+    clickButton("Command13");
+    clickButton("Command12");
     QCOMPARE(dialogs->offers, 1);
     QVERIFY(!promptShownWhilePrinting);
     QVERIFY(!prompt()->isVisible());
@@ -159,41 +151,39 @@ void TestProjectPrompt::printsTheNameAsTyped()
 {
     QFETCH(QString, typed);
     QFETCH(QString, firstLine);
-    click("Command13");
+    clickButton("Command13");
     nameBox()->selectAll();
     QTest::keyClick(nameBox(), Qt::Key_Backspace);
     QTest::keyClicks(nameBox(), typed);
-    click("Command12");
+    clickButton("Command12");
     QCOMPARE(printedName(), firstLine);
 }
 
 void TestProjectPrompt::nameIsOfferedAgain()
 {
-    click("Command13");
+    clickButton("Command13");
     nameBox()->selectAll();
     QTest::keyClicks(nameBox(), QStringLiteral("Vase"));
-    click("Command12");
-    click("Command13");
+    clickButton("Command12");
+    clickButton("Command13");
     QCOMPARE(nameBox()->text(), QStringLiteral("Vase"));
     nameBox()->end(false);
     QTest::keyClicks(nameBox(), QStringLiteral(" 2"));
-    click("Command12");
+    clickButton("Command12");
     QCOMPARE(printedName(), QStringLiteral("Project Name: Vase 2"));
 }
 
 // The window goes on working while the prompt is shown, and OK prints what it shows then.
 void TestProjectPrompt::printsTheRingAsItIsWhenOkIsPressed()
 {
-    click("Command13");
-    clickUpArrow(control<QScrollBar>(window.get(), "VScroll1"));
-    clickUpArrow(control<QScrollBar>(window.get(), "VScroll1"));
-    QCOMPARE(control<QLineEdit>(window.get(), "numsegs")->text(), QStringLiteral("8"));
+    clickButton("Command13");
+    QVERIFY(clickSpinner("VScroll1", Part::UpArrow, 2));
+    QCOMPARE(text("numsegs"), QStringLiteral("8"));
     QVERIFY(prompt()->isVisible());
-    click("Command12");
+    clickButton("Command12");
     const QStringList texts = readPdf(pdf).texts();
-    QVERIFY2(texts.contains(QStringLiteral("# of Segments: 8")), qPrintable(texts.join('\n')));
-    QVERIFY2(texts.contains(QStringLiteral("22.5°")), qPrintable(texts.join('\n')));
-    QVERIFY2(texts.contains(QStringLiteral("67.5°")), qPrintable(texts.join('\n')));
+    for (const char *line : { "# of Segments: 8", "22.5°", "67.5°" })
+        QVERIFY2(texts.contains(QString::fromUtf8(line)), qPrintable(texts.join('\n')));
 }
 
 // The hidden "Print" button stands for the report itself: its click prints without asking.

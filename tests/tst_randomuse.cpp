@@ -10,23 +10,19 @@
 
 #include "core/boardfeet.h"
 #include "core/fractions.h"
-#include "core/reading.h"
 #include "core/ring.h"
 #include "drawing/picturebox.h"
-#include "tests/support/expectedcaptions.h"
-#include "tests/support/windowdriver.h"
-#include "window/orvane.h"
+#include "tests/support/expected.h"
+#include "tests/support/viewscale.h"
+#include "tests/support/windowtest.h"
 #include "window/spinner.h"
 
 #include <QElapsedTimer>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
 #include <algorithm>
 #include <array>
-#include <memory>
 #include <numeric>
 #include <optional>
 #include <random>
@@ -35,24 +31,8 @@ using windowdriver::Part;
 
 namespace {
 
-struct SpinnerRange
-{
-    const char *name;
-    const char *box;
-    int bottom;
-    int top;
-    int start;
-    int trackStep;
-};
-
 // The five spinners, in the order of the array that models them.
-constexpr std::array<SpinnerRange, 5> ranges { {
-    { "VScroll1", "numsegs", 4, 24, 6, 1 },
-    { "VScroll2", "outerdiam", 16, 288, 144, 5 },
-    { "VScroll3", "innerdiam", 12, 284, 120, 5 },
-    { "VScroll4", "fudge", 0, 16, 1, 1 },
-    { "VScroll5", "boardthick", 1, 32, 3, 1 },
-} };
+constexpr const auto &ranges = expected::spinners;
 constexpr int outerSpinner = 1;
 constexpr int innerSpinner = 2;
 constexpr int fudgeSpinner = 3;
@@ -91,16 +71,6 @@ const char *actionName(Action action)
 constexpr std::array<int, actionKinds> weights { 10, 10, 5, 5, 4, 4, 2, 2, 4, 3, 3, 1, 1, 4, 0 };
 constexpr int printOneIn = 1500;
 
-// The view scale as the plan view keeps it.
-struct Scale
-{
-    float left = 0;
-    float top = 50;
-    float width = 92.7f;
-    float height = -92.7f;
-    bool operator==(const Scale &) const = default;
-};
-
 // The end state of the diameters after the user moved one of them from (outer, inner) to
 // `value`: the outer diameter is never left below the inner one.
 void coupleDiameters(std::array<int, 5> &v, int moved, int value)
@@ -125,11 +95,10 @@ void coupleDiameters(std::array<int, 5> &v, int moved, int value)
 
 } // namespace
 
-class TestRandomUse : public QObject
+class TestRandomUse : public WindowTest
 {
     Q_OBJECT
 
-    std::unique_ptr<Orvane> window;
     std::mt19937 random;
 
     // The model of the window: what each action must leave.
@@ -137,7 +106,7 @@ class TestRandomUse : public QObject
     bool fudgeMoved = false;
     bool helpShown = false;
     bool promptShown = false;
-    Scale scale;
+    ViewScale scale = startScale;
     int landedElsewhere = 0; // clicks that went to a control covering the one aimed at
 
     // The first new value of each spinner during the current action.
@@ -145,20 +114,7 @@ class TestRandomUse : public QObject
 
     int pick(int count) { return int(random() % unsigned(count)); }
 
-    Spinner *spinner(int index) const
-    {
-        return window->findChild<Spinner *>(QLatin1String(ranges[index].name));
-    }
-    PictureBox *planView() const { return window->findChild<PictureBox *>("Picture1"); }
-    template <typename T> T *control(const char *name) const
-    {
-        return window->findChild<T *>(QLatin1String(name));
-    }
-    Scale viewScale() const
-    {
-        const PictureBox *view = planView();
-        return { view->scaleLeft(), view->scaleTop(), view->scaleWidth(), view->scaleHeight() };
-    }
+    Spinner *spinner(int index) const { return control<Spinner>(ranges[index].name); }
 
     // Clicks the window where `widget` shows the point `at`. The click goes to whatever lies on
     // top there; true when that is `widget` itself and it takes clicks.
@@ -191,7 +147,7 @@ class TestRandomUse : public QObject
     bool perform(Action action, int index)
     {
         Spinner *bar = spinner(index);
-        const SpinnerRange &range = ranges[index];
+        const expected::SpinnerRange &range = ranges[index];
         std::optional<int> userValue; // where the action must take the spinner, when it does
         const auto step = [&](int by) {
             const int target = std::clamp(values[index] + by, range.bottom, range.top);
@@ -264,7 +220,7 @@ class TestRandomUse : public QObject
             break;
         case Action::Center:
             if (clickButton("Command8"))
-                scale = Scale { 0, 84, 84, -84 };
+                scale = centredScale;
             break;
         case Action::Help:
             if (clickButton("Command9"))
@@ -296,17 +252,12 @@ class TestRandomUse : public QObject
     // The nine captions the calculation gives for the texts in the boxes.
     QMap<QString, QString> calculatedCaptions() const
     {
-        const auto number = [this](const char *box) {
-            return orvane::leadingNumber(windowdriver::text(window.get(), box).toStdString());
-        };
-        const orvane::RingInputs inputs { number("numsegs"), number("outerdiam"),
-            number("innerdiam"), number("fudge") };
+        const orvane::RingInputs inputs = ringInputs();
         orvane::FormState state;
         orvane::computeRing(state, inputs, 84, 84);
         const orvane::SegmentLengths lengths { state.longsidelen, state.shortsidelen,
             state.boardwidthlen };
-        const auto thickness
-            = orvane::wholeNumber(windowdriver::text(window.get(), "boardthick").toStdString());
+        const auto thickness = orvane::wholeNumber(text("boardthick").toStdString());
         const auto shown = [](const std::string &text) { return QString::fromStdString(text); };
         return {
             { "longside", shown(orvane::fractionText(state.longsidelen)) },
@@ -337,34 +288,23 @@ class TestRandomUse : public QObject
             QVERIFY2(values[i] >= ranges[i].bottom && values[i] <= ranges[i].top, what);
 
         for (int i = 0; i < 5; ++i) {
-            QString written = i == 0 ? QString::number(values[i]) : expected::quarters(values[i]);
+            QString written = expected::boxText(ranges[i].name, values[i]);
             if (i == fudgeSpinner && !fudgeMoved)
                 written = QStringLiteral(".25"); // the text the box starts with
-            const QString box = windowdriver::text(window.get(), ranges[i].box);
+            const QString box = text(ranges[i].box);
             QVERIFY2(box == written, what + ": " + ranges[i].box + " shows " + box.toUtf8());
         }
 
-        const QMap<QString, QString> captions
-            = windowdriver::texts(window.get(), expected::resultFields());
-        for (auto it = captions.cbegin(); it != captions.cend(); ++it) {
-            const QString lower = it.value().toLower();
-            QVERIFY2(!lower.contains("nan") && !lower.contains("inf"),
-                what + ": " + it.key().toUtf8() + " shows " + it.value().toUtf8());
-        }
+        const QMap<QString, QString> captions = results();
+        const QString nonsense = expected::nonsense(captions);
+        QVERIFY2(nonsense.isEmpty(), what + ": " + nonsense.toUtf8());
         QVERIFY2(captions == calculatedCaptions(), what);
-        QVERIFY2(captions
-                == expected::captions(expected::fromInputs(
-                    windowdriver::texts(window.get(), expected::inputBoxes()))),
-            what);
+        QVERIFY2(captions == expectedResults(), what);
 
-        const Scale shown = viewScale();
+        const ViewScale shown = scaleOf(*control<PictureBox>("Picture1"));
         QVERIFY2(shown.width > 0 && shown.height < 0, what);
         QVERIFY2(shown == scale,
-            what + QByteArray(" scale ") + QByteArray::number(shown.left) + " "
-                + QByteArray::number(shown.top) + " " + QByteArray::number(shown.width) + " "
-                + QByteArray::number(shown.height) + ", expected " + QByteArray::number(scale.left)
-                + " " + QByteArray::number(scale.top) + " " + QByteArray::number(scale.width) + " "
-                + QByteArray::number(scale.height));
+            what + " scale " + describe(shown) + ", expected " + describe(scale));
 
         QVERIFY2(control<QWidget>("Picture3")->isVisible() == helpShown, what);
         QVERIFY2(control<QWidget>("Frame1")->isVisible() == promptShown, what);
@@ -373,8 +313,7 @@ class TestRandomUse : public QObject
 private slots:
     void init()
     {
-        window = std::make_unique<Orvane>();
-        QVERIFY(windowdriver::show(window.get()));
+        QVERIFY(openWindow());
         for (int i = 0; i < 5; ++i) {
             values[i] = ranges[i].start;
             connect(spinner(i), &Spinner::spinnerChanged, this, [this, i](int value) {
@@ -383,7 +322,7 @@ private slots:
             });
         }
         fudgeMoved = helpShown = promptShown = false;
-        scale = Scale {};
+        scale = startScale;
         landedElsewhere = 0;
     }
     void cleanup() { window.reset(); }

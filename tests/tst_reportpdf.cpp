@@ -5,15 +5,9 @@
 #include "tests/support/pdfpages.h"
 #include "tests/support/printers.h"
 #include "tests/support/scripteddialogs.h"
-#include "tests/support/windowprobe.h"
-#include "window/orvane.h"
+#include "tests/support/windowtest.h"
 
 #include <QFileInfo>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPrinterInfo>
-#include <QPushButton>
-#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -34,7 +28,9 @@ struct ExpectedLine
 
 } // namespace
 
-class TestReportPdf : public QObject
+using windowdriver::Part;
+
+class TestReportPdf : public WindowTest
 {
     Q_OBJECT
 
@@ -58,28 +54,21 @@ private:
     void printAs(const QString &fileName);
     QString file(const QString &name) const { return folder->filePath(name); }
 
-    std::unique_ptr<Orvane> window;
     ScriptedPrintDialogs *dialogs = nullptr;
     std::unique_ptr<QTemporaryDir> folder;
 };
 
 void TestReportPdf::initTestCase()
 {
-    hideAllPrinters();
-    QVERIFY2(
-        QPrinterInfo::defaultPrinter().isNull(), "these tests need a machine without printers");
+    QVERIFY2(hideAllPrinters(), "these tests need a machine without printers");
 }
 
 void TestReportPdf::init()
 {
     folder = std::make_unique<QTemporaryDir>();
     QVERIFY(folder->isValid());
-    window = std::make_unique<Orvane>();
-    auto scripted = std::make_unique<ScriptedPrintDialogs>();
-    dialogs = scripted.get();
-    window->setPrintDialogs(std::move(scripted));
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QVERIFY(openWindow());
+    dialogs = scriptPrintDialogs(*window);
 }
 
 void TestReportPdf::cleanup()
@@ -91,8 +80,8 @@ void TestReportPdf::cleanup()
 void TestReportPdf::printAs(const QString &fileName)
 {
     dialogs->fileName = fileName;
-    QTest::mouseClick(control<QPushButton>(window.get(), "Command13"), Qt::LeftButton);
-    QTest::mouseClick(control<QPushButton>(window.get(), "Command12"), Qt::LeftButton);
+    clickButton("Command13");
+    clickButton("Command12");
 }
 
 // Every line of the page, at its place: the header at the top left, the lengths beside the
@@ -119,21 +108,19 @@ void TestReportPdf::pageAsTheWindowShowsIt()
     const double cx = W / 2;
     const double cy = H / 2;
 
-    const auto caption
-        = [this](const char *name) { return control<QLabel>(window.get(), name)->text(); };
     // The ring at start: 6 segments, 36 inches outside, 30 inside, a quarter inch of fudge. Its
     // board width is 5.476125720, short side 14.750001475 and long side 21.073287635 inches.
     // Positions are given as y up from the bottom edge, as the page is laid out.
     const QList<ExpectedLine> expected {
         { QStringLiteral("Project Name: Segmented Circle "), 0.1, H - 0.2, 0 },
         { QStringLiteral("# of Segments: 6"), 0.1, H - 0.2, 1 },
-        { QStringLiteral("Board width: ") + caption("bwidth") + QStringLiteral("  (5.47613)"), 0.1,
+        { QStringLiteral("Board width: ") + text("bwidth") + QStringLiteral("  (5.47613)"), 0.1,
             H - 0.2, 2 },
         { QStringLiteral("Board thickness: 0.75"), 0.1, H - 0.2, 3 },
-        { QStringLiteral("Board feet (total): ") + caption("boardfeet"), 0.1, H - 0.2, 4 },
-        { caption("shortside"), cx + 1.6, cy, 0 },
+        { QStringLiteral("Board feet (total): ") + text("boardfeet"), 0.1, H - 0.2, 4 },
+        { text("shortside"), cx + 1.6, cy, 0 },
         { QStringLiteral("(14.75000)"), cx + 1.6, cy, 1 },
-        { caption("longside"), cx - 2.5, cy, 0 },
+        { text("longside"), cx - 2.5, cy, 0 },
         { QStringLiteral("(21.07329)"), cx - 2.5, cy, 1 },
         { QStringLiteral("30.°"), cx - 1.4, cy + 3.3, 0 },
         { QStringLiteral("60.°"), cx - 0.1, cy - 2.6, 0 },
@@ -184,34 +171,30 @@ void TestReportPdf::pageAsTheWindowShowsIt()
 // The report follows the inputs: one more segment, and the count, angles and lengths change.
 void TestReportPdf::followsTheRing()
 {
-    clickUpArrow(control<QScrollBar>(window.get(), "VScroll1"));
-    QCOMPARE(control<QLineEdit>(window.get(), "numsegs")->text(), QStringLiteral("7"));
+    QVERIFY(clickSpinner("VScroll1", Part::UpArrow));
+    QCOMPARE(text("numsegs"), QStringLiteral("7"));
     const QString pdf = file(QStringLiteral("seven.pdf"));
     printAs(pdf);
     const PdfContents contents = readPdf(pdf);
     QVERIFY2(contents.error.isEmpty(), qPrintable(contents.error));
     const QStringList texts = contents.texts();
-    QVERIFY2(texts.contains(QStringLiteral("# of Segments: 7")), qPrintable(texts.join('\n')));
-    QVERIFY2(texts.contains(QStringLiteral("25.71429°")), qPrintable(texts.join('\n')));
-    QVERIFY2(texts.contains(QStringLiteral("64.28571°")), qPrintable(texts.join('\n')));
     // The closed forms with the fudge taken off the inner radius and added to the outer one:
     // short side 2 * 14.75 * sin(180 / 7 degrees), long side 2 * 18.25 * tan(180 / 7 degrees),
     // board width 18.25 - 14.75 * cos(180 / 7 degrees), to five places.
-    QVERIFY2(texts.contains(QStringLiteral("(12.79957)")), qPrintable(texts.join('\n')));
-    QVERIFY2(texts.contains(QStringLiteral("(17.57748)")), qPrintable(texts.join('\n')));
-    QVERIFY2(texts.contains(QStringLiteral("Board width: ")
-                 + control<QLabel>(window.get(), "bwidth")->text().simplified()
-                 + QStringLiteral(" (4.96071)")),
-        qPrintable(texts.join('\n')));
+    const QString widthLine = "Board width: " + text("bwidth").simplified() + " (4.96071)";
+    for (const QString &line : { QStringLiteral("# of Segments: 7"), QStringLiteral("25.71429°"),
+             QStringLiteral("64.28571°"), QStringLiteral("(12.79957)"), QStringLiteral("(17.57748)"),
+             widthLine })
+        QVERIFY2(texts.contains(line), qPrintable(texts.join('\n')));
 }
 
 void TestReportPdf::printingChangesNothing()
 {
-    const WindowState before = windowState(*window);
+    const auto before = state();
     printAs(file(QStringLiteral("ring.pdf")));
     QVERIFY(QFileInfo::exists(file(QStringLiteral("ring.pdf"))));
-    QVERIFY(windowState(*window) == before);
-    QVERIFY(!control<QWidget>(window.get(), "Frame1")->isVisible());
+    QVERIFY(state() == before);
+    QVERIFY(!control("Frame1")->isVisible());
 }
 
 void TestReportPdf::printingTwiceGivesTheSamePage()
@@ -245,8 +228,8 @@ void TestReportPdf::declinedOrCancelledSavesNothing()
     QCOMPARE(dialogs->failures, QStringList());
     QCOMPARE(QDir(folder->path()).entryList(QDir::Files), QStringList());
     // The window goes on as before: Print asks for the name again.
-    QTest::mouseClick(control<QPushButton>(window.get(), "Command13"), Qt::LeftButton);
-    QVERIFY(control<QWidget>(window.get(), "Frame1")->isVisible());
+    clickButton("Command13");
+    QVERIFY(control("Frame1")->isVisible());
 }
 
 void TestReportPdf::fileThatCannotBeWrittenIsReported_data()

@@ -3,46 +3,17 @@
 // that moves nothing but the board feet.
 
 #include "drawing/picturebox.h"
-#include "tests/support/expectedcaptions.h"
+#include "tests/support/expected.h"
 #include "tests/support/recalculationlog.h"
-#include "tests/support/windowdriver.h"
-#include "window/orvane.h"
+#include "tests/support/windowtest.h"
 
 #include <QScrollBar>
 #include <QTest>
-
-#include <memory>
 
 using windowdriver::Part;
 using Texts = QMap<QString, QString>;
 
 namespace {
-
-// The spinners, the boxes they write and the values at their two ends.
-struct SpinnerRange
-{
-    const char *spinner;
-    const char *box;
-    int bottom;
-    int top;
-};
-
-const SpinnerRange ranges[] = {
-    { "VScroll1", "numsegs", 4, 24 },
-    { "VScroll2", "outerdiam", 16, 288 },
-    { "VScroll3", "innerdiam", 12, 284 },
-    { "VScroll4", "fudge", 0, 16 },
-    { "VScroll5", "boardthick", 1, 32 },
-};
-
-SpinnerRange rangeOf(const QString &spinner)
-{
-    for (const SpinnerRange &range : ranges) {
-        if (spinner == QLatin1String(range.spinner))
-            return range;
-    }
-    return {};
-}
 
 // Counts the paintings of a widget.
 class PaintCounter : public QObject
@@ -66,26 +37,9 @@ protected:
 
 } // namespace
 
-class TestSpinners : public QObject
+class TestSpinners : public WindowTest
 {
     Q_OBJECT
-
-    std::unique_ptr<Orvane> window;
-
-    QScrollBar *spinner(const QString &name) const
-    {
-        return windowdriver::spinner(window.get(), name);
-    }
-    int value(const QString &name) const { return windowdriver::spinnerValue(window.get(), name); }
-    QString text(const QString &name) const { return windowdriver::text(window.get(), name); }
-    QMap<QString, QString> inputs() const
-    {
-        return windowdriver::texts(window.get(), expected::inputBoxes());
-    }
-    QMap<QString, QString> results() const
-    {
-        return windowdriver::texts(window.get(), expected::resultFields());
-    }
 
     // One user action on a spinner, by mouse or key.
     bool act(const QString &name, const QString &action)
@@ -110,11 +64,7 @@ class TestSpinners : public QObject
     void settle() { QTest::qWait(20); }
 
 private slots:
-    void init()
-    {
-        window = std::make_unique<Orvane>();
-        QVERIFY(windowdriver::show(window.get()));
-    }
+    void init() { QVERIFY(openWindow()); }
     void cleanup() { window.reset(); }
 
     // One move from the start state: the value moves one step (arrows, arrow keys) or one track
@@ -127,16 +77,9 @@ private slots:
         QTest::addColumn<int>("value");
 
         // The diameters move 5 quarter inches for a click in the track, the others 1.
-        const struct
-        {
-            const char *spinner;
-            int start;
-            int trackStep;
-        } spinners[] = { { "VScroll1", 6, 1 }, { "VScroll2", 144, 5 }, { "VScroll3", 120, 5 },
-            { "VScroll4", 1, 1 }, { "VScroll5", 3, 1 } };
-        for (const auto &s : spinners) {
+        for (const expected::SpinnerRange &s : expected::spinners) {
             const auto row = [&s](const char *action, int value) {
-                QTest::addRow("%s %s", s.spinner, action) << s.spinner << action << value;
+                QTest::addRow("%s %s", s.name, action) << s.name << action << value;
             };
             row("up arrow", s.start + 1);
             row("down arrow", s.start - 1);
@@ -145,7 +88,7 @@ private slots:
             row("track above", s.start + s.trackStep);
             row("Page Up key", s.start + s.trackStep);
             // The fudge factor starts one step off its bottom: the track step takes it there.
-            row("Page Down key", std::max(rangeOf(s.spinner).bottom, s.start - s.trackStep));
+            row("Page Down key", std::max(s.bottom, s.start - s.trackStep));
         }
         // A click in the track below the thumb needs room there.
         QTest::addRow("VScroll2 track below") << "VScroll2"
@@ -158,18 +101,16 @@ private slots:
         QFETCH(QString, spinner);
         QFETCH(QString, action);
         QFETCH(int, value);
-        const QString box = rangeOf(spinner).box;
+        const QString box = expected::spinner(spinner).box;
         const bool thickness = box == QLatin1String("boardthick");
-        const QString written = spinner == QLatin1String("VScroll1") ? QString::number(value)
-                                                                     : expected::quarters(value);
 
         RecalculationLog log(window.get());
         QVERIFY(act(spinner, action));
-        QCOMPARE(this->value(spinner), value);
-        QCOMPARE(text(box), written);
+        QCOMPARE(spinnerValue(spinner), value);
+        QCOMPARE(text(box), expected::boxText(spinner, value));
         QCOMPARE(log.recalculations(), thickness ? 0 : 1);
         QCOMPARE(log.thicknessWrites, thickness ? 1 : 0);
-        QCOMPARE(results(), expected::captions(expected::fromInputs(inputs())));
+        QCOMPARE(results(), expectedResults());
     }
 
     void texts_data()
@@ -202,7 +143,7 @@ private slots:
         QStringList written;
         for (const QString &action : actions) {
             QVERIFY(act(spinner, action));
-            written.append(text(rangeOf(spinner).box));
+            written.append(text(expected::spinner(spinner).box));
         }
         QCOMPARE(written, texts);
     }
@@ -251,21 +192,21 @@ private slots:
         QFETCH(bool, up);
         QFETCH(int, clicks);
         QFETCH(Texts, boxes);
-        const SpinnerRange range = rangeOf(spinner);
+        const expected::SpinnerRange range = expected::spinner(spinner);
         const Part arrow = up ? Part::UpArrow : Part::DownArrow;
 
-        QVERIFY(windowdriver::click(window.get(), spinner, arrow, clicks));
-        QCOMPARE(value(spinner), up ? range.top : range.bottom);
+        QVERIFY(clickSpinner(spinner, arrow, clicks));
+        QCOMPARE(spinnerValue(spinner), up ? range.top : range.bottom);
         for (auto it = boxes.cbegin(); it != boxes.cend(); ++it)
             QCOMPARE(text(it.key()), it.value());
         const auto atEnd = results();
-        QCOMPARE(atEnd, expected::captions(expected::fromInputs(inputs())));
+        QCOMPARE(atEnd, expectedResults());
 
         const auto before = inputs();
         RecalculationLog log(window.get());
-        QVERIFY(windowdriver::click(window.get(), spinner, arrow));
+        QVERIFY(clickSpinner(spinner, arrow));
         windowdriver::pressKey(this->spinner(spinner), up ? Qt::Key_Up : Qt::Key_Down);
-        QCOMPARE(value(spinner), up ? range.top : range.bottom);
+        QCOMPARE(spinnerValue(spinner), up ? range.top : range.bottom);
         QCOMPARE(inputs(), before);
         QCOMPARE(log.recalculations(), 0);
         QCOMPARE(log.thicknessWrites, 0);
@@ -294,16 +235,16 @@ private slots:
         QFETCH(int, from);
         QFETCH(bool, up);
         QFETCH(QString, text);
-        const SpinnerRange range = rangeOf(spinner);
-        QVERIFY(windowdriver::stepTo(window.get(), spinner, from));
+        const expected::SpinnerRange range = expected::spinner(spinner);
+        QVERIFY(stepTo(spinner, from));
         RecalculationLog log(window.get());
         QVERIFY(windowdriver::dragThumb(this->spinner(spinner), up ? 0 : 1));
-        QCOMPARE(value(spinner), up ? range.top : range.bottom);
+        QCOMPARE(spinnerValue(spinner), up ? range.top : range.bottom);
         QCOMPARE(this->text(range.box), text);
         const bool thickness = spinner == QLatin1String("VScroll5");
         QCOMPARE(log.recalculations(), thickness ? 0 : 1);
         QCOMPARE(log.thicknessWrites, thickness ? 1 : 0);
-        QCOMPARE(results(), expected::captions(expected::fromInputs(inputs())));
+        QCOMPARE(results(), expectedResults());
     }
 
     // While the thumb is dragged nothing changes; letting it go changes the value once.
@@ -316,18 +257,18 @@ private slots:
         QVERIFY(!grip.isNull());
         const QPoint there = windowdriver::moveThumb(bar, grip, 0.5);
         QVERIFY(there.y() < grip.y() - 1); // it went up several pixels
-        QCOMPARE(value("VScroll1"), 6);
+        QCOMPARE(spinnerValue("VScroll1"), 6);
         QCOMPARE(text("numsegs"), QString("6"));
         QCOMPARE(log.recalculations(), 0);
         QCOMPARE(results(), before);
 
         windowdriver::releaseThumb(bar, there);
         // Half way along the travel from 24 down to 4, give or take the value of a pixel.
-        const int landed = value("VScroll1");
+        const int landed = spinnerValue("VScroll1");
         QVERIFY2(qAbs(landed - 14) <= 3, qPrintable(QString::number(landed)));
         QCOMPARE(text("numsegs"), QString::number(landed));
         QCOMPARE(log.recalculations(), 1);
-        QCOMPARE(results(), expected::captions(expected::fromInputs(inputs())));
+        QCOMPARE(results(), expectedResults());
     }
 
     // The board thickness enters nothing but the board feet: no other result changes and the
@@ -349,8 +290,8 @@ private slots:
     {
         QFETCH(QString, action);
         QFETCH(QString, thickness);
-        auto *plan = window->findChild<PictureBox *>("Picture1");
-        auto *detail = window->findChild<PictureBox *>("Picture2");
+        auto *plan = control<PictureBox>("Picture1");
+        auto *detail = control<PictureBox>("Picture2");
         // The focus leaving a drawing repaints it: let that happen before watching.
         spinner("VScroll5")->setFocus(Qt::MouseFocusReason);
         settle();
@@ -368,7 +309,7 @@ private slots:
         QCOMPARE(log.recalculations(), 0);
         auto after = results();
         const QString feet = after.take("boardfeet");
-        QCOMPARE(feet, expected::captions(expected::fromInputs(inputs())).value("boardfeet"));
+        QCOMPARE(feet, expectedResults().value("boardfeet"));
         QVERIFY(feet != before.take("boardfeet"));
         QCOMPARE(after, before);
         QCOMPARE(planPaints->paints, 0);
@@ -395,15 +336,14 @@ private slots:
     {
         QFETCH(int, from);
         QFETCH(int, to);
-        QVERIFY(windowdriver::stepTo(window.get(), "VScroll5", from));
+        QVERIFY(stepTo("VScroll5", from));
         const double before = text("boardfeet").toDouble();
-        QVERIFY(windowdriver::stepTo(window.get(), "VScroll5", to));
+        QVERIFY(stepTo("VScroll5", to));
         const double after = text("boardfeet").toDouble();
         // Each caption is rounded to four places.
         QVERIFY2(qAbs(after - 2 * before) <= 1.5e-4,
             qPrintable(QStringLiteral("%1 then %2").arg(before).arg(after)));
-        QCOMPARE(text("boardfeet"),
-            expected::captions(expected::fromInputs(inputs())).value("boardfeet"));
+        QCOMPARE(text("boardfeet"), expectedResults().value("boardfeet"));
     }
 };
 

@@ -2,22 +2,17 @@
 // results of the start inputs and the way the Tab key walks through it.
 
 #include "drawing/picturebox.h"
-#include "tests/support/expectedcaptions.h"
+#include "tests/support/expected.h"
+#include "tests/support/pixels.h"
 #include "tests/support/recalculationlog.h"
-#include "tests/support/windowdriver.h"
-#include "window/orvane.h"
+#include "tests/support/windowtest.h"
 
-#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
-
-#include <memory>
-
-using windowdriver::text;
 
 namespace {
 
@@ -132,27 +127,19 @@ QString shownText(const QWidget *widget)
 
 } // namespace
 
-class TestWindow : public QObject
+class TestWindow : public WindowTest
 {
     Q_OBJECT
 
-    std::unique_ptr<Orvane> window;
-
-    QWidget *control(const QString &name) const { return window->findChild<QWidget *>(name); }
-
 private slots:
-    void init()
-    {
-        window = std::make_unique<Orvane>();
-        QVERIFY(windowdriver::show(window.get()));
-    }
+    void init() { QVERIFY(openWindow()); }
     void cleanup() { window.reset(); }
 
     void startInputs_data()
     {
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("spinner");
-        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shown");
         QTest::addColumn<int>("value");
         QTest::newRow("segments") << "numsegs"
                                   << "VScroll1"
@@ -174,10 +161,10 @@ private slots:
     {
         QFETCH(QString, box);
         QFETCH(QString, spinner);
-        QFETCH(QString, text);
+        QFETCH(QString, shown);
         QFETCH(int, value);
-        QCOMPARE(windowdriver::text(window.get(), box), text);
-        QCOMPARE(windowdriver::spinnerValue(window.get(), spinner), value);
+        QCOMPARE(text(box), shown);
+        QCOMPARE(spinnerValue(spinner), value);
     }
 
     // The first recalculation has run before the window is first shown.
@@ -209,13 +196,13 @@ private slots:
     {
         QFETCH(QString, field);
         QFETCH(QString, caption);
-        QCOMPARE(text(window.get(), field), caption);
+        QCOMPARE(text(field), caption);
     }
 
     void startResultsMatchClosedForms()
     {
         const auto wanted = expected::captions(expected::Ring {});
-        QCOMPARE(windowdriver::texts(window.get(), expected::resultFields()), wanted);
+        QCOMPARE(results(), wanted);
         // 6 blanks of (14.75 + 21.07) / 2 by 5.48 by 0.75 cubic inches: about 3.065 board feet.
         QVERIFY(wanted.value("boardfeet").startsWith("3.06"));
     }
@@ -223,16 +210,8 @@ private slots:
     void startDrawings()
     {
         // Both drawings are there at once, not only after a first input change.
-        for (const char *name : { "Picture1", "Picture2" }) {
-            const QImage image = window->findChild<PictureBox *>(name)->image();
-            const QRgb teal = qRgb(0, 128, 128);
-            bool drawn = false;
-            for (int y = 0; y < image.height() && !drawn; ++y) {
-                for (int x = 0; x < image.width() && !drawn; ++x)
-                    drawn = image.pixel(x, y) != teal;
-            }
-            QVERIFY2(drawn, name);
-        }
+        for (const char *name : { "Picture1", "Picture2" })
+            QVERIFY2(!pixels::isBlank(control<PictureBox>(name)->image()), name);
     }
 
     void controls_data()
@@ -304,7 +283,7 @@ private slots:
     void colours()
     {
         QCOMPARE(window->palette().color(QPalette::Window), QColor(0, 0, 128));
-        const auto *caption = window->findChild<QLabel *>("Label1");
+        const auto *caption = control<QLabel>("Label1");
         QCOMPARE(caption->palette().color(caption->foregroundRole()), QColor(255, 255, 128));
         for (const char *name : { "Picture1", "Picture2" }) {
             const auto *picture = control(name);
@@ -316,15 +295,15 @@ private slots:
     void boxesIgnoreTheUser_data()
     {
         QTest::addColumn<QString>("box");
-        for (const QString &box : expected::inputBoxes())
+        for (const QString &box : windowdriver::inputBoxes())
             QTest::newRow(box.toLatin1()) << box;
     }
     void boxesIgnoreTheUser()
     {
         QFETCH(QString, box);
-        auto *edit = window->findChild<QLineEdit *>(box);
+        auto *edit = control<QLineEdit>(box);
         const QString before = edit->text();
-        const auto captions = windowdriver::texts(window.get(), expected::resultFields());
+        const auto captions = results();
         RecalculationLog log(window.get());
         QTest::mouseClick(edit, Qt::LeftButton);
         QTest::keyClicks(edit, "9");
@@ -334,7 +313,7 @@ private slots:
         QVERIFY(!edit->hasFocus());
         QCOMPARE(log.recalculations(), 0);
         QCOMPARE(log.thicknessWrites, 0);
-        QCOMPARE(windowdriver::texts(window.get(), expected::resultFields()), captions);
+        QCOMPARE(results(), captions);
     }
 
     void tabOrder_data()
@@ -358,15 +337,10 @@ private slots:
         QFETCH(QString, open);
         QFETCH(QStringList, order);
         if (!open.isEmpty())
-            QTest::mouseClick(window->findChild<QPushButton *>(open), Qt::LeftButton);
+            clickButton(open);
         control(order.first())->setFocus(Qt::TabFocusReason);
-        QStringList visited { QApplication::focusWidget()->objectName() };
         // Once round and back to the start.
-        for (qsizetype i = 0; i < order.size(); ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            visited.append(QApplication::focusWidget()->objectName());
-        }
-        QCOMPARE(visited, order + QStringList { order.first() });
+        QCOMPARE(windowdriver::tabWalk(int(order.size())), order + QStringList { order.first() });
     }
 };
 

@@ -1,9 +1,10 @@
 #include "tests/support/printers.h"
 
 #include <QDir>
+#include <QPrinterInfo>
 #include <QTemporaryDir>
 
-void hideAllPrinters()
+bool hideAllPrinters()
 {
     static QTemporaryDir nowhere;
     qputenv(
@@ -11,4 +12,5 @@ void hideAllPrinters()
     // Nor may a printer be named through the environment.
     qunsetenv("PRINTER");
     qunsetenv("LPDEST");
+    return QPrinterInfo::defaultPrinter().isNull();
 }

@@ -4,4 +4,5 @@
 
 // Makes this process find no printer at all, whatever the machine has installed: the print
 // system is asked at an address where no server answers. Call before anything asks for a printer.
-void hideAllPrinters();
+// True when no default printer is seen then.
+[[nodiscard]] bool hideAllPrinters();

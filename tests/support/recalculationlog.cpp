@@ -1,6 +1,5 @@
 #include "tests/support/recalculationlog.h"
 
-#include "tests/support/expectedcaptions.h"
 #include "tests/support/windowdriver.h"
 
 #include <QLineEdit>
@@ -9,7 +8,7 @@ RecalculationLog::RecalculationLog(QWidget *window)
     : QObject(window)
     , window(window)
 {
-    for (const QString &name : expected::inputBoxes()) {
+    for (const QString &name : windowdriver::inputBoxes()) {
         auto *box = window->findChild<QLineEdit *>(name);
         if (!box)
             continue;
@@ -18,8 +17,8 @@ RecalculationLog::RecalculationLog(QWidget *window)
             continue;
         }
         connect(box, &QLineEdit::textChanged, this, [this] {
-            entries.append({ windowdriver::texts(this->window, expected::inputBoxes()),
-                windowdriver::texts(this->window, expected::resultFields()) });
+            entries.append({ windowdriver::texts(this->window, windowdriver::inputBoxes()),
+                windowdriver::texts(this->window, windowdriver::resultFields()) });
         });
     }
 }

@@ -1,5 +1,9 @@
 #include "tests/support/scripteddialogs.h"
 
+#include "window/orvane.h"
+
+#include <memory>
+
 bool ScriptedPrintDialogs::offerPdf(QWidget *)
 {
     ++offers;
@@ -17,4 +21,12 @@ QString ScriptedPrintDialogs::pdfFileName(QWidget *, const QString &suggested)
 void ScriptedPrintDialogs::showFailure(QWidget *, const QString &message)
 {
     failures.append(message);
+}
+
+ScriptedPrintDialogs *scriptPrintDialogs(Orvane &window)
+{
+    auto dialogs = std::make_unique<ScriptedPrintDialogs>();
+    ScriptedPrintDialogs *scripted = dialogs.get();
+    window.setPrintDialogs(std::move(dialogs));
+    return scripted;
 }

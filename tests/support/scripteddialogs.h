@@ -9,6 +9,8 @@
 
 #include <functional>
 
+class Orvane;
+
 class ScriptedPrintDialogs : public PrintDialogs
 {
 public:
@@ -28,3 +30,6 @@ public:
     QString pdfFileName(QWidget *parent, const QString &suggested) override;
     void showFailure(QWidget *parent, const QString &message) override;
 };
+
+// Gives `window` scripted dialogs, which it owns, and returns them.
+ScriptedPrintDialogs *scriptPrintDialogs(Orvane &window);

@@ -1,10 +1,13 @@
 #include "tests/support/windowdriver.h"
 
+#include "drawing/picturebox.h"
+#include "window/orvane.h"
 #include "window/spinner.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionSlider>
@@ -53,6 +56,29 @@ bool show(QWidget *window)
     return QTest::qWaitForWindowActive(window);
 }
 
+const QStringList &inputBoxes()
+{
+    static const QStringList names { QStringLiteral("numsegs"), QStringLiteral("outerdiam"),
+        QStringLiteral("innerdiam"), QStringLiteral("fudge"), QStringLiteral("boardthick") };
+    return names;
+}
+
+const QStringList &resultFields()
+{
+    static const QStringList names {
+        QStringLiteral("longside"),
+        QStringLiteral("longsidedec"),
+        QStringLiteral("shortside"),
+        QStringLiteral("shortsidedec"),
+        QStringLiteral("bwidth"),
+        QStringLiteral("boardwidthdec"),
+        QStringLiteral("shortangle"),
+        QStringLiteral("longangle"),
+        QStringLiteral("boardfeet"),
+    };
+    return names;
+}
+
 QScrollBar *spinner(const QWidget *window, const QString &name)
 {
     return window->findChild<QScrollBar *>(name);
@@ -79,6 +105,11 @@ QMap<QString, QString> texts(const QWidget *window, const QStringList &names)
     for (const QString &name : names)
         found.insert(name, text(window, name));
     return found;
+}
+
+void clickButton(const QWidget *window, const QString &name)
+{
+    QTest::mouseClick(control<QPushButton>(window, name), Qt::LeftButton);
 }
 
 QRect partRect(const QScrollBar *bar, Part part)
@@ -182,6 +213,42 @@ bool stepTo(const QWidget *window, const QString &name, int value)
             return false;
     }
     return true;
+}
+
+QStringList tabWalk(int presses)
+{
+    QStringList visited { QApplication::focusWidget()->objectName() };
+    for (int i = 0; i < presses; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited.append(QApplication::focusWidget()->objectName());
+    }
+    return visited;
+}
+
+bool isOnTop(const QWidget *window, QPoint point, const QWidget *panel)
+{
+    for (const QWidget *seen = window->childAt(point); seen; seen = seen->parentWidget()) {
+        if (seen == panel)
+            return true;
+    }
+    return false;
+}
+
+WindowState windowState(const Orvane &window)
+{
+    WindowState state;
+    for (const QLabel *label : window.findChildren<QLabel *>())
+        state.texts.insert(label->objectName(), label->text());
+    for (const QLineEdit *box : window.findChildren<QLineEdit *>())
+        state.texts.insert(box->objectName(), box->text());
+    for (const QScrollBar *bar : window.findChildren<QScrollBar *>())
+        state.values.insert(bar->objectName(), bar->value());
+    for (PictureBox *picture : window.findChildren<PictureBox *>())
+        state.pictures.insert(picture->objectName(), picture->image());
+    const orvane::FormState &record = window.formState();
+    state.record = { record.longsidelen, record.shortsidelen, record.boardwidthlen,
+        record.centralangle, record.pi };
+    return state;
 }
 
 } // namespace windowdriver

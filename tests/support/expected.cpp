@@ -1,4 +1,4 @@
-#include "tests/support/expectedcaptions.h"
+#include "tests/support/expected.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -51,27 +51,13 @@ QString signedWhole(long long value)
 
 } // namespace
 
-const QStringList &inputBoxes()
+SpinnerRange spinner(const QString &name)
 {
-    static const QStringList names { QStringLiteral("numsegs"), QStringLiteral("outerdiam"),
-        QStringLiteral("innerdiam"), QStringLiteral("fudge"), QStringLiteral("boardthick") };
-    return names;
-}
-
-const QStringList &resultFields()
-{
-    static const QStringList names {
-        QStringLiteral("longside"),
-        QStringLiteral("longsidedec"),
-        QStringLiteral("shortside"),
-        QStringLiteral("shortsidedec"),
-        QStringLiteral("bwidth"),
-        QStringLiteral("boardwidthdec"),
-        QStringLiteral("shortangle"),
-        QStringLiteral("longangle"),
-        QStringLiteral("boardfeet"),
-    };
-    return names;
+    for (const SpinnerRange &range : spinners) {
+        if (name == QLatin1String(range.name))
+            return range;
+    }
+    return {};
 }
 
 double shortSide(const Ring &ring)
@@ -109,6 +95,21 @@ QMap<QString, QString> captions(const Ring &ring)
         { QStringLiteral("boardfeet"),
             ring.boardthick ? fourDecimals(boardFeet(ring)) : QString() },
     };
+}
+
+QMap<QString, QString> captionsFor(const QMap<QString, QString> &boxes)
+{
+    return captions(fromInputs(boxes));
+}
+
+QString nonsense(const QMap<QString, QString> &captions)
+{
+    for (auto it = captions.cbegin(); it != captions.cend(); ++it) {
+        const QString lower = it.value().toLower();
+        if (lower.contains(QLatin1String("nan")) || lower.contains(QLatin1String("inf")))
+            return it.key() + QStringLiteral(": ") + it.value();
+    }
+    return {};
 }
 
 QString angle(double degrees)
@@ -178,6 +179,11 @@ QString quarters(int value)
 {
     static const char *const parts[] = { "", ".25", ".5", ".75" };
     return QString::number(value / 4) + QLatin1String(parts[value % 4]);
+}
+
+QString boxText(const QString &spinner, int value)
+{
+    return spinner == QLatin1String("VScroll1") ? QString::number(value) : quarters(value);
 }
 
 } // namespace expected
