@@ -7,6 +7,7 @@
 #include "core/ring.h"
 #include "drawing/detailview.h"
 #include "drawing/picturebox.h"
+#include "tests/support/pixels.h"
 #include "tests/support/recordingsurface.h"
 
 #include <QTest>
@@ -16,12 +17,12 @@
 
 using orvane::FormState;
 using orvane::RingInputs;
+using pixels::lightMagenta;
 
 Q_DECLARE_METATYPE(RingInputs)
 
 namespace {
 
-constexpr QRgb lightMagenta = qRgb(255, 0, 255);
 constexpr double pi = std::numbers::pi;
 
 struct Point

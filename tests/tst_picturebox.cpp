@@ -14,13 +14,13 @@
 #include <memory>
 #include <numbers>
 
+using pixels::lightMagenta;
+using pixels::teal;
 using pixels::tealBox;
+using pixels::yellow;
 
 namespace {
 
-constexpr QRgb yellow = qRgb(255, 255, 0);
-constexpr QRgb lightMagenta = qRgb(255, 0, 255);
-const QColor teal(0, 128, 128);
 constexpr double pi = std::numbers::pi;
 
 QPointF onImage(const QImage &image, QPointF fraction)

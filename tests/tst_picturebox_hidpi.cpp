@@ -12,10 +12,9 @@
 #include <QTest>
 
 using pixels::tealBox;
+using pixels::yellow;
 
 namespace {
-
-constexpr QRgb yellow = qRgb(255, 255, 0);
 
 bool isFullYellow(QRgb c)
 {

@@ -6,6 +6,7 @@
 #include "core/formstate.h"
 #include "core/ring.h"
 #include "drawing/planview.h"
+#include "tests/support/pixels.h"
 #include "tests/support/recordingsurface.h"
 #include "tests/support/viewscale.h"
 
@@ -16,10 +17,9 @@
 
 using orvane::FormState;
 using orvane::RingInputs;
+using pixels::yellow;
 
 namespace {
-
-constexpr QRgb yellow = qRgb(255, 255, 0);
 
 struct Point
 {

@@ -21,6 +21,11 @@
 
 namespace pixels {
 
+// The colours of the drawings: the teal background, the yellow ring and the light magenta arcs.
+inline constexpr QRgb teal = qRgb(0, 128, 128);
+inline constexpr QRgb yellow = qRgb(255, 255, 0);
+inline constexpr QRgb lightMagenta = qRgb(255, 0, 255);
+
 inline void setColours(QWidget &widget, const QColor &background, const QColor &foreground)
 {
     QPalette palette = widget.palette();
@@ -33,7 +38,7 @@ inline void setColours(QWidget &widget, const QColor &background, const QColor &
 inline std::unique_ptr<PictureBox> tealBox(QSize size)
 {
     auto box = std::make_unique<PictureBox>(size);
-    setColours(*box, QColor(0, 128, 128), Qt::black);
+    setColours(*box, QColor(teal), Qt::black);
     box->clear();
     return box;
 }
@@ -73,7 +78,7 @@ inline QPoint pixelAt(const QImage &image, QPointF p)
 // The pictures' background, teal.
 inline bool isTeal(QRgb c)
 {
-    return qRed(c) == 0 && qGreen(c) == 128 && qBlue(c) == 128;
+    return qRed(c) == qRed(teal) && qGreen(c) == qGreen(teal) && qBlue(c) == qBlue(teal);
 }
 
 // Yellow, or yellow blended by antialiasing into teal or the foreground: of the colours the plan
