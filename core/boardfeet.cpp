@@ -7,8 +7,8 @@
 
 namespace orvane {
 
-std::optional<double> boardFeet(const SegmentLengths &segment, double numsegs,
-                                std::optional<double> thickness)
+std::optional<double> boardFeet(
+    const SegmentLengths &segment, double numsegs, std::optional<double> thickness)
 {
     if (!countComputable(numsegs) || !thickness || !std::isfinite(*thickness) || *thickness < 0)
         return std::nullopt;

@@ -18,8 +18,8 @@ struct SegmentLengths
 // side as its parallel edges and the board width as its height, `thickness` thick. Nothing when
 // the count is not one a ring can have, the thickness is missing or negative, or the result is not
 // a finite number.
-std::optional<double> boardFeet(const SegmentLengths &segment, double numsegs,
-                                std::optional<double> thickness);
+std::optional<double> boardFeet(
+    const SegmentLengths &segment, double numsegs, std::optional<double> thickness);
 
 // The estimate as its caption shows it ("####.####"), or the empty text when there is none.
 std::string boardFeetCaption(std::optional<double> estimate);

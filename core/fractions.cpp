@@ -12,7 +12,7 @@ std::string numberText(double whole)
 {
     std::array<char, 400> digits {};
     const auto written = std::to_chars(digits.data(), digits.data() + digits.size(),
-                                       std::fabs(whole), std::chars_format::fixed, 0);
+        std::fabs(whole), std::chars_format::fixed, 0);
     std::string text(whole < 0 ? "-" : " ");
     text.append(digits.data(), written.ptr);
     return text;
@@ -84,6 +84,9 @@ std::string fractionText(double value)
     return fractionText(value, work);
 }
 
-std::string decimalText(double value) { return formatPicture(value, decimalPicture); }
+std::string decimalText(double value)
+{
+    return formatPicture(value, decimalPicture);
+}
 
 } // namespace orvane

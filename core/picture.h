@@ -16,9 +16,9 @@ namespace orvane {
 std::string formatPicture(double value, std::string_view picture);
 
 // The pictures the program uses.
-inline constexpr std::string_view anglePicture = "##.0####°";      // miter angle captions
-inline constexpr std::string_view decimalPicture = "###.00000";    // lengths to five places
-inline constexpr std::string_view boardFeetPicture = "####.####";  // board feet
+inline constexpr std::string_view anglePicture = "##.0####°"; // miter angle captions
+inline constexpr std::string_view decimalPicture = "###.00000"; // lengths to five places
+inline constexpr std::string_view boardFeetPicture = "####.####"; // board feet
 inline constexpr std::string_view detailAnglePicture = "##.####°"; // angles in the detail view
 inline constexpr std::string_view reportAnglePicture = "##.#####°"; // angles on the report
 

@@ -9,8 +9,14 @@ namespace orvane {
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 // A number of the form [+-] digits [. digits] [(e|E) [+-] digits] at the start of `s`, which
 // holds no blanks. Returns how many characters it takes (0 when no digit comes before the
@@ -142,8 +148,8 @@ std::optional<double> wholeNumber(std::string_view text)
 std::string shortestDecimal(double value)
 {
     std::array<char, 400> buffer {};
-    const auto result
-        = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed);
+    const auto result = std::to_chars(
+        buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed);
     return std::string(buffer.data(), result.ptr);
 }
 

@@ -17,10 +17,22 @@ constexpr double notANumber = std::numeric_limits<double>::quiet_NaN();
 void placeInQuadrant(int quadrant, float centerx, float centery, double &x, double &y)
 {
     switch (quadrant) {
-    case 1: x = centerx + x; y = centery + y; break;
-    case 2: x = centerx - x; y = centery + y; break;
-    case 3: x = centerx - x; y = centery - y; break;
-    case 4: x = centerx + x; y = centery - y; break;
+    case 1:
+        x = centerx + x;
+        y = centery + y;
+        break;
+    case 2:
+        x = centerx - x;
+        y = centery + y;
+        break;
+    case 3:
+        x = centerx - x;
+        y = centery - y;
+        break;
+    case 4:
+        x = centerx + x;
+        y = centery - y;
+        break;
     default: break;
     }
 }
@@ -111,7 +123,10 @@ void ringCorners(FormState &s, double n)
     }
 }
 
-double square(double x) { return x * x; }
+double square(double x)
+{
+    return x * x;
+}
 
 } // namespace
 

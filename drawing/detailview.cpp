@@ -7,7 +7,10 @@
 
 namespace {
 
-float single(double value) { return static_cast<float>(value); }
+float single(double value)
+{
+    return static_cast<float>(value);
+}
 
 QString angleLabel(double degrees)
 {
@@ -23,7 +26,8 @@ void drawSegmentDetail(DrawingSurface &surface, orvane::FormState &s)
     const double L = s.longsidelen;
     const double S = s.shortsidelen;
     const double W = s.boardwidthlen;
-    if (!std::isfinite(L) || !std::isfinite(S) || !std::isfinite(W) || !std::isfinite(s.centralangle))
+    if (!std::isfinite(L) || !std::isfinite(S) || !std::isfinite(W)
+        || !std::isfinite(s.centralangle))
         return;
 
     // One unit is one inch of the segment, equally long across and down, with a unit of margin
@@ -59,9 +63,9 @@ void drawSegmentDetail(DrawingSurface &surface, orvane::FormState &s)
 
     const double halfCentral = s.centralangle / 2;
     surface.arc(single(s.detail1x), single(s.detail1y), single(0.6 * (s.detail5x - s.detail1x)),
-                palette::lightMagenta, 0, single(s.pi / 2 - halfCentral));
+        palette::lightMagenta, 0, single(s.pi / 2 - halfCentral));
     surface.arc(single(s.detail3x), single(s.detail3y), single(0.6 * (s.detail3y - s.detail6y)),
-                palette::lightMagenta, single(3 * s.pi / 2), single(3 * s.pi / 2 + halfCentral));
+        palette::lightMagenta, single(3 * s.pi / 2), single(3 * s.pi / 2 + halfCentral));
 
     // The angle between the long side and an end cut, inside the left corner.
     surface.setCurrentX(single(s.detail1x + 0.8 * (s.detail5x - s.detail1x) * std::cos(s.pi / 4)));

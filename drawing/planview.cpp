@@ -9,7 +9,10 @@ using orvane::RingInputs;
 
 namespace {
 
-float single(double value) { return static_cast<float>(value); }
+float single(double value)
+{
+    return static_cast<float>(value);
+}
 
 void yellowLine(DrawingSurface &surface, double x1, double y1, double x2, double y2)
 {

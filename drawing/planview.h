@@ -10,5 +10,5 @@ class DrawingSurface;
 
 // Draws the ring that `computeRing` put into `state` on a cleared `surface`, in the surface's
 // current scale. For a count that makes no ring only the two circles are drawn.
-void drawPlanView(DrawingSurface &surface, const orvane::FormState &state,
-                  const orvane::RingInputs &inputs);
+void drawPlanView(
+    DrawingSurface &surface, const orvane::FormState &state, const orvane::RingInputs &inputs);

@@ -30,7 +30,10 @@ public:
 
     // A straight line, in the foreground colour or in the given one.
     void line(float x1, float y1, float x2, float y2) { drawLine(x1, y1, x2, y2, std::nullopt); }
-    void line(float x1, float y1, float x2, float y2, QRgb colour) { drawLine(x1, y1, x2, y2, colour); }
+    void line(float x1, float y1, float x2, float y2, QRgb colour)
+    {
+        drawLine(x1, y1, x2, y2, colour);
+    }
 
     // A full circle in the foreground colour; the radius is measured in x units.
     virtual void circle(float x, float y, float radius) = 0;

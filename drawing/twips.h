@@ -6,7 +6,10 @@
 
 constexpr int twipsPerPixel = 15;
 
-constexpr int pixels(int twips) { return (twips + twipsPerPixel / 2) / twipsPerPixel; }
+constexpr int pixels(int twips)
+{
+    return (twips + twipsPerPixel / 2) / twipsPerPixel;
+}
 
 constexpr QRect twipsRect(int left, int top, int width, int height)
 {

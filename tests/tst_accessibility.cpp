@@ -48,25 +48,44 @@ void AccessibilityTest::controlsAreNamedAfterTheirCaptions_data()
 {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("name");
-    QTest::newRow("segment count") << "numsegs" << "# of Segments";
-    QTest::newRow("its spinner") << "VScroll1" << "# of Segments";
-    QTest::newRow("outer diameter") << "outerdiam" << "Outer Diameter, in.";
-    QTest::newRow("its spinner") << "VScroll2" << "Outer Diameter, in.";
-    QTest::newRow("inner diameter") << "innerdiam" << "Inner Diameter, in.";
-    QTest::newRow("its spinner") << "VScroll3" << "Inner Diameter, in.";
-    QTest::newRow("fudge") << "fudge" << "Fudge Factor, in.";
-    QTest::newRow("its spinner") << "VScroll4" << "Fudge Factor, in.";
-    QTest::newRow("thickness") << "boardthick" << "Board thickness, in.";
-    QTest::newRow("its spinner") << "VScroll5" << "Board thickness, in.";
-    QTest::newRow("long side fraction") << "longside" << "Long side Length, in., Approx. Fraction";
-    QTest::newRow("long side decimal") << "longsidedec" << "Long side Length, in., Decimal Value";
-    QTest::newRow("short side fraction") << "shortside" << "Short side Length, in., Approx. Fraction";
-    QTest::newRow("short side decimal") << "shortsidedec" << "Short side Length, in., Decimal Value";
-    QTest::newRow("board width fraction") << "bwidth" << "Board width, in., Approx. Fraction";
-    QTest::newRow("board width decimal") << "boardwidthdec" << "Board width, in., Decimal Value";
-    QTest::newRow("angle of the long side") << "shortangle" << "Miter angle,°, Long Side";
-    QTest::newRow("angle of the short side") << "longangle" << "Miter angle,°, Short Side";
-    QTest::newRow("board feet") << "boardfeet" << "Board feet of lumber";
+    QTest::newRow("segment count") << "numsegs"
+                                   << "# of Segments";
+    QTest::newRow("its spinner") << "VScroll1"
+                                 << "# of Segments";
+    QTest::newRow("outer diameter") << "outerdiam"
+                                    << "Outer Diameter, in.";
+    QTest::newRow("its spinner") << "VScroll2"
+                                 << "Outer Diameter, in.";
+    QTest::newRow("inner diameter") << "innerdiam"
+                                    << "Inner Diameter, in.";
+    QTest::newRow("its spinner") << "VScroll3"
+                                 << "Inner Diameter, in.";
+    QTest::newRow("fudge") << "fudge"
+                           << "Fudge Factor, in.";
+    QTest::newRow("its spinner") << "VScroll4"
+                                 << "Fudge Factor, in.";
+    QTest::newRow("thickness") << "boardthick"
+                               << "Board thickness, in.";
+    QTest::newRow("its spinner") << "VScroll5"
+                                 << "Board thickness, in.";
+    QTest::newRow("long side fraction") << "longside"
+                                        << "Long side Length, in., Approx. Fraction";
+    QTest::newRow("long side decimal") << "longsidedec"
+                                       << "Long side Length, in., Decimal Value";
+    QTest::newRow("short side fraction") << "shortside"
+                                         << "Short side Length, in., Approx. Fraction";
+    QTest::newRow("short side decimal") << "shortsidedec"
+                                        << "Short side Length, in., Decimal Value";
+    QTest::newRow("board width fraction") << "bwidth"
+                                          << "Board width, in., Approx. Fraction";
+    QTest::newRow("board width decimal") << "boardwidthdec"
+                                         << "Board width, in., Decimal Value";
+    QTest::newRow("angle of the long side") << "shortangle"
+                                            << "Miter angle,°, Long Side";
+    QTest::newRow("angle of the short side") << "longangle"
+                                             << "Miter angle,°, Short Side";
+    QTest::newRow("board feet") << "boardfeet"
+                                << "Board feet of lumber";
 }
 
 void AccessibilityTest::controlsAreNamedAfterTheirCaptions()
@@ -134,14 +153,15 @@ void AccessibilityTest::drawingsDescribeThemselves()
         QVERIFY(face->text(QAccessible::Description).size() > 40);
     }
     QVERIFY(accessible("Picture1")->text(QAccessible::Description).contains(QLatin1String("ring")));
-    QVERIFY(accessible("Picture2")->text(QAccessible::Description).contains(QLatin1String("segment")));
+    QVERIFY(
+        accessible("Picture2")->text(QAccessible::Description).contains(QLatin1String("segment")));
 }
 
 void AccessibilityTest::tabVisitsEveryControlInOrder()
 {
     const QStringList expected { "Picture1", "Command2", "Command3", "Command8", "VScroll1",
-                                 "VScroll3", "VScroll2", "VScroll4", "Picture2", "VScroll5",
-                                 "Command9", "Command13", "Picture1" };
+        "VScroll3", "VScroll2", "VScroll4", "Picture2", "VScroll5", "Command9", "Command13",
+        "Picture1" };
     control("Picture1")->setFocus();
     QCOMPARE(windowdriver::tabWalk(int(expected.size()) - 1), expected);
 

@@ -106,9 +106,8 @@ void TestDrawingWindow::coveringLeavesTheDrawingsUnchanged()
     auto *detail = control<PictureBox>("Picture2");
     auto *close = control<QPushButton>("Command10");
     QVERIFY(plan && detail && control("Command9") && close);
-    const auto shown = [this](const QWidget *picture) {
-        return window->grab(picture->geometry()).toImage();
-    };
+    const auto shown
+        = [this](const QWidget *picture) { return window->grab(picture->geometry()).toImage(); };
     const QImage planBefore = shown(plan);
     const QImage detailBefore = shown(detail);
     const QImage backingBefore = plan->image();

@@ -55,7 +55,8 @@ void TestHelpPanel::helpShowsThePanelInPlace()
     QVERIFY(window->rect().contains(panel()->geometry()));
     for (const char *name : { "Label22", "Label23", "Label24", "Command10" })
         QVERIFY2(windowdriver::control(panel(), name)->isVisible(), name);
-    QCOMPARE(windowdriver::control<QPushButton>(panel(), "Command10")->text(), QStringLiteral("Close"));
+    QCOMPARE(
+        windowdriver::control<QPushButton>(panel(), "Command10")->text(), QStringLiteral("Close"));
 
     // It covers the spinners and parts of both drawings; the boxes and the Help button stay seen.
     for (const char *name : { "VScroll1", "VScroll2", "VScroll3", "VScroll4", "VScroll5" })

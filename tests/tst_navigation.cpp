@@ -199,7 +199,8 @@ void TestNavigation::buttons_data()
     QTest::newRow("in, in, out") << QStringLiteral("IIO") << ViewScale { 0, 45, 87.7f, -87.7f }
                                  << QPointF(43.85, 22.5);
     QTest::newRow("center") << QStringLiteral("C") << centredScale << QPointF(42, 42);
-    QTest::newRow("zooms, then center") << QStringLiteral("OOIIIOIC") << centredScale << QPointF(42, 42);
+    QTest::newRow("zooms, then center")
+        << QStringLiteral("OOIIIOIC") << centredScale << QPointF(42, 42);
     QTest::newRow("center, zoom in")
         << QStringLiteral("CI") << ViewScale { 0, 79, 79, -79 } << QPointF(39.5, 39.5);
     QTest::newRow("center, zoom out twice")

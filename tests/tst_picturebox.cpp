@@ -56,7 +56,8 @@ void TestPictureBox::mapsTheScale_data()
     QTest::addColumn<QPointF>("point");
     QTest::addColumn<QPointF>("fraction"); // of the way across and down
 
-    QTest::newRow("centre of the Center scale") << centredScale << QPointF(42, 42) << QPointF(.5, .5);
+    QTest::newRow("centre of the Center scale")
+        << centredScale << QPointF(42, 42) << QPointF(.5, .5);
     QTest::newRow("bottom-left corner") << centredScale << QPointF(0, 0) << QPointF(0, 1);
     QTest::newRow("top-right corner") << centredScale << QPointF(84, 84) << QPointF(1, 0);
     QTest::newRow("ring centre at start")

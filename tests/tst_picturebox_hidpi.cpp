@@ -42,7 +42,7 @@ void TestPictureBoxHighDpi::layoutKeepsItsLogicalSize()
     QCOMPARE(window.devicePixelRatio(), 2.0);
     QCOMPARE(window.size(), QSize(637, 583));
     QCOMPARE(window.findChild<QLineEdit *>(QStringLiteral("outerdiam"))->geometry(),
-             QRect(96, 56, 65, 27));
+        QRect(96, 56, 65, 27));
     const QPixmap shot = window.grab();
     QCOMPARE(shot.size(), QSize(1274, 1166));
     QCOMPARE(shot.devicePixelRatio(), 2.0);

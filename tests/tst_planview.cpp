@@ -152,11 +152,11 @@ void TestPlanView::ring_data()
     QTest::newRow("3 segments") << RingInputs { 3, 20, 12, .5 } << startScale;
     QTest::newRow("7 segments, zoomed out")
         << RingInputs { 7, 10, 6, .25 } << ViewScale { 0, 60, 102.7f, -102.7f };
-    QTest::newRow("8 segments after Center")
-        << RingInputs { 8, 12, 8, .125 } << centredScale;
+    QTest::newRow("8 segments after Center") << RingInputs { 8, 12, 8, .125 } << centredScale;
     QTest::newRow("12 segments, zoomed in")
         << RingInputs { 12, 10, 8, .25 } << ViewScale { 0, 45, 87.7f, -87.7f };
-    QTest::newRow("24 segments, largest ring, no fudge") << RingInputs { 24, 72, 71, 0 } << startScale;
+    QTest::newRow("24 segments, largest ring, no fudge")
+        << RingInputs { 24, 72, 71, 0 } << startScale;
     QTest::newRow("30 segments") << RingInputs { 30, 40, 30, 1 } << startScale;
     QTest::newRow("scale moved sideways")
         << RingInputs { 5, 20, 10, 1 } << ViewScale { 10, 50, 92.7f, -92.7f };
@@ -177,8 +177,7 @@ void TestPlanView::ring()
 // The initial window, with the numbers as a user would check them on the drawing.
 void TestPlanView::startWindow()
 {
-    const QList<Operation> ops
-        = drawRing(RingInputs { 6, 36, 30, .25 }, startScale);
+    const QList<Operation> ops = drawRing(RingInputs { 6, 36, 30, .25 }, startScale);
     const QList<Operation> circles = [&ops] {
         QList<Operation> found;
         for (const Operation &op : ops) {
@@ -259,8 +258,7 @@ void TestPlanView::countsBelowThreeDrawFiniteFigures_data()
 void TestPlanView::countsBelowThreeDrawFiniteFigures()
 {
     QFETCH(int, count);
-    const QList<Operation> ops
-        = drawRing(RingInputs { double(count), 36, 30, .25 }, startScale);
+    const QList<Operation> ops = drawRing(RingInputs { double(count), 36, 30, .25 }, startScale);
     QCOMPARE(ops.size(), qsizetype(1 + 2 + count + 4 + 2 + 3 * (count - 1)));
     for (const Operation &op : ops) {
         for (const float value : op.args)
@@ -282,8 +280,7 @@ void TestPlanView::countsThatMakeNoRingDrawOnlyTheCircles_data()
 void TestPlanView::countsThatMakeNoRingDrawOnlyTheCircles()
 {
     QFETCH(double, count);
-    const QList<Operation> ops
-        = drawRing(RingInputs { count, 36, 30, .25 }, startScale);
+    const QList<Operation> ops = drawRing(RingInputs { count, 36, 30, .25 }, startScale);
     QCOMPARE(ops.size(), qsizetype(3));
     QCOMPARE(ops[0].kind, Operation::Clear);
     QCOMPARE(ops[1].args, (QList<float> { 46.35f, 25, 15 }));

@@ -170,30 +170,14 @@ class TestRandomUse : public WindowTest
 
         bool made = true;
         switch (action) {
-        case Action::UpArrow:
-            made = clickPart(Part::UpArrow, 1);
-            break;
-        case Action::DownArrow:
-            made = clickPart(Part::DownArrow, -1);
-            break;
-        case Action::TrackAbove:
-            made = clickPart(Part::TrackAbove, range.trackStep);
-            break;
-        case Action::TrackBelow:
-            made = clickPart(Part::TrackBelow, -range.trackStep);
-            break;
-        case Action::UpKey:
-            made = key(Qt::Key_Up, 1);
-            break;
-        case Action::DownKey:
-            made = key(Qt::Key_Down, -1);
-            break;
-        case Action::PageUpKey:
-            made = key(Qt::Key_PageUp, range.trackStep);
-            break;
-        case Action::PageDownKey:
-            made = key(Qt::Key_PageDown, -range.trackStep);
-            break;
+        case Action::UpArrow: made = clickPart(Part::UpArrow, 1); break;
+        case Action::DownArrow: made = clickPart(Part::DownArrow, -1); break;
+        case Action::TrackAbove: made = clickPart(Part::TrackAbove, range.trackStep); break;
+        case Action::TrackBelow: made = clickPart(Part::TrackBelow, -range.trackStep); break;
+        case Action::UpKey: made = key(Qt::Key_Up, 1); break;
+        case Action::DownKey: made = key(Qt::Key_Down, -1); break;
+        case Action::PageUpKey: made = key(Qt::Key_PageUp, range.trackStep); break;
+        case Action::PageDownKey: made = key(Qt::Key_PageDown, -range.trackStep); break;
         case Action::Drag:
             if (!reachable(bar, Part::Thumb)) {
                 made = clickPart(Part::Thumb, 0); // lands on what covers the thumb
@@ -303,8 +287,8 @@ class TestRandomUse : public WindowTest
 
         const ViewScale shown = scaleOf(*control<PictureBox>("Picture1"));
         QVERIFY2(shown.width > 0 && shown.height < 0, what);
-        QVERIFY2(shown == scale,
-            what + " scale " + describe(shown) + ", expected " + describe(scale));
+        QVERIFY2(
+            shown == scale, what + " scale " + describe(shown) + ", expected " + describe(scale));
 
         QVERIFY2(control<QWidget>("Picture3")->isVisible() == helpShown, what);
         QVERIFY2(control<QWidget>("Frame1")->isVisible() == promptShown, what);

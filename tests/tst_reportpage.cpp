@@ -187,8 +187,7 @@ void TestReportPage::wholeReport_data()
         << 8.0 << 10.5 << defaultName << "" << 5.476125720 << "Project Name: Segmented Circle "
         << "5.47613" << QString() << QString();
     QTest::newRow("count beyond any ring leaves the angles blank")
-        << 8.0 << 10.5 << defaultName << "1e400" << 5.476125720
-        << "Project Name: Segmented Circle "
+        << 8.0 << 10.5 << defaultName << "1e400" << 5.476125720 << "Project Name: Segmented Circle "
         << "5.47613" << QString() << QString();
 }
 

@@ -183,8 +183,8 @@ void TestReportPdf::followsTheRing()
     // board width 18.25 - 14.75 * cos(180 / 7 degrees), to five places.
     const QString widthLine = "Board width: " + text("bwidth").simplified() + " (4.96071)";
     for (const QString &line : { QStringLiteral("# of Segments: 7"), QStringLiteral("25.71429°"),
-             QStringLiteral("64.28571°"), QStringLiteral("(12.79957)"), QStringLiteral("(17.57748)"),
-             widthLine })
+             QStringLiteral("64.28571°"), QStringLiteral("(12.79957)"),
+             QStringLiteral("(17.57748)"), widthLine })
         QVERIFY2(texts.contains(line), qPrintable(texts.join('\n')));
 }
 

@@ -17,8 +17,7 @@ class SpinnerInterface : public QAccessibleWidget, public QAccessibleValueInterf
 public:
     explicit SpinnerInterface(Spinner *spinner)
         : QAccessibleWidget(spinner, QAccessible::SpinBox)
-    {
-    }
+    { }
 
     void *interface_cast(QAccessible::InterfaceType type) override
     {
@@ -35,7 +34,10 @@ public:
     }
 
     QVariant currentValue() const override { return spinner()->spinnerValue(); }
-    void setCurrentValue(const QVariant &value) override { spinner()->setSpinnerValue(value.toInt()); }
+    void setCurrentValue(const QVariant &value) override
+    {
+        spinner()->setSpinnerValue(value.toInt());
+    }
     QVariant maximumValue() const override { return -spinner()->minimum(); }
     QVariant minimumValue() const override { return -spinner()->maximum(); }
     QVariant minimumStepSize() const override { return 1; }
@@ -50,8 +52,7 @@ class ResultFieldInterface : public QAccessibleWidget
 public:
     explicit ResultFieldInterface(QLabel *field)
         : QAccessibleWidget(field, QAccessible::StaticText)
-    {
-    }
+    { }
 
     QString text(QAccessible::Text t) const override
     {

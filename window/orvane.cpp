@@ -2,6 +2,7 @@
 
 #include "core/reading.h"
 #include "drawing/picturebox.h"
+#include "drawing/twips.h"
 #include "report/projectprompt.h"
 #include "window/accessibility.h"
 #include "window/helppanel.h"
@@ -9,7 +10,6 @@
 #include "window/printdialogs.h"
 #include "window/resultfield.h"
 #include "window/spinner.h"
-#include "drawing/twips.h"
 
 #include <QIcon>
 #include <QLabel>
@@ -23,7 +23,7 @@ constexpr int clientWidth = 9555;
 constexpr int clientHeight = 8745;
 
 QLabel *captionLabel(QWidget *parent, const char *name, QRect geometry, const QString &text,
-                     const QString &toolTip = {})
+    const QString &toolTip = {})
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
@@ -33,7 +33,8 @@ QLabel *captionLabel(QWidget *parent, const char *name, QRect geometry, const QS
     return label;
 }
 
-QLabel *resultField(QWidget *parent, const char *name, int left, int top, const QString &toolTip = {})
+QLabel *resultField(
+    QWidget *parent, const char *name, int left, int top, const QString &toolTip = {})
 {
     auto *field = new ResultField(parent);
     field->setObjectName(QLatin1String(name));
@@ -52,7 +53,7 @@ QLineEdit *inputBox(QWidget *parent, const char *name, int left, int top, const 
 }
 
 Spinner *spinner(QWidget *parent, const char *name, int left, int top, int bottom, int topValue,
-                 int value, int trackStep)
+    int value, int trackStep)
 {
     auto *bar = new Spinner(bottom, topValue, value, trackStep, parent);
     bar->setObjectName(QLatin1String(name));
@@ -61,7 +62,7 @@ Spinner *spinner(QWidget *parent, const char *name, int left, int top, int botto
 }
 
 QPushButton *button(QWidget *parent, const char *name, QRect geometry, const QString &text,
-                    const QString &toolTip = {})
+    const QString &toolTip = {})
 {
     auto *push = new QPushButton(text, parent);
     push->setObjectName(QLatin1String(name));
@@ -71,7 +72,10 @@ QPushButton *button(QWidget *parent, const char *name, QRect geometry, const QSt
 }
 
 // What a spinner counting quarter inches writes into its box: 144 gives "36", 121 "30.25".
-QString quarterInches(int quarters) { return QString::fromStdString(orvane::shortestDecimal(quarters / 4.0)); }
+QString quarterInches(int quarters)
+{
+    return QString::fromStdString(orvane::shortestDecimal(quarters / 4.0));
+}
 
 QIcon applicationIcon()
 {
@@ -81,7 +85,10 @@ QIcon applicationIcon()
     return icon;
 }
 
-double numberIn(const QLineEdit *box) { return orvane::leadingNumber(box->text().toStdString()); }
+double numberIn(const QLineEdit *box)
+{
+    return orvane::leadingNumber(box->text().toStdString());
+}
 
 } // namespace
 
@@ -116,12 +123,14 @@ Orvane::~Orvane() = default;
 void Orvane::buildInputs()
 {
     captionLabel(this, "Label1", twipsRect(120, 360, 1035, 195), QStringLiteral("# of Segments"));
-    captionLabel(this, "Label2", twipsRect(120, 960, 1320, 195), QStringLiteral("Outer Diameter, in."));
-    captionLabel(this, "Label3", twipsRect(120, 1800, 1290, 195), QStringLiteral("Inner Diameter, in."));
-    captionLabel(this, "Label4", twipsRect(120, 2520, 1200, 195), QStringLiteral("Fudge Factor, in."),
-                 QStringLiteral("Material beyond the cut line"));
-    captionLabel(this, "Label6", twipsRect(360, 7080, 1395, 195),
-                 QStringLiteral("Board thickness, in."));
+    captionLabel(
+        this, "Label2", twipsRect(120, 960, 1320, 195), QStringLiteral("Outer Diameter, in."));
+    captionLabel(
+        this, "Label3", twipsRect(120, 1800, 1290, 195), QStringLiteral("Inner Diameter, in."));
+    captionLabel(this, "Label4", twipsRect(120, 2520, 1200, 195),
+        QStringLiteral("Fudge Factor, in."), QStringLiteral("Material beyond the cut line"));
+    captionLabel(
+        this, "Label6", twipsRect(360, 7080, 1395, 195), QStringLiteral("Board thickness, in."));
 
     numsegs = inputBox(this, "numsegs", 1440, 240, QStringLiteral("6"));
     outerdiam = inputBox(this, "outerdiam", 1440, 840, QStringLiteral("36"));
@@ -139,26 +148,31 @@ void Orvane::buildInputs()
 
 void Orvane::buildResults()
 {
-    captionLabel(this, "Label18", twipsRect(1680, 3240, 1155, 195), QStringLiteral("Approx. Fraction"),
-                 QStringLiteral("Decimal value to the nearest 1/16\""));
+    captionLabel(this, "Label18", twipsRect(1680, 3240, 1155, 195),
+        QStringLiteral("Approx. Fraction"), QStringLiteral("Decimal value to the nearest 1/16\""));
     captionLabel(this, "Label17", twipsRect(3120, 3240, 1020, 195), QStringLiteral("Decimal Value"),
-                 QStringLiteral("Calculated value to 5 places"));
+        QStringLiteral("Calculated value to 5 places"));
 
-    captionLabel(this, "Label8", twipsRect(120, 3480, 1485, 195), QStringLiteral("Long side Length, in."));
+    captionLabel(
+        this, "Label8", twipsRect(120, 3480, 1485, 195), QStringLiteral("Long side Length, in."));
     longside = resultField(this, "longside", 1680, 3480, QStringLiteral("Long side of segment"));
-    longsidedec = resultField(this, "longsidedec", 3120, 3480, QStringLiteral("Long side of segment"));
-    captionLabel(this, "Label9", twipsRect(120, 3840, 1500, 195),
-                 QStringLiteral("Short side Length, in."));
+    longsidedec
+        = resultField(this, "longsidedec", 3120, 3480, QStringLiteral("Long side of segment"));
+    captionLabel(
+        this, "Label9", twipsRect(120, 3840, 1500, 195), QStringLiteral("Short side Length, in."));
     shortside = resultField(this, "shortside", 1680, 3840, QStringLiteral("Short side of segment"));
-    shortsidedec = resultField(this, "shortsidedec", 3120, 3840, QStringLiteral("Short side of segment"));
-    captionLabel(this, "Label10", twipsRect(120, 4200, 1095, 195), QStringLiteral("Board width, in."));
+    shortsidedec
+        = resultField(this, "shortsidedec", 3120, 3840, QStringLiteral("Short side of segment"));
+    captionLabel(
+        this, "Label10", twipsRect(120, 4200, 1095, 195), QStringLiteral("Board width, in."));
     bwidth = resultField(this, "bwidth", 1680, 4200, QStringLiteral("Width of board"));
-    boardwidthdec = resultField(this, "boardwidthdec", 3120, 4200, QStringLiteral("Width of board"));
+    boardwidthdec
+        = resultField(this, "boardwidthdec", 3120, 4200, QStringLiteral("Width of board"));
 
     captionLabel(this, "Label20", twipsRect(120, 4680, 3375, 195),
-                 QStringLiteral("Note: + sign means fraction was rounded down "));
+        QStringLiteral("Note: + sign means fraction was rounded down "));
     captionLabel(this, "Label21", twipsRect(480, 4920, 2640, 195),
-                 QStringLiteral("- sign means fraction was rounded up"));
+        QStringLiteral("- sign means fraction was rounded up"));
 
     captionLabel(this, "Label5", twipsRect(1560, 5640, 720, 195), QStringLiteral("Long Side"));
     captionLabel(this, "Label19", twipsRect(3000, 5640, 735, 195), QStringLiteral("Short Side"));
@@ -166,10 +180,12 @@ void Orvane::buildResults()
     shortangle = resultField(this, "shortangle", 1560, 5880);
     longangle = resultField(this, "longangle", 3000, 5880);
 
-    captionLabel(this, "Label7", twipsRect(360, 7680, 1425, 195), QStringLiteral("Board feet of lumber"));
+    captionLabel(
+        this, "Label7", twipsRect(360, 7680, 1425, 195), QStringLiteral("Board feet of lumber"));
     boardfeet = resultField(this, "boardfeet", 1800, 7680);
 
-    captionLabel(this, "Label25", twipsRect(0, 0, 1755, 195), QStringLiteral("Orvane ring calculator"));
+    captionLabel(
+        this, "Label25", twipsRect(0, 0, 1755, 195), QStringLiteral("Orvane ring calculator"));
 }
 
 void Orvane::buildViews()
@@ -185,12 +201,12 @@ void Orvane::buildViews()
     Picture1->setScaleWidth(92.7f);
     Picture1->setScaleHeight(-92.7f);
 
-    Command2 = button(this, "Command2", twipsRect(4560, 5040, 2055, 495), QStringLiteral("ZOOM OUT"),
-                      QStringLiteral("Zoom out"));
+    Command2 = button(this, "Command2", twipsRect(4560, 5040, 2055, 495),
+        QStringLiteral("ZOOM OUT"), QStringLiteral("Zoom out"));
     Command8 = button(this, "Command8", twipsRect(6600, 5040, 615, 495), QStringLiteral("Center"),
-                      QStringLiteral("Center image/reset scale"));
+        QStringLiteral("Center image/reset scale"));
     Command3 = button(this, "Command3", twipsRect(7200, 5040, 2055, 495), QStringLiteral("ZOOM IN"),
-                      QStringLiteral("Zoom in"));
+        QStringLiteral("Zoom in"));
     for (QPushButton *view : { Command2, Command8, Command3 })
         view->setFont(looks::smallFont());
 
@@ -203,9 +219,11 @@ void Orvane::buildViews()
 void Orvane::buildPanels()
 {
     Command9 = button(this, "Command9", twipsRect(240, 8160, 1335, 495), QStringLiteral("Help"));
-    Command13 = button(this, "Command13", twipsRect(1800, 8160, 1575, 495), QStringLiteral("Print"));
+    Command13
+        = button(this, "Command13", twipsRect(1800, 8160, 1575, 495), QStringLiteral("Print"));
     // The report's own button is never shown: printing goes through the project name prompt.
-    Command11 = button(this, "Command11", twipsRect(3480, 7440, 1575, 495), QStringLiteral("Print"));
+    Command11
+        = button(this, "Command11", twipsRect(3480, 7440, 1575, 495), QStringLiteral("Print"));
     Command11->hide();
 
     Picture3 = new HelpPanel(this);
@@ -220,9 +238,8 @@ void Orvane::buildPanels()
 void Orvane::setFocusOrder()
 {
     const QList<QWidget *> order { Picture1, Command2, Command3, Command8, VScroll1, VScroll3,
-                                   VScroll2, VScroll4, Picture2, VScroll5, Command9, Picture3,
-                                   Picture3->closeButton(), Frame1->nameBox(), Frame1->okButton(),
-                                   Command13 };
+        VScroll2, VScroll4, Picture2, VScroll5, Command9, Picture3, Picture3->closeButton(),
+        Frame1->nameBox(), Frame1->okButton(), Command13 };
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -230,7 +247,7 @@ void Orvane::setFocusOrder()
 void Orvane::connectEvents()
 {
     connect(VScroll1, &Spinner::spinnerChanged, this,
-            [this](int value) { numsegs->setText(QString::number(value)); });
+        [this](int value) { numsegs->setText(QString::number(value)); });
     connect(VScroll2, &Spinner::spinnerChanged, this, [this](int value) {
         outerdiam->setText(quarterInches(value));
         outerSideCheck();
@@ -240,9 +257,9 @@ void Orvane::connectEvents()
         innerSideCheck();
     });
     connect(VScroll4, &Spinner::spinnerChanged, this,
-            [this](int value) { fudge->setText(quarterInches(value)); });
+        [this](int value) { fudge->setText(quarterInches(value)); });
     connect(VScroll5, &Spinner::spinnerChanged, this,
-            [this](int value) { boardthick->setText(quarterInches(value)); });
+        [this](int value) { boardthick->setText(quarterInches(value)); });
 
     for (QLineEdit *box : { numsegs, outerdiam, innerdiam, fudge })
         connect(box, &QLineEdit::textChanged, this, &Orvane::calcs);

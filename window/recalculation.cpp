@@ -1,7 +1,5 @@
 // The recalculation chain of the window: calcs -> fractions -> segdrawing -> calcfeet.
 
-#include "window/orvane.h"
-
 #include "core/boardfeet.h"
 #include "core/fractions.h"
 #include "core/reading.h"
@@ -9,13 +7,17 @@
 #include "drawing/navigation.h"
 #include "drawing/picturebox.h"
 #include "drawing/planview.h"
+#include "window/orvane.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 namespace {
-QString shown(const std::string &text) { return QString::fromStdString(text); }
+QString shown(const std::string &text)
+{
+    return QString::fromStdString(text);
+}
 } // namespace
 
 void Orvane::calcs()
@@ -51,9 +53,10 @@ void Orvane::segdrawing()
 void Orvane::calcfeet()
 {
     const orvane::SegmentLengths segment { state.longsidelen, state.shortsidelen,
-                                           state.boardwidthlen };
-    const auto estimate = orvane::boardFeet(segment, orvane::leadingNumber(numsegs->text().toStdString()),
-                                            orvane::wholeNumber(boardthick->text().toStdString()));
+        state.boardwidthlen };
+    const auto estimate
+        = orvane::boardFeet(segment, orvane::leadingNumber(numsegs->text().toStdString()),
+            orvane::wholeNumber(boardthick->text().toStdString()));
     boardfeet->setText(shown(orvane::boardFeetCaption(estimate)));
 }
 
@@ -81,4 +84,7 @@ void Orvane::center()
 }
 
 // ZOOM IN is greyed where one more step would turn the view inside out.
-void Orvane::updateZoomIn() { Command3->setEnabled(navigation::canZoomIn(*Picture1)); }
+void Orvane::updateZoomIn()
+{
+    Command3->setEnabled(navigation::canZoomIn(*Picture1));
+}

@@ -41,13 +41,16 @@ QString Operation::toString() const
     return text;
 }
 
-void RecordingSurface::record(Operation::Kind kind, QList<float> args, std::optional<QRgb> colour,
-                              const QString &text)
+void RecordingSurface::record(
+    Operation::Kind kind, QList<float> args, std::optional<QRgb> colour, const QString &text)
 {
     operations.append(Operation { kind, std::move(args), colour, text });
 }
 
-void RecordingSurface::clear() { record(Operation::Clear, {}); }
+void RecordingSurface::clear()
+{
+    record(Operation::Clear, {});
+}
 
 void RecordingSurface::setScaleLeft(float value)
 {

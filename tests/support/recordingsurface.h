@@ -13,7 +13,8 @@
 
 struct Operation
 {
-    enum Kind {
+    enum Kind
+    {
         Clear,
         ScaleLeft,
         ScaleTop,
@@ -71,5 +72,5 @@ protected:
     void drawLine(float x1, float y1, float x2, float y2, std::optional<QRgb> colour) override;
 
     void record(Operation::Kind kind, QList<float> args, std::optional<QRgb> colour = std::nullopt,
-                const QString &text = {});
+        const QString &text = {});
 };

@@ -100,29 +100,19 @@ protected:
     int metric(PaintDeviceMetric metric) const override
     {
         switch (metric) {
-        case PdmWidth:
-            return size.width();
-        case PdmHeight:
-            return size.height();
-        case PdmWidthMM:
-            return size.width() * 254 / 960;
-        case PdmHeightMM:
-            return size.height() * 254 / 960;
+        case PdmWidth: return size.width();
+        case PdmHeight: return size.height();
+        case PdmWidthMM: return size.width() * 254 / 960;
+        case PdmHeightMM: return size.height() * 254 / 960;
         case PdmDpiX:
         case PdmDpiY:
         case PdmPhysicalDpiX:
-        case PdmPhysicalDpiY:
-            return 96;
-        case PdmDepth:
-            return 32;
-        case PdmNumColors:
-            return INT_MAX;
-        case PdmDevicePixelRatio:
-            return 1;
-        case PdmDevicePixelRatioScaled:
-            return int(devicePixelRatioFScale());
-        default:
-            return QPaintDevice::metric(metric);
+        case PdmPhysicalDpiY: return 96;
+        case PdmDepth: return 32;
+        case PdmNumColors: return INT_MAX;
+        case PdmDevicePixelRatio: return 1;
+        case PdmDevicePixelRatioScaled: return int(devicePixelRatioFScale());
+        default: return QPaintDevice::metric(metric);
         }
     }
 };

@@ -117,16 +117,11 @@ QRect partRect(const QScrollBar *bar, Part part)
     // The style's sub-line arrow sits at the top of a vertical bar, the sub-page track between it
     // and the thumb.
     switch (part) {
-    case Part::UpArrow:
-        return subControl(bar, QStyle::SC_ScrollBarSubLine);
-    case Part::DownArrow:
-        return subControl(bar, QStyle::SC_ScrollBarAddLine);
-    case Part::TrackAbove:
-        return subControl(bar, QStyle::SC_ScrollBarSubPage);
-    case Part::TrackBelow:
-        return subControl(bar, QStyle::SC_ScrollBarAddPage);
-    case Part::Thumb:
-        return subControl(bar, QStyle::SC_ScrollBarSlider);
+    case Part::UpArrow: return subControl(bar, QStyle::SC_ScrollBarSubLine);
+    case Part::DownArrow: return subControl(bar, QStyle::SC_ScrollBarAddLine);
+    case Part::TrackAbove: return subControl(bar, QStyle::SC_ScrollBarSubPage);
+    case Part::TrackBelow: return subControl(bar, QStyle::SC_ScrollBarAddPage);
+    case Part::Thumb: return subControl(bar, QStyle::SC_ScrollBarSlider);
     }
     return {};
 }
