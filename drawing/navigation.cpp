@@ -21,14 +21,15 @@ bool canZoomIn(const DrawingSurface &view)
     return view.scaleWidth() - step > 0 && view.scaleHeight() + step < 0;
 }
 
-void zoomIn(DrawingSurface &view)
+bool zoomIn(DrawingSurface &view)
 {
     if (!canZoomIn(view))
-        return;
+        return false;
     view.clear();
     view.setScaleTop(view.scaleTop() - step);
     view.setScaleHeight(view.scaleHeight() + step);
     view.setScaleWidth(view.scaleWidth() - step);
+    return true;
 }
 
 void center(DrawingSurface &view)

@@ -14,8 +14,9 @@ void zoomOut(DrawingSurface &view);
 // inside out.
 bool canZoomIn(const DrawingSurface &view);
 
-// Clears the view and narrows its span by 5 units each way, when `canZoomIn` allows it.
-void zoomIn(DrawingSurface &view);
+// Clears the view and narrows its span by 5 units each way, when `canZoomIn` allows it; false
+// when it does not, and the view is left as it was.
+bool zoomIn(DrawingSurface &view);
 
 // Sets the standard scale: 84 units across and down, the ring centre in the middle.
 void center(DrawingSurface &view);

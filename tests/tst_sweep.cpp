@@ -11,6 +11,7 @@
 #include "core/boardfeet.h"
 #include "core/fractions.h"
 #include "core/ring.h"
+#include "tests/support/fractionreader.h"
 
 #include <QElapsedTimer>
 #include <QTest>
@@ -45,58 +46,7 @@ constexpr long long allRings = 1LL * counts * outers * inners * fudges;
 
 constexpr double piOfTheProgram = 3.141593;
 
-// A fraction text read back: the length it shows and the mark it carries.
-struct ReadFraction
-{
-    double shown = 0;
-    std::string mark;
-};
-
-// Reads a whole number as the fraction texts write it, " 5" or "-3", from `at`.
-std::optional<long long> readSigned(const std::string &text, std::size_t &at)
-{
-    if (at >= text.size() || (text[at] != ' ' && text[at] != '-'))
-        return std::nullopt;
-    const bool negative = text[at] == '-';
-    ++at;
-    const std::size_t first = at;
-    long long value = 0;
-    while (at < text.size() && text[at] >= '0' && text[at] <= '9')
-        value = value * 10 + (text[at++] - '0');
-    if (at == first)
-        return std::nullopt;
-    return negative ? -value : value;
-}
-
-// " 14  3/ 4+" is 14 3/4 with "+", " 6 -" is 6 with "-". The fraction must be reduced, below one
-// and over 2, 4, 8 or 16; a zero fraction is written 0/2. Nothing for any other text.
-std::optional<ReadFraction> readFraction(const std::string &text)
-{
-    std::size_t at = 0;
-    const auto whole = readSigned(text, at);
-    if (!whole || at >= text.size() || text[at] != ' ')
-        return std::nullopt;
-    ++at;
-    ReadFraction read { double(*whole), {} };
-    if (at < text.size() && text[at] == ' ') {
-        const auto numerator = readSigned(text, at);
-        if (!numerator || at >= text.size() || text[at] != '/')
-            return std::nullopt;
-        ++at;
-        const auto denominator = readSigned(text, at);
-        if (!denominator || *numerator < 0 || *numerator >= *denominator)
-            return std::nullopt;
-        if (*denominator != 2 && *denominator != 4 && *denominator != 8 && *denominator != 16)
-            return std::nullopt;
-        if (*numerator == 0 ? *denominator != 2 : std::gcd(*numerator, *denominator) != 1)
-            return std::nullopt;
-        read.shown += double(*numerator) / double(*denominator);
-    }
-    read.mark = text.substr(at);
-    if (read.mark != "" && read.mark != "+" && read.mark != "-")
-        return std::nullopt;
-    return read;
-}
+using fractionreader::readFraction;
 
 // What is wrong with the fraction text of `value`, or nothing.
 std::optional<std::string> fractionFault(double value)

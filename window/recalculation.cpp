@@ -69,9 +69,8 @@ void Orvane::zoomOut()
 
 void Orvane::zoomIn()
 {
-    if (!navigation::canZoomIn(*Picture1))
+    if (!navigation::zoomIn(*Picture1))
         return;
-    navigation::zoomIn(*Picture1);
     updateZoomIn();
     calcs();
 }
