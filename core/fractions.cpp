@@ -33,6 +33,16 @@ std::string fractionText(double value, FractionWork &w)
     w.sixteenths = w.fracpart / 0.0625; // exact: a power of two
     w.numerator = std::floor(w.sixteenths);
     w.remainder = w.sixteenths - w.numerator;
+    // Just below zero, value - whole is 1 + value, which a double cannot always hold: it can round
+    // onto a sixteenth, or onto the half between two, and round the length the wrong way. There the
+    // sixteenths are counted down from the whole inch instead, from -16 * value, which is exact.
+    if (value < 0 && value > -1) {
+        const double below = -16 * value;
+        const double whole16ths = std::floor(below);
+        const double over = below - whole16ths; // exact, and so is 1 - over where it matters
+        w.numerator = over == 0 ? 16 - whole16ths : 15 - whole16ths;
+        w.remainder = over == 0 ? 0 : 1 - over;
+    }
 
     std::string mark;
     if (w.remainder >= 0.5) {
@@ -40,13 +50,6 @@ std::string fractionText(double value, FractionWork &w)
         mark = "-";
     } else if (w.remainder != 0) {
         mark = "+";
-    }
-    // Just below zero, value - whole is 1 + value, which a double cannot always hold: it can round
-    // onto a sixteenth or up to the whole inch and hide which way the length was rounded. There
-    // the mark compares the length shown with the value itself.
-    if (value < 0 && value > -1) {
-        const double shown = whole + w.numerator / 16;
-        mark = shown > value ? "-" : shown < value ? "+" : "";
     }
 
     // Reduce an even numerator by the largest of 8, 4 and 2 that divides it; 0 reduces to 0/2.

@@ -122,6 +122,11 @@ void TestFractions::fractionText_data()
     // Just beside -1/16, where 1 + value cannot be held exactly: the mark still tells the truth.
     QTest::newRow("a hair below -1/16") << -std::ldexp(1 + 0x1p-52, -4) << "-1  15/ 16-";
     QTest::newRow("a hair above -1/16") << -std::ldexp(1 - 0x1p-53, -4) << "-1  15/ 16+";
+    // ... and the length is rounded to the nearer sixteenth, though 1 + value lands on the half.
+    QTest::newRow("a hair below -1/32") << -std::ldexp(1 + 0x1p-52, -5) << "-1  15/ 16+";
+    QTest::newRow("a hair above -1/32") << -std::ldexp(1 - 0x1p-53, -5) << " 0 -";
+    QTest::newRow("a hair below -31/32") << -std::ldexp(31 + 0x1p-48, -5) << "-1  0/ 2+";
+    QTest::newRow("a hair above -1/2") << -std::ldexp(1 - 0x1p-53, -1) << "-1  1/ 2+";
 
     // Large values keep all their digits.
     QTest::newRow("2^60") << std::ldexp(1, 60) << " 1152921504606846976  0/ 2";
