@@ -7,16 +7,15 @@
 
 namespace orvane {
 
-std::optional<double> boardFeet(
-    const SegmentLengths &segment, double numsegs, std::optional<double> thickness)
+std::optional<double> boardFeet(const Ring &ring, std::optional<double> thickness)
 {
-    if (!countComputable(numsegs) || !thickness || !std::isfinite(*thickness) || *thickness < 0)
+    if (!thickness || !std::isfinite(*thickness) || *thickness < 0)
         return std::nullopt;
     const double faceArea
-        = fifteenDigits((0.5 * (segment.shortside + segment.longside)) * segment.boardwidth);
+        = fifteenDigits((0.5 * (ring.shortSide + ring.longSide)) * ring.boardWidth);
     const double blankVolume = faceArea * *thickness;
     const double blankBoardFeet = blankVolume / 144;
-    const double estimate = numsegs * blankBoardFeet;
+    const double estimate = ring.segmentCount * blankBoardFeet;
     if (!std::isfinite(estimate))
         return std::nullopt;
     return estimate;

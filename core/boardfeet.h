@@ -7,19 +7,12 @@
 
 namespace orvane {
 
-struct SegmentLengths
-{
-    double longside = 0;
-    double shortside = 0;
-    double boardwidth = 0;
-};
+struct Ring;
 
 // The volume of all the blanks of the ring: each is a trapezoid with the segment's long and short
 // side as its parallel edges and the board width as its height, `thickness` thick. Nothing when
-// the count is not one a ring can have, the thickness is missing or negative, or the result is not
-// a finite number.
-std::optional<double> boardFeet(
-    const SegmentLengths &segment, double numsegs, std::optional<double> thickness);
+// the thickness is missing or negative, or the result is not a finite number.
+std::optional<double> boardFeet(const Ring &ring, std::optional<double> thickness);
 
 // The estimate as its caption shows it ("####.####"), or the empty text when there is none.
 std::string boardFeetCaption(std::optional<double> estimate);

@@ -18,21 +18,17 @@ std::string numberText(double whole)
     return text;
 }
 
-std::string fractionText(double value, FractionWork &w)
+std::string fractionText(double value)
 {
-    w.carry = 0;
-    if (!std::isfinite(value)) {
-        w.fractext.clear();
-        return w.fractext;
-    }
+    if (!std::isfinite(value))
+        return {};
 
     // The whole part is the floor, so the fraction is never negative and the whole part carries
     // the sign: -2.3 is -3 and 11/16.
     const double whole = std::floor(value);
-    w.fracpart = std::fabs(value - whole);
-    w.sixteenths = w.fracpart / 0.0625; // exact: a power of two
-    w.numerator = std::floor(w.sixteenths);
-    w.remainder = w.sixteenths - w.numerator;
+    const double sixteenths = std::fabs(value - whole) / 0.0625; // exact: a power of two
+    double wholeSixteenths = std::floor(sixteenths);
+    double remainder = sixteenths - wholeSixteenths;
     // Just below zero, value - whole is 1 + value, which a double cannot always hold: it can round
     // onto a sixteenth, or onto the half between two, and round the length the wrong way. There the
     // sixteenths are counted down from the whole inch instead, from -16 * value, which is exact.
@@ -40,51 +36,36 @@ std::string fractionText(double value, FractionWork &w)
         const double below = -16 * value;
         const double whole16ths = std::floor(below);
         const double over = below - whole16ths; // exact, and so is 1 - over where it matters
-        w.numerator = over == 0 ? 16 - whole16ths : 15 - whole16ths;
-        w.remainder = over == 0 ? 0 : 1 - over;
+        wholeSixteenths = over == 0 ? 16 - whole16ths : 15 - whole16ths;
+        remainder = over == 0 ? 0 : 1 - over;
     }
 
     std::string mark;
-    if (w.remainder >= 0.5) {
-        w.numerator += 1; // exactly half a sixteenth rounds up
+    if (remainder >= 0.5) {
+        wholeSixteenths += 1; // exactly half a sixteenth rounds up
         mark = "-";
-    } else if (w.remainder != 0) {
+    } else if (remainder != 0) {
         mark = "+";
     }
 
     // Reduce an even numerator by the largest of 8, 4 and 2 that divides it; 0 reduces to 0/2.
-    int numerator = static_cast<int>(w.numerator);
+    int numerator = static_cast<int>(wholeSixteenths);
     int denominator = 16;
-    w.divisor = 0;
     if (numerator % 2 == 0) {
+        int divisor = 2;
         for (const int k : { 14, 12, 10, 8, 6, 4, 2 }) {
             if (numerator % k == 0 && 16 % k == 0) {
-                w.divisor = k;
+                divisor = k;
                 break;
             }
         }
-        numerator /= w.divisor;
-        denominator = 16 / w.divisor;
+        numerator /= divisor;
+        denominator = 16 / divisor;
     }
-    if (numerator == denominator) {
-        // Sixteen sixteenths: only rounding up gets here, so the mark is "-".
-        w.carry = 1;
-        numerator = denominator = 0;
-    }
-    w.numerator = numerator;
-
-    if (w.carry == 1)
-        w.fractext = numberText(whole + 1) + " " + mark;
-    else
-        w.fractext = numberText(whole) + " " + numberText(numerator) + "/" + numberText(denominator)
-            + mark;
-    return w.fractext;
-}
-
-std::string fractionText(double value)
-{
-    FractionWork work;
-    return fractionText(value, work);
+    // Sixteen sixteenths: only rounding up gets here, so the mark is "-".
+    if (numerator == denominator)
+        return numberText(whole + 1) + " " + mark;
+    return numberText(whole) + " " + numberText(numerator) + "/" + numberText(denominator) + mark;
 }
 
 std::string decimalText(double value)

@@ -2,8 +2,6 @@
 
 // Lengths as a woodworker measures them: whole inches and the nearest sixteenth.
 
-#include "core/formstate.h"
-
 #include <string>
 
 namespace orvane {
@@ -15,8 +13,7 @@ std::string numberText(double whole);
 // `value` to the nearest sixteenth of an inch, reduced, with a mark saying which way it was
 // rounded: "+" when rounded down, "-" when rounded up, nothing when exact. 5.3 gives
 // " 5  5/ 16-", 5.5 " 5  1/ 2", 6.0 " 6  0/ 2" and 5.97, which rounds to a whole inch, " 6 -".
-// The working values are left in `work`. A value that is not finite gives the empty text.
-std::string fractionText(double value, FractionWork &work);
+// A value that is not finite gives the empty text.
 std::string fractionText(double value);
 
 // `value` as a decimal to five places, as the decimal captions show it: 5.3 gives "5.30000".

@@ -2,39 +2,45 @@
 
 // The geometry of a ring glued up from identical wedge-shaped segments.
 
-#include "core/formstate.h"
-
-#include <string>
+#include <optional>
 
 namespace orvane {
 
 // The program's value of pi. Every angle computation uses it instead of a full-precision value.
 inline constexpr double programPi = 3.141593;
 
-// The four ring inputs as read from their boxes: segment count, outer and inner diameter and the
-// fudge factor, in inches.
+// The largest segment count the program computes.
+inline constexpr int largestSegmentCount = 30;
+
+// The four ring inputs: segment count, outer and inner diameter of the finished ring and the fudge
+// factor, the extra material left beyond the cut line inside and outside, in inches.
 struct RingInputs
 {
-    double numsegs = 0;
-    double outerdiam = 0;
-    double innerdiam = 0;
+    double segmentCount = 0;
+    double outerDiameter = 0;
+    double innerDiameter = 0;
     double fudge = 0;
 };
 
-// Whether a segment count can be computed at all: the count divides a full turn, so it may not be
-// 0, and the per-boundary tables hold 30 boundaries. Negative counts make no ring either.
-bool countComputable(double numsegs);
+// Whether a segment count makes a ring: the count divides a full turn, so it may not be 0 or
+// negative, and it may not exceed the largest count.
+bool countComputable(double segmentCount);
 
-// Computes the ring into the record: the plan view's centre (from the plan view's scale width and
-// top), its boundary lines and corners, and the segment's angles and lengths. For a count that
-// cannot be computed the record's lengths and angles become NaN, so that nothing shows a value
-// left from an earlier count.
-void computeRing(FormState &state, const RingInputs &inputs, float scaleWidth, float scaleTop);
+// One segment of a ring and the circles it is cut for. Lengths in inches, angles in radians.
+struct Ring
+{
+    double segmentCount = 0;
+    double centralAngle = 0; // one segment's share of the full turn
+    double halfAngle = 0;
+    double outerRadius = 0; // the finished ring's outer radius grown by the fudge factor
+    double innerRadius = 0; // its inner radius shrunk by it: the circle through the inner corners
+    double longSide = 0; // on the outside of the ring, tangent to the outer radius
+    double shortSide = 0; // on the inside, a chord of the inner radius
+    double boardWidth = 0; // the distance between the long and the short side
+    double cornerRadius = 0; // the circle through the outer corners
+};
 
-// The miter-angle captions. `shortangle` stands under the heading "Long Side" and shows
-// 90 - 180 / n for two or more segments; `longangle` stands under "Short Side" and shows 180 / n.
-// Both are empty for a count that cannot be computed.
-std::string shortAngleCaption(double numsegs);
-std::string longAngleCaption(double numsegs);
+// The ring of `inputs`, or nothing for a count that makes no ring.
+std::optional<Ring> computeRing(const RingInputs &inputs);
 
 } // namespace orvane

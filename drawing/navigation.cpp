@@ -2,7 +2,7 @@
 
 #include "drawing/surface.h"
 
-namespace navigation {
+namespace orvane::navigation {
 
 namespace {
 constexpr float step = 5;
@@ -40,4 +40,4 @@ void center(DrawingSurface &view)
     view.setScaleLeft(0);
 }
 
-} // namespace navigation
+} // namespace orvane::navigation

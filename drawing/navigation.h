@@ -3,6 +3,8 @@
 // Zooming and centring the ring plan view: each changes the view's scale, after which the whole
 // recalculation redraws the ring in it.
 
+namespace orvane {
+
 class DrawingSurface;
 
 namespace navigation {
@@ -22,3 +24,5 @@ bool zoomIn(DrawingSurface &view);
 void center(DrawingSurface &view);
 
 } // namespace navigation
+
+} // namespace orvane

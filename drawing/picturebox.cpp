@@ -1,6 +1,12 @@
 #include "drawing/picturebox.h"
 
+#include "drawing/painting.h"
+
 #include <QEvent>
+
+#include <numbers>
+
+namespace orvane {
 
 PictureBox::PictureBox(const QSize &size, QWidget *parent)
     : QWidget(parent)
@@ -11,9 +17,9 @@ PictureBox::PictureBox(const QSize &size, QWidget *parent)
     // Without an alpha channel: a picture is opaque, filled with its background before anything is
     // drawn, and an opaque image is copied to the screen as it is instead of blended pixel by
     // pixel.
-    image_ = QImage(size * ratio, QImage::Format_RGB32);
-    image_.setDevicePixelRatio(ratio);
-    image_.fill(palette().color(backgroundRole()));
+    backingImage = QImage(size * ratio, QImage::Format_RGB32);
+    backingImage.setDevicePixelRatio(ratio);
+    backingImage.fill(palette().color(backgroundRole()));
 }
 
 PictureBox::~PictureBox()
@@ -24,51 +30,75 @@ PictureBox::~PictureBox()
 void PictureBox::clear()
 {
     finishPainting();
-    image_.fill(palette().color(backgroundRole()));
-    blank_ = true;
+    backingImage.fill(palette().color(backgroundRole()));
+    blank = true;
     update();
+}
+
+void PictureBox::drawLine(float x1, float y1, float x2, float y2, std::optional<QRgb> colour)
+{
+    if (const auto path = mapping().line(x1, y1, x2, y2))
+        stroke(*path, colour);
+}
+
+void PictureBox::circle(float x, float y, float radius)
+{
+    arc(x, y, radius, painter().pen().color().rgba(), 0, static_cast<float>(2 * std::numbers::pi));
+}
+
+void PictureBox::arc(float x, float y, float radius, QRgb colour, float start, float end)
+{
+    if (const auto path = mapping().arc(x, y, radius, start, end))
+        stroke(*path, colour);
+}
+
+void PictureBox::print(const QString &text)
+{
+    newLine(mapping().print(painter(), text));
+    blank = false;
 }
 
 const QImage &PictureBox::image()
 {
     finishPainting();
-    return image_;
+    return backingImage;
+}
+
+ScaleMapping PictureBox::mapping() const
+{
+    return ScaleMapping(*this, size());
 }
 
 QPainter &PictureBox::painter()
 {
     // One painter serves a whole run of drawing operations; it is ended before the image is shown.
-    if (!painter_) {
+    if (!activePainter) {
         // One repaint covers every operation this painter draws: the painter is ended before the
         // box paints itself, so an operation after that begins a new painter and asks again.
         update();
-        painter_.emplace(&image_);
-        painter_->setRenderHint(QPainter::Antialiasing);
+        activePainter.emplace(&backingImage);
+        activePainter->setRenderHint(QPainter::Antialiasing);
         // One pixel of the window wide, whatever the scale: on a high-resolution screen that is as
         // many device pixels as the screen puts into one.
-        QPen pen(palette().color(foregroundRole()), image_.devicePixelRatio());
+        QPen pen(palette().color(foregroundRole()), backingImage.devicePixelRatio());
         pen.setCosmetic(true);
-        painter_->setPen(pen);
-        painter_->setFont(font());
+        activePainter->setPen(pen);
+        activePainter->setFont(font());
     }
-    return *painter_;
+    return *activePainter;
 }
 
-QSizeF PictureBox::area() const
+void PictureBox::stroke(const QPainterPath &path, std::optional<QRgb> colour)
 {
-    return size();
-}
-
-void PictureBox::drawn()
-{
-    blank_ = false;
+    strokeFigure(painter(), path, colour);
+    blank = false;
 }
 
 void PictureBox::paintEvent(QPaintEvent *)
 {
     finishPainting();
     QPainter screen(this);
-    screen.drawImage(QPoint(0, 0), image_);
+    screen.drawImage(QPoint(0, 0), backingImage);
 }
 
 void PictureBox::changeEvent(QEvent *event)
@@ -77,8 +107,8 @@ void PictureBox::changeEvent(QEvent *event)
     // drawn on it yet takes the new background at once.
     if (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange) {
         finishPainting();
-        if (event->type() == QEvent::PaletteChange && blank_) {
-            image_.fill(palette().color(backgroundRole()));
+        if (event->type() == QEvent::PaletteChange && blank) {
+            backingImage.fill(palette().color(backgroundRole()));
             update();
         }
     }
@@ -87,5 +117,7 @@ void PictureBox::changeEvent(QEvent *event)
 
 void PictureBox::finishPainting()
 {
-    painter_.reset();
+    activePainter.reset();
 }
+
+} // namespace orvane

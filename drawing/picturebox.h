@@ -4,7 +4,7 @@
 // image. Covering and uncovering it shows the same picture; nothing but a drawing operation
 // changes it.
 
-#include "drawing/paintersurface.h"
+#include "drawing/surface.h"
 
 #include <QImage>
 #include <QPainter>
@@ -12,7 +12,13 @@
 
 #include <optional>
 
-class PictureBox : public QWidget, public PainterSurface
+class QPainterPath;
+
+namespace orvane {
+
+class ScaleMapping;
+
+class PictureBox : public QWidget, public DrawingSurface
 {
     Q_OBJECT
 
@@ -23,22 +29,28 @@ public:
     ~PictureBox() override;
 
     void clear() override;
+    void circle(float x, float y, float radius) override;
+    void arc(float x, float y, float radius, QRgb colour, float start, float end) override;
+    void print(const QString &text) override;
 
     // What has been drawn so far, at the screen's resolution.
     const QImage &image();
 
 protected:
-    QPainter &painter() override;
-    QSizeF area() const override;
-    void drawn() override;
+    void drawLine(float x1, float y1, float x2, float y2, std::optional<QRgb> colour) override;
 
     void paintEvent(QPaintEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:
+    ScaleMapping mapping() const;
+    QPainter &painter();
+    void stroke(const QPainterPath &path, std::optional<QRgb> colour);
     void finishPainting();
 
-    QImage image_;
-    std::optional<QPainter> painter_;
-    bool blank_ = true; // nothing drawn since the image was last filled
+    QImage backingImage;
+    std::optional<QPainter> activePainter;
+    bool blank = true; // nothing drawn since the image was last filled
 };
+
+} // namespace orvane

@@ -8,6 +8,8 @@
 
 #include <optional>
 
+namespace orvane {
+
 class DrawingSurface
 {
 public:
@@ -75,3 +77,5 @@ namespace palette {
 inline constexpr QRgb lightMagenta = 0xffff00ff; // colour 13
 inline constexpr QRgb yellow = 0xffffff00; // colour 14
 } // namespace palette
+
+} // namespace orvane

@@ -2,15 +2,15 @@
 
 // A printed page as a drawing surface: besides what the screen's surfaces do, a page measures
 // itself in inches, takes a font size and a pen width, draws rectangle outlines and arcs in its
-// own colour, and is sent off at the end of the document.
+// own pen, and is sent off at the end of the document.
 
 #include "drawing/surface.h"
 
-class PageSurface : public virtual DrawingSurface
+namespace orvane {
+
+class PageSurface : public DrawingSurface
 {
 public:
-    using DrawingSurface::arc;
-
     // Makes inches the scale unit: the scale becomes left 0, top 0 and the printable width and
     // height, with y growing down the page until the scale is set again.
     virtual void setScaleUnitInches() = 0;
@@ -25,9 +25,13 @@ public:
 
     // The outline of the rectangle with opposite corners (x1, y1) and (x2, y2).
     virtual void rectangle(float x1, float y1, float x2, float y2) = 0;
-    // An arc in the page's own colour; angles as for the coloured arc.
-    virtual void arc(float x, float y, float radius, float start, float end) = 0;
+    // An arc in the page's own pen; angles as for the coloured arc.
+    virtual void penArc(float x, float y, float radius, float start, float end) = 0;
 
-    // Ends the document, which sends the page to the printer.
+    // Starts the next page of the document.
+    virtual void newPage() = 0;
+    // Ends the document, which sends its pages to the printer.
     virtual void endDocument() = 0;
 };
+
+} // namespace orvane

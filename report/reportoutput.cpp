@@ -9,6 +9,8 @@
 #include <QPrinterInfo>
 #include <QSaveFile>
 
+namespace orvane {
+
 namespace {
 
 QString tr(const char *text)
@@ -57,6 +59,15 @@ QPageLayout pdfPageLayout()
 
 std::optional<QString> saveReportAsPdf(const QString &fileName, const ReportValues &values)
 {
+    return saveReportsAsPdf(fileName, { values });
+}
+
+std::optional<QString> saveReportsAsPdf(
+    const QString &fileName, const std::vector<ReportValues> &pages)
+{
+    if (pages.empty())
+        return tr("there is no page to write");
+    const ReportValues &values = pages.front();
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
@@ -71,7 +82,12 @@ std::optional<QString> saveReportAsPdf(const QString &fileName, const ReportValu
             file.cancelWriting();
             return tr("the PDF could not be started");
         }
-        drawReport(page, values);
+        for (std::size_t i = 0; i < pages.size(); ++i) {
+            if (i > 0)
+                page.newPage();
+            drawReportPage(page, pages[i]);
+        }
+        page.endDocument();
         if (!page.ended()) {
             file.cancelWriting();
             return tr("the PDF could not be finished");
@@ -81,3 +97,5 @@ std::optional<QString> saveReportAsPdf(const QString &fileName, const ReportValu
         return file.errorString();
     return std::nullopt;
 }
+
+} // namespace orvane

@@ -9,8 +9,11 @@
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 class QPrinterInfo;
+
+namespace orvane {
 
 // The name of the print job and the title of a PDF: the project name, or a plain title when the
 // name is blank.
@@ -26,3 +29,10 @@ QPageLayout pdfPageLayout();
 // Writes the report into the PDF file `fileName`. A file that is already there is replaced only
 // once the new one has been written completely.
 std::optional<QString> saveReportAsPdf(const QString &fileName, const ReportValues &values);
+
+// Writes the reports of several rings into the PDF file `fileName`, one page each, in the same
+// way.
+std::optional<QString> saveReportsAsPdf(
+    const QString &fileName, const std::vector<ReportValues> &pages);
+
+} // namespace orvane

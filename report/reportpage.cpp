@@ -1,9 +1,12 @@
 #include "report/reportpage.h"
 
+#include "core/angles.h"
 #include "core/picture.h"
 #include "core/reading.h"
 #include "core/ring.h"
 #include "report/pagesurface.h"
+
+namespace orvane {
 
 namespace {
 
@@ -12,44 +15,24 @@ float single(double value)
     return static_cast<float>(value);
 }
 
-QString shown(const std::string &text)
+QString decimal(std::optional<double> inches)
 {
-    return QString::fromStdString(text);
-}
-
-QString decimal(double inches)
-{
-    return shown(orvane::formatPicture(inches, orvane::decimalPicture));
-}
-
-double segmentCount(const QString &numsegs)
-{
-    return orvane::leadingNumber(numsegs.toStdString());
-}
-
-QString angle(double degrees)
-{
-    return shown(orvane::formatPicture(degrees, orvane::reportAnglePicture));
+    return inches ? QString::fromStdString(formatPicture(*inches, decimalPicture)) : QString();
 }
 
 // The two angle labels: 180 / n beside the long side and 90 - 180 / n beside the short side, n
-// being the segment count's text read as a number. Both are blank for a count that makes no ring
-// (0, as an empty or non-numeric count reads, among them), as on the window.
-QString longSideAngle(const QString &numsegs)
+// being the segment count's text read as a number. Both are blank for a count that makes no ring,
+// as on the window.
+QString angle(const QString &segmentCount, double (*fromCut)(double))
 {
-    const double n = segmentCount(numsegs);
-    return orvane::countComputable(n) ? angle(180 / n) : QString();
-}
-
-QString shortSideAngle(const QString &numsegs)
-{
-    const double n = segmentCount(numsegs);
-    return orvane::countComputable(n) ? angle(90 - 180 / n) : QString();
+    const auto cut = cutAngle(leadingNumber(segmentCount.toStdString()));
+    const auto degrees = cut ? std::optional(fromCut(*cut)) : std::nullopt;
+    return QString::fromStdString(angleText(degrees, reportAnglePicture));
 }
 
 } // namespace
 
-void drawReport(PageSurface &page, const ReportValues &v)
+void drawReportPage(PageSurface &page, const ReportValues &v)
 {
     // The printable area in inches, y growing up the page from its bottom edge.
     page.setScaleUnitInches();
@@ -74,10 +57,10 @@ void drawReport(PageSurface &page, const ReportValues &v)
     line(cx + 1.5, cy + 2.3, cx - 1.5, cy + 4); // upper slanted edge
     line(cx - 1.5, cy + 4, cx - 1.5, cy - 4); // long side
     line(cx - 1, cy - 2.3, cx, cy - 2.3); // reference line at the foot of the short side
-    const double pi = v.pi;
-    page.arc(single(cx - 1.5), single(cy + 4), 1.2f, single(3 * pi / 2),
+    const double pi = programPi;
+    page.penArc(single(cx - 1.5), single(cy + 4), 1.2f, single(3 * pi / 2),
         single(3 * pi / 2 + 60 * pi / 180));
-    page.arc(single(cx + 1.5), single(cy - 2.3), 2, single(pi), single(pi + 30 * pi / 180));
+    page.penArc(single(cx + 1.5), single(cy - 2.3), 2, single(pi), single(pi + 30 * pi / 180));
 
     // The header, at the top left.
     const auto indented = [&page](const QString &text) {
@@ -87,9 +70,9 @@ void drawReport(PageSurface &page, const ReportValues &v)
     page.setCurrentX(0.1f);
     page.setCurrentY(single(H - 0.2));
     page.print(QStringLiteral("Project Name: ") + v.projectName);
-    indented(QStringLiteral("# of Segments: ") + v.numsegs);
+    indented(QStringLiteral("# of Segments: ") + v.segmentCount);
     indented(QStringLiteral("Board width: ") + v.boardWidth + QStringLiteral("  (")
-        + decimal(v.boardwidthlen) + QLatin1Char(')'));
+        + decimal(v.boardWidthInches) + QLatin1Char(')'));
     indented(QStringLiteral("Board thickness: ") + v.boardThickness);
     indented(QStringLiteral("Board feet (total): ") + v.boardFeet);
 
@@ -98,26 +81,32 @@ void drawReport(PageSurface &page, const ReportValues &v)
     page.setCurrentY(single(cy));
     page.print(v.shortSide);
     page.setCurrentX(single(cx + 1.6));
-    page.print(QLatin1Char('(') + decimal(v.shortsidelen) + QLatin1Char(')'));
+    page.print(QLatin1Char('(') + decimal(v.shortSideInches) + QLatin1Char(')'));
     page.setCurrentX(single(cx - 2.5));
     page.setCurrentY(single(cy));
     page.print(v.longSide);
     page.setCurrentX(single(cx - 2.5));
-    page.print(QLatin1Char('(') + decimal(v.longsidelen) + QLatin1Char(')'));
+    page.print(QLatin1Char('(') + decimal(v.longSideInches) + QLatin1Char(')'));
 
     // The angles, inside the corners their arcs mark.
     page.setCurrentX(single(cx - 1.4));
     page.setCurrentY(single(cy + 3.3));
-    page.print(longSideAngle(v.numsegs));
+    page.print(angle(v.segmentCount, [](double cut) { return cut; }));
     page.setCurrentX(single(cx - 0.1));
     page.setCurrentY(single(cy - 2.6));
-    page.print(shortSideAngle(v.numsegs));
+    page.print(angle(v.segmentCount, [](double cut) { return 90 - cut; }));
 
     // The note, at the bottom left; its second line starts at the left edge.
     page.setCurrentX(0.2f);
     page.setCurrentY(0.5f);
     page.print(QStringLiteral("Note: Not to scale or proportion!"));
     page.print(QStringLiteral("      All linear dimensions are inches"));
+}
 
+void drawReport(PageSurface &page, const ReportValues &values)
+{
+    drawReportPage(page, values);
     page.endDocument();
 }
+
+} // namespace orvane

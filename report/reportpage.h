@@ -5,24 +5,32 @@
 
 #include <QString>
 
+#include <optional>
+
+namespace orvane {
+
 class PageSurface;
 
-// What the report prints, read from the window at the moment of printing: texts and captions as
-// the window shows them, lengths in inches as the last recalculation left them.
+// What the report prints: texts and captions as the window shows them, and the lengths in inches
+// (none for a count that makes no ring).
 struct ReportValues
 {
     QString projectName; // as typed in the project name prompt
-    QString numsegs; // the segment count's text, also read as a number for the two angles
+    QString segmentCount; // the segment count's text, also read as a number for the two angles
     QString boardWidth; // the board width as a fraction with its mark
-    double boardwidthlen = 0;
+    std::optional<double> boardWidthInches;
     QString boardThickness; // the board thickness's text
     QString boardFeet; // the board feet as shown
     QString shortSide; // the short side as a fraction with its mark
-    double shortsidelen = 0;
+    std::optional<double> shortSideInches;
     QString longSide; // the long side as a fraction with its mark
-    double longsidelen = 0;
-    double pi = 0; // the program's value of pi, for the arcs
+    std::optional<double> longSideInches;
 };
 
-// Sets `page` up, draws and writes the report on it and ends the document.
+// Sets `page` up and draws the report on it; the document stays open for more pages.
+void drawReportPage(PageSurface &page, const ReportValues &values);
+
+// Draws the report on `page` and ends the document.
 void drawReport(PageSurface &page, const ReportValues &values);
+
+} // namespace orvane

@@ -1,12 +1,14 @@
 #include "window/accessibility.h"
 
+#include "window/layout.h"
+#include "window/resultfield.h"
 #include "window/spinner.h"
 
 #include <QAccessibleValueInterface>
 #include <QAccessibleWidget>
 #include <QLabel>
 
-namespace accessibility {
+namespace orvane::accessibility {
 
 namespace {
 
@@ -64,41 +66,12 @@ public:
 
 QAccessibleInterface *factory(const QString &className, QObject *object)
 {
-    if (className == QLatin1String("Spinner"))
+    if (className == QLatin1String(Spinner::staticMetaObject.className()))
         return new SpinnerInterface(static_cast<Spinner *>(object));
-    if (className == QLatin1String("ResultField"))
+    if (className == QLatin1String(ResultField::staticMetaObject.className()))
         return new ResultFieldInterface(static_cast<QLabel *>(object));
     return nullptr;
 }
-
-struct Naming
-{
-    const char *control;
-    const char *caption; // the caption label on the control's row
-    const char *column = nullptr; // the heading of its column, where there is one
-};
-
-const Naming namings[] = {
-    { "numsegs", "Label1" },
-    { "VScroll1", "Label1" },
-    { "outerdiam", "Label2" },
-    { "VScroll2", "Label2" },
-    { "innerdiam", "Label3" },
-    { "VScroll3", "Label3" },
-    { "fudge", "Label4" },
-    { "VScroll4", "Label4" },
-    { "boardthick", "Label6" },
-    { "VScroll5", "Label6" },
-    { "longside", "Label8", "Label18" },
-    { "longsidedec", "Label8", "Label17" },
-    { "shortside", "Label9", "Label18" },
-    { "shortsidedec", "Label9", "Label17" },
-    { "bwidth", "Label10", "Label18" },
-    { "boardwidthdec", "Label10", "Label17" },
-    { "shortangle", "Label12", "Label5" },
-    { "longangle", "Label12", "Label19" },
-    { "boardfeet", "Label7" },
-};
 
 QString captionOf(QWidget *window, const char *labelName)
 {
@@ -119,28 +92,30 @@ void install()
 
 void nameControls(QWidget *window)
 {
-    for (const Naming &naming : namings) {
-        auto *control = window->findChild<QWidget *>(QLatin1String(naming.control));
-        if (!control)
+    for (const layout::Control &control : layout::controls()) {
+        if (!control.rowCaption)
             continue;
-        QString name = captionOf(window, naming.caption);
-        if (naming.column)
-            name += QStringLiteral(", ") + captionOf(window, naming.column);
-        control->setAccessibleName(name);
+        auto *widget = window->findChild<QWidget *>(QLatin1String(control.name));
+        if (!widget)
+            continue;
+        QString name = captionOf(window, control.rowCaption);
+        if (control.columnCaption)
+            name += QStringLiteral(", ") + captionOf(window, control.columnCaption);
+        widget->setAccessibleName(name);
     }
 
     if (auto *plan = window->findChild<QWidget *>(QStringLiteral("Picture1"))) {
-        plan->setAccessibleName(QStringLiteral("Ring plan view"));
-        plan->setAccessibleDescription(QStringLiteral(
+        plan->setAccessibleName(QObject::tr("Ring plan view"));
+        plan->setAccessibleDescription(QObject::tr(
             "The ring seen from above, to scale: its inner and outer circle, a line for every "
             "joint between segments, and the outline of the glued-up segments in yellow."));
     }
     if (auto *detail = window->findChild<QWidget *>(QStringLiteral("Picture2"))) {
-        detail->setAccessibleName(QStringLiteral("Segment detail view"));
-        detail->setAccessibleDescription(QStringLiteral(
+        detail->setAccessibleName(QObject::tr("Segment detail view"));
+        detail->setAccessibleDescription(QObject::tr(
             "One segment as laid out on the board, long side at the bottom, with the angle "
             "between the long side and an end cut and the miter angle marked and labelled."));
     }
 }
 
-} // namespace accessibility
+} // namespace orvane::accessibility

@@ -6,7 +6,7 @@
 
 class QWidget;
 
-namespace accessibility {
+namespace orvane::accessibility {
 
 // Lets spinners and result fields answer for themselves. Call once, before the window is built.
 void install();
@@ -14,4 +14,4 @@ void install();
 // Names the controls of `window` after their captions; call once its controls exist.
 void nameControls(QWidget *window);
 
-} // namespace accessibility
+} // namespace orvane::accessibility

@@ -7,6 +7,8 @@
 
 class QPushButton;
 
+namespace orvane {
+
 class HelpPanel : public QWidget
 {
     Q_OBJECT
@@ -14,8 +16,10 @@ class HelpPanel : public QWidget
 public:
     explicit HelpPanel(QWidget *parent = nullptr);
 
-    QPushButton *closeButton() const { return Command10; }
+    QPushButton *closeButton() const { return closeAnswers; }
 
 private:
-    QPushButton *Command10 = nullptr;
+    QPushButton *closeAnswers = nullptr;
 };
+
+} // namespace orvane

@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-namespace looks {
+namespace orvane::looks {
 
 namespace {
 
@@ -114,4 +114,4 @@ void makePicture(QWidget *picture)
     picture->setFocusPolicy(Qt::StrongFocus);
 }
 
-} // namespace looks
+} // namespace orvane::looks

@@ -9,7 +9,7 @@ class QLabel;
 class QLineEdit;
 class QWidget;
 
-namespace looks {
+namespace orvane::looks {
 
 inline const QColor windowBlue { 0, 0, 128 };
 inline const QColor captionYellow { 255, 255, 128 };
@@ -28,4 +28,4 @@ void makeInputBox(QLineEdit *box);
 // A drawing area: teal, with the button-text colour for figures and labels.
 void makePicture(QWidget *picture);
 
-} // namespace looks
+} // namespace orvane::looks

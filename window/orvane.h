@@ -4,18 +4,20 @@
 // feet, the ring drawn to scale and one segment in detail, a help panel and a printed report.
 // Every change of an input recomputes and redraws everything that depends on it at once.
 
-#include "core/formstate.h"
 #include "core/ring.h"
 #include "report/reportpage.h"
 
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+
+namespace orvane {
+
 class HelpPanel;
 class PictureBox;
 class PrintDialogs;
@@ -32,79 +34,85 @@ public:
     explicit Orvane(QWidget *parent = nullptr);
     ~Orvane() override;
 
-    // The form state record as the last recalculation left it.
-    const orvane::FormState &formState() const { return state; }
+    // Reads the inputs, computes the ring and shows everything that depends on it.
+    void recalculate();
 
-    // The recalculation chain: calcs computes the ring, draws the plan view and shows the miter
-    // angles, then hands on to fractions (the lengths), segdrawing (the detail view) and calcfeet
-    // (the board feet), each calling the next as its last step.
-    void calcs();
-    void fractions();
-    void segdrawing();
-    void calcfeet();
+    // The ring of the last recalculation; none when its count makes no ring.
+    const std::optional<Ring> &ring() const { return currentRing; }
 
     // Prints the one-page report of the current ring on the default printer. Without a printer
     // it offers to save the page as a PDF file; a report that does not get there is reported.
-    void printreport();
+    void printReport();
 
     // What printing asks the user; the system's dialogs unless replaced.
     void setPrintDialogs(std::unique_ptr<PrintDialogs> dialogs);
 
 private:
-    void buildInputs();
-    void buildResults();
-    void buildViews();
-    void buildPanels();
+    void buildControls();
     void setFocusOrder();
     void connectEvents();
 
-    orvane::RingInputs ringInputs() const;
+    // The steps of a recalculation, in order.
+    RingInputs readRingInputs() const;
+    void showMiterAngles(double segmentCount);
+    void showLengths();
+    void showBoardFeet();
+    // One of the current ring's lengths, none when there is no ring.
+    std::optional<double> currentLength(double Ring::*length) const;
+
     ReportValues reportValues() const;
-    void showLength(double value, QLabel *fraction, QLabel *decimal);
-    void outerSideCheck();
-    void innerSideCheck();
+    void keepInnerBelowOuter();
+    void keepOuterAboveInner();
     void zoomOut();
     void zoomIn();
     void center();
     void updateZoomIn();
+    void showHelp();
+    void askForProjectName();
 
-    orvane::FormState state;
+    std::optional<Ring> currentRing;
 
     // Inputs and their spinners.
-    QLineEdit *numsegs = nullptr;
-    QLineEdit *outerdiam = nullptr;
-    QLineEdit *innerdiam = nullptr;
-    QLineEdit *fudge = nullptr;
-    QLineEdit *boardthick = nullptr;
-    Spinner *VScroll1 = nullptr;
-    Spinner *VScroll2 = nullptr;
-    Spinner *VScroll3 = nullptr;
-    Spinner *VScroll4 = nullptr;
-    Spinner *VScroll5 = nullptr;
+    QLineEdit *segmentCountBox = nullptr;
+    QLineEdit *outerDiameterBox = nullptr;
+    QLineEdit *innerDiameterBox = nullptr;
+    QLineEdit *fudgeBox = nullptr;
+    QLineEdit *thicknessBox = nullptr;
+    Spinner *segmentCountSpinner = nullptr;
+    Spinner *outerDiameterSpinner = nullptr;
+    Spinner *innerDiameterSpinner = nullptr;
+    Spinner *fudgeSpinner = nullptr;
+    Spinner *thicknessSpinner = nullptr;
 
-    // Result fields.
-    QLabel *longside = nullptr;
-    QLabel *longsidedec = nullptr;
-    QLabel *shortside = nullptr;
-    QLabel *shortsidedec = nullptr;
-    QLabel *bwidth = nullptr;
-    QLabel *boardwidthdec = nullptr;
-    QLabel *shortangle = nullptr;
-    QLabel *longangle = nullptr;
-    QLabel *boardfeet = nullptr;
+    // Results: each length as a fraction and as a decimal, the miter angles under the headings
+    // "Long Side" and "Short Side", and the board feet.
+    QLabel *longSideFraction = nullptr;
+    QLabel *longSideDecimal = nullptr;
+    QLabel *shortSideFraction = nullptr;
+    QLabel *shortSideDecimal = nullptr;
+    QLabel *boardWidthFraction = nullptr;
+    QLabel *boardWidthDecimal = nullptr;
+    QLabel *longSideAngle = nullptr;
+    QLabel *shortSideAngle = nullptr;
+    QLabel *boardFeetField = nullptr;
 
-    // Drawings and their buttons.
-    PictureBox *Picture1 = nullptr;
-    PictureBox *Picture2 = nullptr;
-    QPushButton *Command2 = nullptr;
-    QPushButton *Command3 = nullptr;
-    QPushButton *Command8 = nullptr;
+    // Drawings and the buttons that move the plan view.
+    PictureBox *planView = nullptr;
+    PictureBox *detailView = nullptr;
+    QPushButton *zoomOutButton = nullptr;
+    QPushButton *zoomInButton = nullptr;
+    QPushButton *centerButton = nullptr;
 
     // Help, printing and the panels they open.
-    QPushButton *Command9 = nullptr;
-    QPushButton *Command13 = nullptr;
-    QPushButton *Command11 = nullptr;
-    HelpPanel *Picture3 = nullptr;
-    ProjectPrompt *Frame1 = nullptr;
+    QPushButton *helpButton = nullptr;
+    QPushButton *printButton = nullptr;
+    QPushButton *reportPrintButton = nullptr; // never shown: printing goes through the prompt
+    HelpPanel *helpPanel = nullptr;
+    ProjectPrompt *projectPrompt = nullptr;
     std::unique_ptr<PrintDialogs> printDialogs;
 };
+
+} // namespace orvane
+
+// The window is known by the program's name.
+using orvane::Orvane;

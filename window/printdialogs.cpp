@@ -4,6 +4,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+namespace orvane {
+
 namespace {
 
 class StandardPrintDialogs : public PrintDialogs
@@ -47,3 +49,5 @@ std::unique_ptr<PrintDialogs> standardPrintDialogs()
 {
     return std::make_unique<StandardPrintDialogs>();
 }
+
+} // namespace orvane

@@ -9,6 +9,8 @@
 
 class QWidget;
 
+namespace orvane {
+
 class PrintDialogs
 {
 public:
@@ -24,3 +26,5 @@ public:
 
 // The dialogs of the running program: a message box, the standard save dialog and a warning.
 std::unique_ptr<PrintDialogs> standardPrintDialogs();
+
+} // namespace orvane

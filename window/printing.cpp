@@ -1,15 +1,17 @@
 // Printing the report: on the default printer, or into a PDF file when there is none.
 
-#include "report/projectprompt.h"
 #include "report/reportoutput.h"
 #include "window/orvane.h"
 #include "window/printdialogs.h"
+#include "window/projectprompt.h"
 
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrinterInfo>
 #include <QStandardPaths>
+
+namespace orvane {
 
 namespace {
 
@@ -39,27 +41,26 @@ void Orvane::setPrintDialogs(std::unique_ptr<PrintDialogs> dialogs)
 ReportValues Orvane::reportValues() const
 {
     ReportValues values;
-    values.projectName = Frame1->nameBox()->text();
-    values.numsegs = numsegs->text();
-    values.boardWidth = bwidth->text();
-    values.boardwidthlen = state.boardwidthlen;
-    values.boardThickness = boardthick->text();
-    values.boardFeet = boardfeet->text();
-    values.shortSide = shortside->text();
-    values.shortsidelen = state.shortsidelen;
-    values.longSide = longside->text();
-    values.longsidelen = state.longsidelen;
-    values.pi = state.pi;
+    values.projectName = projectPrompt->nameBox()->text();
+    values.segmentCount = segmentCountBox->text();
+    values.boardWidth = boardWidthFraction->text();
+    values.boardWidthInches = currentLength(&Ring::boardWidth);
+    values.boardThickness = thicknessBox->text();
+    values.boardFeet = boardFeetField->text();
+    values.shortSide = shortSideFraction->text();
+    values.shortSideInches = currentLength(&Ring::shortSide);
+    values.longSide = longSideFraction->text();
+    values.longSideInches = currentLength(&Ring::longSide);
     return values;
 }
 
-void Orvane::printreport()
+void Orvane::printReport()
 {
     const ReportValues values = reportValues();
 
     const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
     if (!printer.isNull()) {
-        if (const auto failure = printReport(printer, values)) {
+        if (const auto failure = orvane::printReport(printer, values)) {
             printDialogs->showFailure(this,
                 tr("The report could not be printed on %1: %2.")
                     .arg(printer.description().isEmpty() ? printer.printerName()
@@ -81,3 +82,5 @@ void Orvane::printreport()
                 .arg(QDir::toNativeSeparators(fileName), *failure));
     }
 }
+
+} // namespace orvane

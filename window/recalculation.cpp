@@ -1,7 +1,9 @@
-// The recalculation chain of the window: calcs -> fractions -> segdrawing -> calcfeet.
+// The window's recalculation: from the input boxes to every caption and drawing.
 
+#include "core/angles.h"
 #include "core/boardfeet.h"
 #include "core/fractions.h"
+#include "core/picture.h"
 #include "core/reading.h"
 #include "drawing/detailview.h"
 #include "drawing/navigation.h"
@@ -13,77 +15,89 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+namespace orvane {
+
 namespace {
+
 QString shown(const std::string &text)
 {
     return QString::fromStdString(text);
 }
+
+void showLength(std::optional<double> inches, QLabel *fraction, QLabel *decimal)
+{
+    fraction->setText(inches ? shown(fractionText(*inches)) : QString());
+    decimal->setText(inches ? shown(decimalText(*inches)) : QString());
+}
+
 } // namespace
 
-void Orvane::calcs()
+void Orvane::recalculate()
 {
-    const orvane::RingInputs inputs = ringInputs();
-    orvane::computeRing(state, inputs, Picture1->scaleWidth(), Picture1->scaleTop());
-    drawPlanView(*Picture1, state, inputs);
-    shortangle->setText(shown(orvane::shortAngleCaption(inputs.numsegs)));
-    longangle->setText(shown(orvane::longAngleCaption(inputs.numsegs)));
-    fractions();
+    const RingInputs inputs = readRingInputs();
+    currentRing = computeRing(inputs);
+    drawPlanView(*planView, inputs, currentRing);
+    showMiterAngles(inputs.segmentCount);
+    showLengths();
+    drawSegmentDetail(*detailView, currentRing);
+    showBoardFeet();
 }
 
-void Orvane::fractions()
+void Orvane::showMiterAngles(double segmentCount)
 {
-    showLength(state.longsidelen, longside, longsidedec);
-    showLength(state.shortsidelen, shortside, shortsidedec);
-    showLength(state.boardwidthlen, bwidth, boardwidthdec);
-    segdrawing();
+    const auto angles = miterAngles(segmentCount);
+    longSideAngle->setText(
+        shown(angleText(angles ? std::optional(angles->longSide) : std::nullopt, anglePicture)));
+    shortSideAngle->setText(
+        shown(angleText(angles ? std::optional(angles->shortSide) : std::nullopt, anglePicture)));
 }
 
-void Orvane::showLength(double value, QLabel *fraction, QLabel *decimal)
+void Orvane::showLengths()
 {
-    fraction->setText(shown(orvane::fractionText(value, state)));
-    decimal->setText(shown(orvane::decimalText(value)));
+    showLength(currentLength(&Ring::longSide), longSideFraction, longSideDecimal);
+    showLength(currentLength(&Ring::shortSide), shortSideFraction, shortSideDecimal);
+    showLength(currentLength(&Ring::boardWidth), boardWidthFraction, boardWidthDecimal);
 }
 
-void Orvane::segdrawing()
+std::optional<double> Orvane::currentLength(double Ring::*length) const
 {
-    drawSegmentDetail(*Picture2, state);
-    calcfeet();
+    return currentRing ? std::optional((*currentRing).*length) : std::nullopt;
 }
 
-void Orvane::calcfeet()
+// The board feet of the last ring computed, at the thickness in its box now.
+void Orvane::showBoardFeet()
 {
-    const orvane::SegmentLengths segment { state.longsidelen, state.shortsidelen,
-        state.boardwidthlen };
-    const auto estimate
-        = orvane::boardFeet(segment, orvane::leadingNumber(numsegs->text().toStdString()),
-            orvane::wholeNumber(boardthick->text().toStdString()));
-    boardfeet->setText(shown(orvane::boardFeetCaption(estimate)));
+    const auto thickness = wholeNumber(thicknessBox->text().toStdString());
+    const auto estimate = currentRing ? boardFeet(*currentRing, thickness) : std::nullopt;
+    boardFeetField->setText(shown(boardFeetCaption(estimate)));
 }
 
 void Orvane::zoomOut()
 {
-    navigation::zoomOut(*Picture1);
+    navigation::zoomOut(*planView);
     updateZoomIn();
-    calcs();
+    recalculate();
 }
 
 void Orvane::zoomIn()
 {
-    if (!navigation::zoomIn(*Picture1))
+    if (!navigation::zoomIn(*planView))
         return;
     updateZoomIn();
-    calcs();
+    recalculate();
 }
 
 void Orvane::center()
 {
-    navigation::center(*Picture1);
+    navigation::center(*planView);
     updateZoomIn();
-    calcs();
+    recalculate();
 }
 
 // ZOOM IN is greyed where one more step would turn the view inside out.
 void Orvane::updateZoomIn()
 {
-    Command3->setEnabled(navigation::canZoomIn(*Picture1));
+    zoomInButton->setEnabled(navigation::canZoomIn(*planView));
 }
+
+} // namespace orvane

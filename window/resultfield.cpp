@@ -2,6 +2,8 @@
 
 #include "window/looks.h"
 
+namespace orvane {
+
 ResultField::ResultField(QWidget *parent)
     : QLabel(parent)
 {
@@ -15,3 +17,5 @@ ResultField::ResultField(QWidget *parent)
     colours.setColor(QPalette::Disabled, QPalette::WindowText, looks::greyedText);
     setPalette(colours);
 }
+
+} // namespace orvane

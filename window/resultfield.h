@@ -5,6 +5,8 @@
 
 #include <QLabel>
 
+namespace orvane {
+
 class ResultField : public QLabel
 {
     Q_OBJECT
@@ -12,3 +14,5 @@ class ResultField : public QLabel
 public:
     explicit ResultField(QWidget *parent = nullptr);
 };
+
+} // namespace orvane

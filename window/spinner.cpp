@@ -7,6 +7,8 @@
 
 #include <algorithm>
 
+namespace orvane {
+
 namespace {
 
 // The styles give each arrow of a scroll bar up to its breadth in length and the thumb a sizeable
@@ -63,3 +65,5 @@ Spinner::Spinner(int bottom, int top, int value, int trackStep, QWidget *parent)
     setFocusPolicy(Qt::StrongFocus);
     connect(this, &QScrollBar::valueChanged, this, [this](int v) { emit spinnerChanged(-v); });
 }
+
+} // namespace orvane

@@ -5,6 +5,8 @@
 
 #include <QScrollBar>
 
+namespace orvane {
+
 class Spinner : public QScrollBar
 {
     Q_OBJECT
@@ -21,3 +23,5 @@ public:
 signals:
     void spinnerChanged(int value);
 };
+
+} // namespace orvane

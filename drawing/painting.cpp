@@ -1,11 +1,12 @@
-#include "drawing/paintersurface.h"
+#include "drawing/painting.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QPainterPath>
 
 #include <cmath>
 #include <numbers>
+
+namespace orvane {
 
 namespace {
 
@@ -50,42 +51,41 @@ bool clipToBox(QPointF &a, QPointF &b, const QRectF &box)
 
 } // namespace
 
-QPointF PainterSurface::toDevice(double x, double y) const
+ScaleMapping::ScaleMapping(const DrawingSurface &scaleOf, QSizeF areaSize)
+    : surface(scaleOf)
+    , area(areaSize)
+{ }
+
+QPointF ScaleMapping::toDevice(double x, double y) const
 {
-    const QSizeF size = area();
-    return { (x - scaleLeft()) / scaleWidth() * size.width(),
-        (y - scaleTop()) / scaleHeight() * size.height() };
+    return { (x - surface.scaleLeft()) / surface.scaleWidth() * area.width(),
+        (y - surface.scaleTop()) / surface.scaleHeight() * area.height() };
 }
 
-void PainterSurface::drawLine(float x1, float y1, float x2, float y2, std::optional<QRgb> colour)
+std::optional<QPainterPath> ScaleMapping::line(float x1, float y1, float x2, float y2) const
 {
     QPointF a = toDevice(x1, y1);
     QPointF b = toDevice(x2, y2);
     if (!finite(a) || !finite(b))
-        return;
-    const QSizeF size = area();
-    const QRectF box(-size.width(), -size.height(), 3 * size.width(), 3 * size.height());
+        return std::nullopt;
+    const QRectF box(-area.width(), -area.height(), 3 * area.width(), 3 * area.height());
     if (!clipToBox(a, b, box))
-        return;
+        return std::nullopt;
     QPainterPath path(a);
     path.lineTo(b);
-    strokePath(path, colour);
+    return path;
 }
 
-void PainterSurface::circle(float x, float y, float radius)
-{
-    arc(x, y, radius, painter().pen().color().rgba(), 0, static_cast<float>(2 * std::numbers::pi));
-}
-
-void PainterSurface::arc(float x, float y, float radius, QRgb colour, float start, float end)
+std::optional<QPainterPath> ScaleMapping::arc(
+    float x, float y, float radius, float start, float end) const
 {
     // The radius is measured in x units and the figure is round as seen, whatever the scale's
     // aspect, so the arc is laid out in the painter's coordinates.
     const QPointF centre = toDevice(x, y);
-    const double r = std::fabs(radius / scaleWidth() * area().width());
+    const double r = std::fabs(radius / surface.scaleWidth() * area.width());
     if (!withinReach(centre) || !std::isfinite(r) || r > reachLimit() || !std::isfinite(start)
         || !std::isfinite(end))
-        return;
+        return std::nullopt;
 
     // Counter-clockwise from start to end; an end below the start goes on through a full turn.
     constexpr double turn = 2 * std::numbers::pi;
@@ -100,37 +100,34 @@ void PainterSurface::arc(float x, float y, float radius, QRgb colour, float star
     QPainterPath path;
     path.arcMoveTo(box, start * degrees);
     path.arcTo(box, start * degrees, span * degrees);
-    strokePath(path, colour);
+    return path;
 }
 
-void PainterSurface::print(const QString &text)
+float ScaleMapping::print(QPainter &painter, const QString &text) const
 {
-    QPainter &p = painter();
-    const QFontMetricsF metrics(p.font(), p.device());
-    const QPointF topLeft = toDevice(currentX(), currentY());
+    const QFontMetricsF metrics(painter.font(), painter.device());
+    const QPointF topLeft = toDevice(surface.currentX(), surface.currentY());
     if (withinReach(topLeft))
-        p.drawText(topLeft + QPointF(0, metrics.ascent()), text);
-    newLine(static_cast<float>(metrics.height() / area().height() * scaleHeight()));
-    drawn();
+        painter.drawText(topLeft + QPointF(0, metrics.ascent()), text);
+    return static_cast<float>(metrics.height() / area.height() * surface.scaleHeight());
 }
 
-double PainterSurface::reachLimit() const
+double ScaleMapping::reachLimit() const
 {
-    const QSizeF size = area();
-    return reach * std::max(size.width(), size.height());
+    return reach * std::max(area.width(), area.height());
 }
 
-bool PainterSurface::withinReach(QPointF p) const
+bool ScaleMapping::withinReach(QPointF p) const
 {
     return finite(p) && std::fabs(p.x()) <= reachLimit() && std::fabs(p.y()) <= reachLimit();
 }
 
-void PainterSurface::strokePath(const QPainterPath &path, std::optional<QRgb> colour)
+void strokeFigure(QPainter &painter, const QPainterPath &path, std::optional<QRgb> colour)
 {
-    QPainter &p = painter();
-    QPen pen = p.pen();
+    QPen pen = painter.pen();
     if (colour)
         pen.setColor(QColor::fromRgba(*colour));
-    p.strokePath(path, pen);
-    drawn();
+    painter.strokePath(path, pen);
 }
+
+} // namespace orvane

@@ -4,6 +4,8 @@
 
 #include <QRect>
 
+namespace orvane {
+
 constexpr int twipsPerPixel = 15;
 
 constexpr int pixels(int twips)
@@ -15,3 +17,5 @@ constexpr QRect twipsRect(int left, int top, int width, int height)
 {
     return { pixels(left), pixels(top), pixels(width), pixels(height) };
 }
+
+} // namespace orvane

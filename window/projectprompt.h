@@ -8,6 +8,8 @@
 class QLineEdit;
 class QPushButton;
 
+namespace orvane {
+
 class ProjectPrompt : public QGroupBox
 {
     Q_OBJECT
@@ -15,14 +17,16 @@ class ProjectPrompt : public QGroupBox
 public:
     explicit ProjectPrompt(QWidget *parent = nullptr);
 
-    QLineEdit *nameBox() const { return Text1; }
-    QPushButton *okButton() const { return Command12; }
+    QLineEdit *nameBox() const { return projectName; }
+    QPushButton *okButton() const { return ok; }
 
 signals:
     // OK was pressed; the prompt is already hidden.
     void accepted();
 
 private:
-    QLineEdit *Text1 = nullptr;
-    QPushButton *Command12 = nullptr;
+    QLineEdit *projectName = nullptr;
+    QPushButton *ok = nullptr;
 };
+
+} // namespace orvane

@@ -1,0 +1,15 @@
+# The calculation core's sources, shared by its library and the fuzz build.
+set(ORVANE_CORE_SOURCES
+  angles.cpp angles.h
+  boardfeet.cpp boardfeet.h
+  csv.cpp csv.h
+  cutlist.cpp cutlist.h
+  fractions.cpp fractions.h
+  length.cpp length.h
+  picture.cpp picture.h
+  project.cpp project.h
+  reading.cpp reading.h
+  results.cpp results.h
+  ring.cpp ring.h
+)
+list(TRANSFORM ORVANE_CORE_SOURCES PREPEND ${CMAKE_CURRENT_LIST_DIR}/)
