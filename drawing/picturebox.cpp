@@ -43,13 +43,21 @@ void PictureBox::drawLine(float x1, float y1, float x2, float y2, std::optional<
 
 void PictureBox::circle(float x, float y, float radius)
 {
-    arc(x, y, radius, painter().pen().color().rgba(), 0, static_cast<float>(2 * std::numbers::pi));
+    const QRgb foreground = painter().pen().color().rgba();
+    if (const auto path = mapping().arc(x, y, radius, 0, static_cast<float>(2 * std::numbers::pi)))
+        stroke(*path, foreground);
 }
 
 void PictureBox::arc(float x, float y, float radius, QRgb colour, float start, float end)
 {
-    if (const auto path = mapping().arc(x, y, radius, start, end))
+    // Coloured arcs mark angles in a thin line on the teal ground: smoothed, their pixels would
+    // blend into a dim mix of the two colours, so they are drawn in their pure colour.
+    if (const auto path = mapping().arc(x, y, radius, start, end)) {
+        QPainter &p = painter();
+        p.setRenderHint(QPainter::Antialiasing, false);
         stroke(*path, colour);
+        p.setRenderHint(QPainter::Antialiasing, true);
+    }
 }
 
 void PictureBox::print(const QString &text)

@@ -32,6 +32,11 @@ QString reportTitle(const ReportValues &values)
 std::optional<QString> printReport(const QPrinterInfo &printer, const ReportValues &values)
 {
     QPrinter device(printer, QPrinter::HighResolution);
+    return printReport(device, values);
+}
+
+std::optional<QString> printReport(QPrinter &device, const ReportValues &values)
+{
     // A printer that went away since it was looked up leaves a device that would drop the page.
     if (device.outputFormat() != QPrinter::NativeFormat || !device.isValid()
         || device.printerName().isEmpty())

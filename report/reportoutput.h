@@ -11,6 +11,7 @@
 #include <optional>
 #include <vector>
 
+class QPrinter;
 class QPrinterInfo;
 
 namespace orvane {
@@ -21,6 +22,8 @@ QString reportTitle(const ReportValues &values);
 
 // Prints the report on `printer`, at the printer's full resolution.
 std::optional<QString> printReport(const QPrinterInfo &printer, const ReportValues &values);
+// Prints the report on a printer the user has set up, as the system print dialog left it.
+std::optional<QString> printReport(QPrinter &device, const ReportValues &values);
 
 // The page of a report saved as a PDF: US Letter where the locale measures in US units, A4
 // elsewhere, with a margin of a quarter inch all round, as most printers can print it.

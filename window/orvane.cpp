@@ -98,6 +98,7 @@ Orvane::Orvane(QWidget *parent)
     setFocusOrder();
     accessibility::nameControls(this);
     connectEvents();
+    buildCommands();
 
     recalculate(); // everything is shown before the window first is
 }

@@ -44,6 +44,12 @@ public:
     // it offers to save the page as a PDF file; a report that does not get there is reported.
     void printReport();
 
+    // Asks for a PDF file and saves the report of the current ring there.
+    void saveReportAsPdf();
+
+    // The inputs and results as plain text, a line each, for the clipboard.
+    QString resultsText() const;
+
     // What printing asks the user; the system's dialogs unless replaced.
     void setPrintDialogs(std::unique_ptr<PrintDialogs> dialogs);
 
@@ -51,6 +57,7 @@ private:
     void buildControls();
     void setFocusOrder();
     void connectEvents();
+    void buildCommands();
 
     // The steps of a recalculation, in order.
     RingInputs readRingInputs() const;
@@ -61,6 +68,7 @@ private:
     std::optional<double> currentLength(double Ring::*length) const;
 
     ReportValues reportValues() const;
+    void showPrintFailure(const QString &printerName, const QString &cause);
     void keepInnerBelowOuter();
     void keepOuterAboveInner();
     void zoomOut();
@@ -69,6 +77,7 @@ private:
     void updateZoomIn();
     void showHelp();
     void askForProjectName();
+    void openTemplate();
 
     std::optional<Ring> currentRing;
 

@@ -1,6 +1,7 @@
 #include "window/printdialogs.h"
 
 #include <QFileDialog>
+#include <QPrintDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -22,6 +23,28 @@ public:
         box.setDefaultButton(save);
         box.exec();
         return box.clickedButton() == save;
+    }
+
+    Instead offerChoice(QWidget *parent) override
+    {
+        QMessageBox box(QMessageBox::Information, QObject::tr("Print"),
+            QObject::tr("No default printer is set."), QMessageBox::NoButton, parent);
+        box.setInformativeText(QObject::tr("Choose one of the installed printers for this report, "
+                                           "or save the report as a PDF file."));
+        QPushButton *choose = box.addButton(QObject::tr("Choose Printer…"), QMessageBox::AcceptRole);
+        QPushButton *save = box.addButton(QObject::tr("Save as PDF…"), QMessageBox::ActionRole);
+        box.addButton(QMessageBox::Cancel);
+        box.setDefaultButton(choose);
+        box.exec();
+        if (box.clickedButton() == choose)
+            return Instead::ChoosePrinter;
+        return box.clickedButton() == save ? Instead::SavePdf : Instead::Cancel;
+    }
+
+    bool choosePrinter(QWidget *parent, QPrinter &printer) override
+    {
+        QPrintDialog dialog(&printer, parent);
+        return dialog.exec() == QDialog::Accepted;
     }
 
     QString pdfFileName(QWidget *parent, const QString &suggested) override

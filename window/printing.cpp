@@ -1,37 +1,18 @@
-// Printing the report: on the default printer, or into a PDF file when there is none.
+// Printing the report: on the default printer, on one the user chooses, or into a PDF file.
 
 #include "report/reportoutput.h"
 #include "window/orvane.h"
+#include "window/pdfname.h"
 #include "window/printdialogs.h"
 #include "window/projectprompt.h"
 
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QPrinterInfo>
-#include <QStandardPaths>
 
 namespace orvane {
-
-namespace {
-
-// A file name for the report's PDF in the user's documents, or at home where there is no such
-// folder: the title with the characters that file systems refuse taken out.
-QString suggestedPdfName(const ReportValues &values)
-{
-    QString name = reportTitle(values);
-    static const QString refused = QStringLiteral("/\\:*?\"<>|");
-    for (QChar &c : name) {
-        if (refused.contains(c) || c.category() == QChar::Other_Control)
-            c = QLatin1Char('_');
-    }
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty() || !QDir(folder).exists())
-        folder = QDir::homePath();
-    return QDir(folder).filePath(name + QStringLiteral(".pdf"));
-}
-
-} // namespace
 
 void Orvane::setPrintDialogs(std::unique_ptr<PrintDialogs> dialogs)
 {
@@ -60,27 +41,52 @@ void Orvane::printReport()
 
     const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
     if (!printer.isNull()) {
-        if (const auto failure = orvane::printReport(printer, values)) {
-            printDialogs->showFailure(this,
-                tr("The report could not be printed on %1: %2.")
-                    .arg(printer.description().isEmpty() ? printer.printerName()
-                                                         : printer.description(),
-                        *failure));
-        }
+        if (const auto failure = orvane::printReport(printer, values))
+            showPrintFailure(printer.description().isEmpty() ? printer.printerName()
+                                                             : printer.description(),
+                *failure);
         return;
     }
 
     // No printer at all, which is common: the same page goes into a PDF file.
-    if (!printDialogs->offerPdf(this))
+    if (QPrinterInfo::availablePrinters().isEmpty()) {
+        if (printDialogs->offerPdf(this))
+            saveReportAsPdf();
         return;
-    const QString fileName = printDialogs->pdfFileName(this, suggestedPdfName(values));
+    }
+
+    // Printers, but none is the default: the user picks one, or takes a PDF after all.
+    switch (printDialogs->offerChoice(this)) {
+    case PrintDialogs::Instead::ChoosePrinter: {
+        QPrinter chosen(QPrinter::HighResolution);
+        if (!printDialogs->choosePrinter(this, chosen))
+            return;
+        if (const auto failure = orvane::printReport(chosen, values))
+            showPrintFailure(chosen.printerName(), *failure);
+        return;
+    }
+    case PrintDialogs::Instead::SavePdf: saveReportAsPdf(); return;
+    case PrintDialogs::Instead::Cancel: return;
+    }
+}
+
+void Orvane::saveReportAsPdf()
+{
+    const ReportValues values = reportValues();
+    const QString fileName = printDialogs->pdfFileName(this, suggestedPdfPath(reportTitle(values)));
     if (fileName.isEmpty())
         return;
-    if (const auto failure = saveReportAsPdf(fileName, values)) {
+    if (const auto failure = orvane::saveReportAsPdf(fileName, values)) {
         printDialogs->showFailure(this,
             tr("The report could not be saved as %1: %2.")
                 .arg(QDir::toNativeSeparators(fileName), *failure));
     }
+}
+
+void Orvane::showPrintFailure(const QString &printerName, const QString &cause)
+{
+    printDialogs->showFailure(
+        this, tr("The report could not be printed on %1: %2.").arg(printerName, cause));
 }
 
 } // namespace orvane

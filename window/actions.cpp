@@ -1,0 +1,88 @@
+// The window's commands beyond its buttons: a context menu and keyboard shortcuts that print, save
+// the report as PDF, open the full-size template, copy the results, show the help and close.
+
+#include "window/layout.h"
+#include "window/orvane.h"
+#include "window/spinner.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace orvane {
+
+namespace {
+
+QAction *command(QWidget *window, const QString &text, const QList<QKeySequence> &shortcuts)
+{
+    auto *action = new QAction(text, window);
+    action->setShortcuts(shortcuts);
+    action->setShortcutContext(Qt::WindowShortcut);
+    window->addAction(action);
+    return action;
+}
+
+} // namespace
+
+void Orvane::buildCommands()
+{
+    // Right-click anywhere shows the commands: the spinners give up their own scroll-bar menu for
+    // it, the text boxes keep theirs.
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    for (Spinner *spinner : findChildren<Spinner *>())
+        spinner->setContextMenuPolicy(Qt::NoContextMenu);
+
+    connect(command(this, tr("Print…"), { QKeySequence(Qt::CTRL | Qt::Key_P) }),
+        &QAction::triggered, this, &Orvane::askForProjectName);
+    connect(command(this, tr("Save Report as PDF…"), { QKeySequence(Qt::CTRL | Qt::Key_S) }),
+        &QAction::triggered, this, &Orvane::saveReportAsPdf);
+    connect(command(this, tr("Full-Size Template…"), { QKeySequence(Qt::CTRL | Qt::Key_T) }),
+        &QAction::triggered, this, &Orvane::openTemplate);
+    // A text box with the focus keeps Ctrl+C for copying its own selection.
+    connect(command(this, tr("Copy Results"), { QKeySequence(Qt::CTRL | Qt::Key_C) }),
+        &QAction::triggered, this, [this] { QApplication::clipboard()->setText(resultsText()); });
+    connect(command(this, tr("Help"), { QKeySequence(Qt::Key_F1) }), &QAction::triggered, this,
+        &Orvane::showHelp);
+    connect(command(this, tr("Close"),
+                { QKeySequence(Qt::CTRL | Qt::Key_Q), QKeySequence(Qt::CTRL | Qt::Key_W) }),
+        &QAction::triggered, this, &QWidget::close);
+}
+
+// One quantity a line, its name and its values separated by tabs, so that the results paste into
+// a spreadsheet as a table. Texts are the window's own, blanks around them trimmed.
+QString Orvane::resultsText() const
+{
+    const auto caption = [this](const char *name) {
+        return findChild<QLabel *>(QLatin1String(name))->text().trimmed();
+    };
+    const auto row = [](const QString &quantity, const QStringList &values) {
+        return quantity + QLatin1Char('\t') + values.join(QLatin1Char('\t')) + QLatin1Char('\n');
+    };
+    const auto input = [&](const char *label, const QLineEdit *box) {
+        return row(caption(label), { box->text().trimmed() });
+    };
+    QString text;
+    text += input("Label1", segmentCountBox);
+    text += input("Label2", outerDiameterBox);
+    text += input("Label3", innerDiameterBox);
+    text += input("Label4", fudgeBox);
+    text += input("Label6", thicknessBox);
+    text += row(tr("Miter angle, Long Side"), { longSideAngle->text().trimmed() });
+    text += row(tr("Miter angle, Short Side"), { shortSideAngle->text().trimmed() });
+    text += row(caption("Label8"),
+        { longSideFraction->text().trimmed(), longSideDecimal->text().trimmed() });
+    text += row(caption("Label9"),
+        { shortSideFraction->text().trimmed(), shortSideDecimal->text().trimmed() });
+    text += row(caption("Label10"),
+        { boardWidthFraction->text().trimmed(), boardWidthDecimal->text().trimmed() });
+    text += row(caption("Label7"), { boardFeetField->text().trimmed() });
+    return text;
+}
+
+// TEMPLATE-DIALOG: replaced when the dialog lands
+void Orvane::openTemplate() { }
+
+} // namespace orvane
