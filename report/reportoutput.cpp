@@ -1,6 +1,7 @@
 #include "report/reportoutput.h"
 
 #include "report/printersurface.h"
+#include "report/safesave.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -98,9 +99,7 @@ std::optional<QString> saveReportsAsPdf(
             return tr("the PDF could not be finished");
         }
     }
-    if (!file.commit())
-        return file.errorString();
-    return std::nullopt;
+    return commitSafely(file);
 }
 
 } // namespace orvane

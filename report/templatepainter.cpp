@@ -45,6 +45,8 @@ void TemplatePainter::setFont(double points, bool bold)
     font = QFont();
     font.setPointSizeF(points);
     font.setBold(bold);
+    // No ligatures: "fit" stays three letters for whoever copies the text out of a PDF.
+    font.setStyleStrategy(QFont::PreferNoShaping);
 }
 
 QRectF TemplatePainter::text(const QPointF &anchor, Qt::Alignment alignment, const QString &text)
@@ -74,6 +76,11 @@ QSizeF TemplatePainter::measure(const QString &text) const
 {
     const QFontMetricsF metrics(font, device.device());
     return { metrics.horizontalAdvance(text) / dotsX, metrics.height() / dotsY };
+}
+
+QString TemplatePainter::elided(const QString &text, double width) const
+{
+    return QFontMetricsF(font, device.device()).elidedText(text, Qt::ElideRight, width * dotsX);
 }
 
 double TemplatePainter::lineSpacing() const

@@ -36,6 +36,8 @@ public:
     QRectF text(const QPointF &anchor, Qt::Alignment alignment, const QString &text);
     // Draws `text` in `box`, wrapped at word boundaries; gives the rectangle it takes.
     QRectF wrapped(const QRectF &box, const QString &text);
+    // `text` shortened with an ellipsis to fit `width` points in the current font.
+    QString elided(const QString &text, double width) const;
     // The size `text` takes in the current font, on one line.
     QSizeF measure(const QString &text) const;
     // The distance from one line of the current font to the next.

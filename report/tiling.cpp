@@ -44,8 +44,8 @@ TilingResult planTiles(const QRectF &drawing, const QSizeF &area, double overlap
         = firstStart(drawing.top(), drawing.height(), area.height(), overlap, plan.rows);
     for (int row = 0; row < plan.rows; ++row) {
         for (int column = 0; column < plan.columns; ++column) {
-            const QPointF corner(left + column * (area.width() - overlap),
-                top + row * (area.height() - overlap));
+            const QPointF corner(
+                left + column * (area.width() - overlap), top + row * (area.height() - overlap));
             plan.tiles.append(Tile { row, column, QRectF(corner, area) });
         }
     }

@@ -1,9 +1,11 @@
 // The window's commands beyond its buttons: a context menu and keyboard shortcuts that print, save
 // the report as PDF, open the full-size template, copy the results, show the help and close.
 
-#include "window/layout.h"
+#include "core/reading.h"
 #include "window/orvane.h"
+#include "window/projectprompt.h"
 #include "window/spinner.h"
+#include "window/templatedialog.h"
 
 #include <QAction>
 #include <QApplication>
@@ -82,7 +84,11 @@ QString Orvane::resultsText() const
     return text;
 }
 
-// TEMPLATE-DIALOG: replaced when the dialog lands
-void Orvane::openTemplate() { }
+void Orvane::openTemplate()
+{
+    TemplateDialog dialog(projectPrompt->nameBox()->text(), readRingInputs(),
+        wholeNumber(thicknessBox->text().toStdString()), this);
+    dialog.exec();
+}
 
 } // namespace orvane

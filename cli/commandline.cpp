@@ -1,0 +1,158 @@
+#include "cli/commandline.h"
+
+#include "cli/request.h"
+#include "cli/ringpages.h"
+#include "core/results.h"
+#include "report/reportoutput.h"
+#include "report/templateoutput.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <string_view>
+
+namespace orvane {
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("CommandLine", text);
+}
+
+constexpr int exitSuccess = 0;
+constexpr int exitUnwritten = 1;
+constexpr int exitBadInput = 2;
+
+void tell(const QString &message)
+{
+    const QByteArray text = (QStringLiteral("orvane: ") + message + QLatin1Char('\n')).toUtf8();
+    std::fwrite(text.constData(), 1, static_cast<std::size_t>(text.size()), stderr);
+}
+
+// Writes `text` to standard output; the reason when it could not be written.
+std::optional<QString> writeStandardOutput(std::string_view text)
+{
+    errno = 0;
+    const std::size_t written = std::fwrite(text.data(), 1, text.size(), stdout);
+    if (std::fflush(stdout) != 0 || written != text.size() || std::ferror(stdout))
+        return QString::fromLocal8Bit(std::strerror(errno != 0 ? errno : EIO));
+    return std::nullopt;
+}
+
+std::string resultsIn(ResultsFormat format, const std::vector<RingResults> &rings)
+{
+    switch (format) {
+    case ResultsFormat::csv: return resultsCsv(rings);
+    case ResultsFormat::json: return resultsJson(rings);
+    case ResultsFormat::text: break;
+    }
+    return resultsText(rings);
+}
+
+// The window system's options that QGuiApplication and QApplication take, with a value or none.
+bool isWindowSystemOption(std::string_view argument, bool &takesValue)
+{
+    static constexpr std::string_view withValue[] = { "platform", "platformpluginpath",
+        "platformtheme", "plugin", "qwindowgeometry", "qwindowicon", "qwindowtitle", "session",
+        "style", "stylesheet", "display", "geometry" };
+    static constexpr std::string_view alone[] = { "reverse", "widgetcount" };
+    if (argument.starts_with("--"))
+        argument.remove_prefix(2);
+    else if (argument.starts_with('-'))
+        argument.remove_prefix(1);
+    else
+        return false;
+    for (const std::string_view name : withValue) {
+        if (argument == name) {
+            takesValue = true;
+            return true;
+        }
+    }
+    for (const std::string_view name : alone) {
+        if (argument == name) {
+            takesValue = false;
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+bool wantsCommandLine(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        bool takesValue = false;
+        if (!isWindowSystemOption(argv[i], takesValue))
+            return true;
+        if (takesValue)
+            ++i;
+    }
+    return false;
+}
+
+int runCommandLine(const QStringList &arguments)
+{
+    QCoreApplication::setApplicationName(QStringLiteral("orvane"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ORVANE_VERSION));
+    const RequestReading reading = readRequest(arguments);
+    switch (reading.outcome) {
+    case RequestReading::Outcome::show:
+        return writeStandardOutput(reading.shown.toStdString()) ? exitUnwritten : exitSuccess;
+    case RequestReading::Outcome::refuse:
+        for (const QString &problem : reading.problems)
+            tell(problem);
+        return exitBadInput;
+    case RequestReading::Outcome::run: break;
+    }
+    const Request &request = reading.request;
+
+    // A ring the template cannot draw is bad input too: refused before anything is written.
+    const QPageSize paper = templatePaper();
+    if (!request.templateFile.isEmpty()) {
+        const QStringList problems = templateProblems(request.rings, request.projectFile, paper);
+        for (const QString &problem : problems)
+            tell(problem);
+        if (!problems.isEmpty())
+            return exitBadInput;
+    }
+
+    std::vector<RingResults> rings;
+    rings.reserve(request.rings.size());
+    for (const RingSpec &ring : request.rings) {
+        // Every ring was checked as it was read, so each has its results.
+        if (const auto results = ringResults(ring))
+            rings.push_back(*results);
+    }
+
+    // Each output stands alone: one that cannot be written leaves the others as they are.
+    int status = exitSuccess;
+    const auto failed = [&](const QString &file, const QString &cause) {
+        tell(tr("%1 could not be written: %2").arg(QDir::toNativeSeparators(file), cause));
+        status = exitUnwritten;
+    };
+    if (!request.reportFile.isEmpty()) {
+        std::vector<ReportValues> pages;
+        pages.reserve(rings.size());
+        for (const RingResults &results : rings)
+            pages.push_back(reportValues(results));
+        if (const auto failure = saveReportsAsPdf(request.reportFile, pages))
+            failed(request.reportFile, *failure);
+    }
+    if (!request.templateFile.isEmpty()) {
+        if (const auto failure
+            = saveTemplateAsPdf(request.templateFile, templateRings(request.rings), paper))
+            failed(request.templateFile, *failure);
+    }
+    if (request.results) {
+        if (const auto failure = writeStandardOutput(resultsIn(*request.results, rings)))
+            failed(tr("standard output"), *failure);
+    }
+    return status;
+}
+
+} // namespace orvane

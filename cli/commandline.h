@@ -1,0 +1,20 @@
+#pragma once
+
+// The command line: one ring, or every ring of a project file, computed and written without the
+// window.
+
+#include <QStringList>
+
+namespace orvane {
+
+// Whether the arguments ask for the command line. Any argument does, except the options of the
+// window system itself ("-platform xcb", "-session ..." when the desktop restores a session),
+// which belong to the window.
+bool wantsCommandLine(int argc, char *argv[]);
+
+// Carries out the command line `arguments` (the first is the program) and gives the exit status:
+// 0 done, 1 an output could not be written, 2 bad input, with nothing written. Messages go to
+// standard error, results to standard output. Needs a QGuiApplication for the PDF files' fonts.
+int runCommandLine(const QStringList &arguments);
+
+} // namespace orvane

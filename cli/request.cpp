@@ -1,0 +1,354 @@
+#include "cli/request.h"
+
+#include "core/reading.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+
+namespace orvane {
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("CommandLine", text);
+}
+
+QString fromCore(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A project file is a small text: a thousand rings take some 50 kB. Anything much larger is not
+// one, and is not read into memory.
+constexpr qint64 largestProjectFile = 16 * 1024 * 1024;
+
+const QString resultsName = QStringLiteral("results");
+const QString projectName = QStringLiteral("project");
+const QString reportName = QStringLiteral("report");
+const QString templateName = QStringLiteral("template");
+
+// The option of each of a ring's values has the name of its project file column.
+QString optionName(RingField field)
+{
+    return fromCore(fieldName(field));
+}
+
+QString dashed(const QString &name)
+{
+    return QStringLiteral("--") + name;
+}
+
+// The options that take a value, as a separate argument or after "=".
+QStringList valueOptions()
+{
+    QStringList names;
+    for (const RingField field : allRingFields)
+        names << dashed(optionName(field));
+    names << dashed(projectName) << dashed(reportName) << dashed(templateName);
+    return names;
+}
+
+// QCommandLineParser knows options that always take a value and options that never do; the
+// format after --results may be left out. So "--results csv" becomes "--results=csv" and a
+// "--results" with no format after it "--results=text", before the parser sees them. The values
+// of the other options are passed over, so that a name such as "--results" stays a name.
+QStringList withResultsFormat(const QStringList &arguments)
+{
+    static const QStringList takeValues = valueOptions();
+    QStringList result = arguments.mid(0, 1);
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString &argument = arguments[i];
+        if (argument == QStringLiteral("--")) {
+            result << arguments.mid(i);
+            break;
+        }
+        if (argument == dashed(resultsName)) {
+            const bool formatFollows
+                = i + 1 < arguments.size() && !arguments[i + 1].startsWith(QLatin1Char('-'));
+            result << argument + QLatin1Char('=')
+                    + (formatFollows ? arguments[++i] : QStringLiteral("text"));
+            continue;
+        }
+        result << argument;
+        if (takeValues.contains(argument) && i + 1 < arguments.size())
+            result << arguments[++i];
+    }
+    return result;
+}
+
+// A default as the help shows it: "36 in".
+QString inches(double value)
+{
+    return QString::fromStdString(shortestDecimal(value)) + QStringLiteral(" in");
+}
+
+QString ringOptionHelp(RingField field)
+{
+    switch (field) {
+    case RingField::name:
+        return tr("The project name printed on the report (default \"%1\").")
+            .arg(fromCore(ringDefaults::name));
+    case RingField::segments:
+        return tr("The number of segments, a whole number from 3 to 30 (default %1).")
+            .arg(QString::fromStdString(shortestDecimal(ringDefaults::segmentCount)));
+    case RingField::outer:
+        return tr("The outer diameter of the finished ring (default %1).")
+            .arg(inches(ringDefaults::outerDiameter));
+    case RingField::inner:
+        return tr("The inner diameter, 0 or more and below the outer one (default %1).")
+            .arg(inches(ringDefaults::innerDiameter));
+    case RingField::fudge:
+        return tr("The fudge factor, material left beyond the cut line inside and outside, 0 or "
+                  "more (default %1).")
+            .arg(inches(ringDefaults::fudge));
+    case RingField::thickness:
+        return tr("The board thickness, more than 0 (default %1).")
+            .arg(inches(ringDefaults::thickness));
+    case RingField::kerf:
+        return tr("The saw's kerf, 0 or more, for the strip length; a template takes at most 1 "
+                  "in (default %1).")
+            .arg(inches(ringDefaults::kerf));
+    }
+    return {};
+}
+
+QString ringOptionValue(RingField field)
+{
+    switch (field) {
+    case RingField::name: return tr("text");
+    case RingField::segments: return tr("n");
+    default: return tr("length");
+    }
+}
+
+QString description()
+{
+    return tr("Segmented ring calculator. With no arguments Orvane opens its window; with "
+              "arguments it computes one ring, or every ring of a project file, and writes the "
+              "results, the report pages and the full-size templates without a window:\n"
+              "\n"
+              "  orvane [ring options] [outputs]      one ring\n"
+              "  orvane --project file.csv [outputs]  every ring of a project file\n"
+              "\n"
+              "A length is a number with an optional unit: in or \" (inches, when no unit is "
+              "given), mm or cm. Inches may also be written as a fraction: 3/4, 10 1/2 or "
+              "10-1/2 (quote it for the shell).\n"
+              "\n"
+              "A project file is CSV with a header row naming its columns in any order: name, "
+              "segments, outer and inner, and optionally fudge, thickness and kerf, which take "
+              "the defaults below where the column or a cell is missing. Its cells take the "
+              "same lengths as the options. Blank lines and lines starting with # are skipped.\n"
+              "\n"
+              "With no output option, --results is meant. Exit status: 0 success, 1 an output "
+              "that could not be written, 2 bad input (nothing is written).");
+}
+
+class ArgumentReader
+{
+public:
+    ArgumentReader()
+    {
+        parser.setApplicationDescription(description());
+        for (const RingField field : allRingFields) {
+            parser.addOption(QCommandLineOption(
+                optionName(field), ringOptionHelp(field), ringOptionValue(field)));
+        }
+        parser.addOption(QCommandLineOption(projectName,
+            tr("Computes every ring of the project file instead of one ring."), tr("file.csv")));
+        parser.addOption(QCommandLineOption(resultsName,
+            tr("Writes the results to standard output as text (when no format follows), csv "
+               "or json."),
+            tr("format")));
+        parser.addOption(QCommandLineOption(reportName,
+            tr("Writes the printed report into a PDF file, one page per ring."), tr("file.pdf")));
+        parser.addOption(QCommandLineOption(templateName,
+            tr("Writes the full-size template and cut list of every ring into a PDF file."),
+            tr("file.pdf")));
+    }
+
+    RequestReading read(const QStringList &arguments)
+    {
+        RequestReading reading;
+        if (!parser.parse(withResultsFormat(arguments))) {
+            reading.problems << parser.errorText();
+            return reading;
+        }
+        if (parser.isSet(helpOption) || parser.isSet(QStringLiteral("help-all"))) {
+            reading.outcome = RequestReading::Outcome::show;
+            reading.shown = parser.helpText();
+            return reading;
+        }
+        if (parser.isSet(versionOption)) {
+            reading.outcome = RequestReading::Outcome::show;
+            reading.shown = QCoreApplication::applicationName() + QLatin1Char(' ')
+                + QCoreApplication::applicationVersion() + QLatin1Char('\n');
+            return reading;
+        }
+        for (const QString &stray : parser.positionalArguments())
+            problems << tr("\"%1\": not an option; see --help").arg(stray);
+
+        readOutputs(reading.request);
+        if (parser.isSet(projectName))
+            readProjectFile(reading.request);
+        else
+            readRing(reading.request);
+
+        reading.problems = problems;
+        reading.outcome
+            = problems.isEmpty() ? RequestReading::Outcome::run : RequestReading::Outcome::refuse;
+        return reading;
+    }
+
+private:
+    QCommandLineParser parser;
+    QCommandLineOption helpOption = parser.addHelpOption();
+    QCommandLineOption versionOption = parser.addVersionOption();
+    QStringList problems;
+
+    void problem(const QString &option, const QString &message)
+    {
+        problems << dashed(option) + QStringLiteral(": ") + message;
+    }
+
+    void readOutputs(Request &request)
+    {
+        if (parser.isSet(resultsName)) {
+            const QString format = parser.value(resultsName);
+            if (format == QStringLiteral("text"))
+                request.results = ResultsFormat::text;
+            else if (format == QStringLiteral("csv"))
+                request.results = ResultsFormat::csv;
+            else if (format == QStringLiteral("json"))
+                request.results = ResultsFormat::json;
+            else
+                problem(resultsName, tr("\"%1\" is not a format: text, csv or json").arg(format));
+        }
+        request.reportFile = outputFile(reportName);
+        request.templateFile = outputFile(templateName);
+        if (!request.reportFile.isEmpty() && sameFile(request.reportFile, request.templateFile))
+            problem(templateName, tr("the same file as --report: each output a file of its own"));
+        if (!parser.isSet(resultsName) && request.reportFile.isEmpty()
+            && request.templateFile.isEmpty())
+            request.results = ResultsFormat::text;
+    }
+
+    QString outputFile(const QString &option)
+    {
+        if (!parser.isSet(option))
+            return {};
+        const QString file = parser.value(option);
+        if (file.isEmpty()) {
+            problem(option, tr("no file name: the name of the PDF file to write"));
+        } else if (parser.isSet(projectName) && sameFile(file, parser.value(projectName))) {
+            problem(option, tr("the same file as --project, which would be overwritten"));
+        }
+        return file;
+    }
+
+    static bool sameFile(const QString &a, const QString &b)
+    {
+        if (a.isEmpty() || b.isEmpty())
+            return false;
+        const QFileInfo first(a);
+        const QFileInfo second(b);
+        if (first.exists() && second.exists())
+            return first.canonicalFilePath() == second.canonicalFilePath();
+        return first.absoluteFilePath() == second.absoluteFilePath();
+    }
+
+    void readRing(Request &request)
+    {
+        RingSpec ring = defaultRing();
+        bool sound = true;
+        for (const RingField field : allRingFields) {
+            const QString name = optionName(field);
+            if (!parser.isSet(name))
+                continue;
+            const QString value = parser.value(name);
+            if (field == RingField::name) {
+                ring.name = value.toStdString();
+                continue;
+            }
+            const FieldReading reading = readRingField(field, value.toStdString());
+            if (!reading.problem.empty()) {
+                problem(name, QString::fromStdString(reading.problem));
+                sound = false;
+                continue;
+            }
+            switch (field) {
+            case RingField::segments: ring.inputs.segmentCount = reading.value; break;
+            case RingField::outer: ring.inputs.outerDiameter = reading.value; break;
+            case RingField::inner: ring.inputs.innerDiameter = reading.value; break;
+            case RingField::fudge: ring.inputs.fudge = reading.value; break;
+            case RingField::thickness: ring.thickness = reading.value; break;
+            case RingField::kerf: ring.kerf = reading.value; break;
+            case RingField::name: break;
+            }
+        }
+        if (!sound)
+            return;
+        if (const auto trouble = checkRing(ring)) {
+            const QString message = QString::fromStdString(trouble->message);
+            if (trouble->field)
+                problem(optionName(*trouble->field), message);
+            else
+                problems << message;
+            return;
+        }
+        request.rings.push_back(std::move(ring));
+    }
+
+    void readProjectFile(Request &request)
+    {
+        for (const RingField field : allRingFields) {
+            if (parser.isSet(optionName(field))) {
+                problem(optionName(field),
+                    tr("not allowed with --project: the project file gives every ring's "
+                       "values"));
+            }
+        }
+        const QString fileName = parser.value(projectName);
+        if (fileName.isEmpty()) {
+            problem(projectName, tr("no file name: the name of the project's CSV file"));
+            return;
+        }
+        QFile file(fileName);
+        if (QFileInfo(fileName).isDir()) {
+            problem(projectName, tr("%1 is a folder, not a project file").arg(fileName));
+            return;
+        }
+        if (!file.open(QIODevice::ReadOnly)) {
+            problem(projectName, tr("%1 cannot be read: %2").arg(fileName, file.errorString()));
+            return;
+        }
+        const QByteArray text = file.read(largestProjectFile + 1);
+        if (file.error() != QFileDevice::NoError) {
+            problem(projectName, tr("%1 cannot be read: %2").arg(fileName, file.errorString()));
+            return;
+        }
+        if (text.size() > largestProjectFile) {
+            problem(projectName,
+                tr("%1 is larger than 16 MB: a project file is a small text").arg(fileName));
+            return;
+        }
+        Project project
+            = readProject(std::string_view(text.constData(), static_cast<std::size_t>(text.size())),
+                fileName.toStdString());
+        for (const std::string &message : project.problems)
+            problems << QString::fromStdString(message);
+        request.rings = std::move(project.rings);
+        request.projectFile = fileName;
+    }
+};
+
+} // namespace
+
+RequestReading readRequest(const QStringList &arguments)
+{
+    return ArgumentReader().read(arguments);
+}
+
+} // namespace orvane

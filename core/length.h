@@ -1,0 +1,25 @@
+#pragma once
+
+// Lengths as a woodworker writes them: in inches, millimetres or centimetres, inches also as a
+// fraction.
+
+#include <optional>
+#include <string_view>
+
+namespace orvane {
+
+// The length `text` stands for, in inches: a number and an optional unit, "in" or '"' (inches, the
+// unit when none is given), "mm" or "cm", in any case and with or without blanks before it. The
+// number is a decimal ("10", "10.5", ".25", "5."); in inches it may also be a fraction ("3/4") or
+// a whole number and a fraction ("10 1/2", "10-1/2"). A leading "-" makes the length negative, a
+// leading "+" changes nothing; blanks around the whole text are allowed. Exponents ("1e3") are not
+// lengths. Nothing when the text is not a length: empty, another word or unit, anything after
+// the unit, a fraction over zero, or a value too large for a double.
+std::optional<double> readLength(std::string_view text);
+
+// What a length may look like, for the messages that refuse one.
+inline constexpr std::string_view lengthForms
+    = "a number with an optional unit in, \", mm or cm (inches when none is given); inches also "
+      "as a fraction such as 3/4, 10 1/2 or 10-1/2";
+
+} // namespace orvane

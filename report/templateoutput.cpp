@@ -1,0 +1,141 @@
+#include "report/templateoutput.h"
+
+#include "report/safesave.h"
+#include "report/templatepages.h"
+
+#include <QCoreApplication>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QSaveFile>
+
+#include <limits>
+
+namespace orvane {
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("TemplateOutput", text);
+}
+
+// PDF pages are written at the resolution of a good printer; it divides into points exactly.
+constexpr int pdfResolution = 1200;
+
+enum class Failure
+{
+    none,
+    start,
+    newPage,
+    finish
+};
+
+// Lays the templates out for the printable area of `device`, not yet begun, and draws them.
+Failure drawOn(QPagedPaintDevice &device, const LaidOutTemplates &templates)
+{
+    QPainter painter;
+    if (!painter.begin(&device))
+        return Failure::start;
+    const bool drawn = !drawTemplates(painter, device, templates);
+    if (!painter.end())
+        return Failure::finish;
+    return drawn ? Failure::none : Failure::newPage;
+}
+
+QString pdfFailure(Failure failure)
+{
+    switch (failure) {
+    case Failure::start: return tr("the PDF could not be started");
+    case Failure::newPage: return tr("a page of the PDF could not be added");
+    case Failure::finish:
+    case Failure::none: break;
+    }
+    return tr("the PDF could not be finished");
+}
+
+} // namespace
+
+QPageLayout::Orientation templateOrientation(
+    const QPageLayout &layout, const QList<TemplateRing> &rings)
+{
+    const auto pages = [&](QPageLayout::Orientation orientation) {
+        QPageLayout turned = layout;
+        turned.setOrientation(orientation);
+        const LaidOutTemplates templates
+            = layOutTemplates(rings, turned.paintRect(QPageLayout::Point).size());
+        return templates.problem.isEmpty() ? templates.pageCount : std::numeric_limits<int>::max();
+    };
+    return pages(QPageLayout::Portrait) < pages(QPageLayout::Landscape) ? QPageLayout::Portrait
+                                                                        : QPageLayout::Landscape;
+}
+
+QPageLayout templatePdfLayout(const QPageSize &paper, const QList<TemplateRing> &rings)
+{
+    QPageLayout layout(
+        paper, QPageLayout::Landscape, QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch);
+    layout.setOrientation(templateOrientation(layout, rings));
+    return layout;
+}
+
+std::optional<QString> saveTemplateAsPdf(
+    const QString &fileName, const QList<TemplateRing> &rings, const QPageSize &paper)
+{
+    if (!paper.isValid())
+        return tr("the paper size is not known");
+    // Rings that cannot be drawn leave the file as it is.
+    const QPageLayout layout = templatePdfLayout(paper, rings);
+    const LaidOutTemplates planned
+        = layOutTemplates(rings, layout.paintRect(QPageLayout::Point).size());
+    if (!planned.problem.isEmpty())
+        return planned.problem;
+
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    std::optional<QString> failure;
+    {
+        QPdfWriter writer(&file);
+        writer.setResolution(pdfResolution);
+        writer.setPageLayout(layout);
+        writer.setTitle(templateTitle(rings));
+        writer.setCreator(QStringLiteral("Orvane"));
+        // Laid out again on the writer's own printable area, to the dot.
+        const LaidOutTemplates templates = layOutTemplates(rings, printableSize(writer));
+        if (!templates.problem.isEmpty())
+            failure = templates.problem;
+        else if (const Failure drawing = drawOn(writer, templates); drawing != Failure::none)
+            failure = pdfFailure(drawing);
+    }
+    if (failure) {
+        file.cancelWriting();
+        return failure;
+    }
+    return commitSafely(file);
+}
+
+std::optional<QString> printTemplate(QPrinter &printer, const QList<TemplateRing> &rings)
+{
+    if (!printer.isValid())
+        return tr("the printer is no longer available");
+    if (printer.outputFormat() == QPrinter::NativeFormat && printer.printerName().isEmpty())
+        return tr("no printer was chosen");
+    // Full size: the pages are drawn within the margins the printer reports, at its resolution.
+    printer.setFullPage(false);
+    const LaidOutTemplates templates = layOutTemplates(rings, printableSize(printer));
+    if (!templates.problem.isEmpty())
+        return templates.problem;
+    printer.setDocName(templateTitle(rings));
+    printer.setCreator(QStringLiteral("Orvane"));
+    switch (drawOn(printer, templates)) {
+    case Failure::none: break;
+    case Failure::start: return tr("the printer could not be started");
+    case Failure::newPage: return tr("the printer could not start a new page");
+    case Failure::finish: return tr("the printer could not finish the document");
+    }
+    if (printer.printerState() == QPrinter::Error)
+        return tr("the printer reported an error");
+    return std::nullopt;
+}
+
+} // namespace orvane

@@ -1,0 +1,51 @@
+#include "window/templatedialogs.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace orvane {
+
+namespace {
+
+class StandardTemplateDialogs : public TemplateDialogs
+{
+public:
+    bool choosePrinter(QWidget *parent, QPrinter &printer) override
+    {
+        QPrintDialog dialog(&printer, parent);
+        dialog.setWindowTitle(QObject::tr("Print the Full-Size Template"));
+        // Every page is printed: the tiles only make the segment together.
+        dialog.setOptions(QAbstractPrintDialog::PrintToFile
+            | QAbstractPrintDialog::PrintShowPageSize | QAbstractPrintDialog::PrintCollateCopies);
+        return dialog.exec() == QDialog::Accepted;
+    }
+
+    QString pdfFileName(QWidget *parent, const QString &suggested) override
+    {
+        QFileDialog dialog(parent, QObject::tr("Save the Full-Size Template as PDF"));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setNameFilter(QObject::tr("PDF files (*.pdf)"));
+        dialog.setDefaultSuffix(QStringLiteral("pdf"));
+        dialog.selectFile(suggested);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return {};
+        return dialog.selectedFiles().constFirst();
+    }
+
+    void showFailure(QWidget *parent, const QString &message) override
+    {
+        QMessageBox::warning(parent, QObject::tr("Full-Size Template"), message);
+    }
+};
+
+} // namespace
+
+std::unique_ptr<TemplateDialogs> standardTemplateDialogs()
+{
+    return std::make_unique<StandardTemplateDialogs>();
+}
+
+} // namespace orvane
