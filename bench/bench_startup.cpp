@@ -46,6 +46,18 @@ long long monotonicNs()
     return now.tv_sec * 1'000'000'000LL + now.tv_nsec;
 }
 
+// Nanoseconds as milliseconds, and kilobytes as mebibytes; a double holds both exactly for any
+// time or memory a run takes.
+double milliseconds(long long nanoseconds)
+{
+    return static_cast<double>(nanoseconds) / 1e6;
+}
+
+double mebibytes(long kilobytes)
+{
+    return static_cast<double>(kilobytes) / 1024;
+}
+
 [[noreturn]] void fail(const std::string &program, const char *why)
 {
     std::fprintf(stderr, "%s: %s\n", program.c_str(), why);
@@ -86,8 +98,8 @@ Run runOnce(const std::string &program)
     if (line == std::string::npos
         || std::sscanf(output.c_str() + line, "shown %lld %lld %ld", &shown, &cpu, &peakShown) != 3)
         fail(program, "never reported its window shown");
-    return { (shown - start) / 1e6, cpu / 1e6, (ended - start) / 1e6, peakShown / 1024.0,
-        usage.ru_maxrss / 1024.0 };
+    return { milliseconds(shown - start), milliseconds(cpu), milliseconds(ended - start),
+        mebibytes(peakShown), mebibytes(usage.ru_maxrss) };
 }
 
 double median(std::vector<double> values)

@@ -1,8 +1,8 @@
 // The real window on the offscreen platform, shown, as a user works it:
 //
-// - Recalculation: one run of calcs, which writes every caption and redraws both pictures into
-//   their backing images. Before each run the captions are blanked (untimed), so that every caption
-//   really changes, as it does when an input moves.
+// - Recalculation: one run of recalculate(), which writes every caption and redraws both
+//   pictures into their backing images. Before each run the captions are blanked (untimed), so
+//   that every caption really changes, as it does when an input moves.
 // - Repaint: the repaint that follows in the event loop, alone: the changed captions and both
 //   pictures painted into the window's backing store and handed to the platform.
 // - SpinnerStep: one click of the outer diameter's arrow, up and down by turns, from the click to
@@ -32,7 +32,7 @@ void recalculation(benchmark::State &state, BenchWindow::Ring ring)
         state.PauseTiming();
         bench->blankResults();
         state.ResumeTiming();
-        bench->window.calcs();
+        bench->window.recalculate();
     }
     BenchWindow::repaint();
 }
@@ -43,7 +43,7 @@ void repaint(benchmark::State &state, BenchWindow::Ring ring)
     for (auto _ : state) {
         state.PauseTiming();
         bench->blankResults();
-        bench->window.calcs();
+        bench->window.recalculate();
         bench->picturesRepainted();
         state.ResumeTiming();
         BenchWindow::repaint();
@@ -61,7 +61,7 @@ void spinnerStep(benchmark::State &state, BenchWindow::Ring ring)
 {
     bench->setRing(ring);
     BenchWindow::repaint();
-    Spinner *outer = bench->spinner("VScroll2");
+    orvane::Spinner *outer = bench->spinner("VScroll2");
     // Down and up again, so that the outer diameter stays above the inner one.
     int step = -1;
     for (auto _ : state) {
@@ -81,7 +81,7 @@ void spinnerStep(benchmark::State &state, BenchWindow::Ring ring)
 // the outer one rises a quarter inch above it, each with a full recalculation.
 void outerBelowInner(benchmark::State &state, bool withRepaint)
 {
-    Spinner *outer = bench->spinner("VScroll2");
+    orvane::Spinner *outer = bench->spinner("VScroll2");
     for (auto _ : state) {
         state.PauseTiming();
         bench->setRing({ 24, 288, 240 });

@@ -36,9 +36,9 @@ public:
 
     Orvane window;
 
-    Spinner *spinner(const char *name) const
+    orvane::Spinner *spinner(const char *name) const
     {
-        return window.findChild<Spinner *>(QLatin1String(name));
+        return window.findChild<orvane::Spinner *>(QLatin1String(name));
     }
 
     void setRing(Ring ring)

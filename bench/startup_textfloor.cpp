@@ -3,7 +3,7 @@
 // does; this shows what that costs before any of Orvane's own work.
 
 #include "bench/firstshown.h"
-#include "drawing/twips.h"
+#include "window/twips.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -14,7 +14,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QWidget window;
     window.setWindowTitle(QStringLiteral("Orvane"));
-    window.setFixedSize(pixels(9555), pixels(8745)); // Orvane's client area
+    window.setFixedSize(orvane::pixels(9555), orvane::pixels(8745)); // Orvane's client area
     auto *label = new QLabel(QStringLiteral("# of Segments"), &window);
     label->move(8, 24);
     QuitWhenShown quit(&window);

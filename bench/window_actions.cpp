@@ -36,17 +36,17 @@ int main(int argc, char **argv)
     const int times = argc > 2 ? std::max(1, std::atoi(argv[2])) : 10;
     const bool largest = action.ends_with("-largest");
     const BenchWindow::Ring ring = largest ? BenchWindow::largestRing : BenchWindow::startRing;
-    Spinner *outer = bench.spinner("VScroll2");
+    orvane::Spinner *outer = bench.spinner("VScroll2");
 
     for (int i = 0; i < times; ++i) {
         if (action.starts_with("recalculation-")) {
             bench.setRing(ring);
             bench.blankResults();
-            measured([&] { bench.window.calcs(); });
+            measured([&] { bench.window.recalculate(); });
         } else if (action.starts_with("repaint-")) {
             bench.setRing(ring);
             bench.blankResults();
-            bench.window.calcs();
+            bench.window.recalculate();
             measured([] { BenchWindow::repaint(); });
         } else if (action.starts_with("step-")) {
             bench.setRing(ring);

@@ -16,7 +16,10 @@ double square(double x)
 
 bool countComputable(double segmentCount)
 {
-    return std::isfinite(segmentCount) && segmentCount > 0 && segmentCount <= largestSegmentCount;
+    // A typed count between the largest one and the next whole number still has only that many
+    // boundaries, and is computed.
+    return std::isfinite(segmentCount) && segmentCount > 0
+        && segmentCount < largestSegmentCount + 1;
 }
 
 std::optional<Ring> computeRing(const RingInputs &inputs)

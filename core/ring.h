@@ -23,7 +23,8 @@ struct RingInputs
 };
 
 // Whether a segment count makes a ring: the count divides a full turn, so it may not be 0 or
-// negative, and it may not exceed the largest count.
+// negative, and its boundaries (one for each whole number up to the count) may not outnumber the
+// largest count.
 bool countComputable(double segmentCount);
 
 // One segment of a ring and the circles it is cut for. Lengths in inches, angles in radians.

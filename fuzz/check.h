@@ -3,7 +3,7 @@
 // What the fuzz targets share: a check that stops the run with a message, and the reader of the
 // sixteenth-inch texts.
 
-#include "tests/support/fractionreader.h"
+#include "fuzz/fractionreader.h"
 
 #include <cstdint>
 #include <cstdio>

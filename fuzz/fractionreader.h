@@ -1,7 +1,8 @@
 #pragma once
 
 // Sixteenth-inch fraction texts read back as the lengths they show, for checks that compare them
-// with the lengths they were made from. Standard C++ only, so that the fuzz targets use it too.
+// with the lengths they were made from: the fuzz targets, and the tests of the fractions and of
+// every ring. Standard C++ only, as the fuzz build has no Qt.
 
 #include <optional>
 #include <string>

@@ -6,6 +6,7 @@
 #include "core/boardfeet.h"
 #include "core/fractions.h"
 #include "core/picture.h"
+#include "core/ring.h"
 #include "fuzz/check.h"
 
 #include <bit>
@@ -88,8 +89,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *bytes, std::size_t siz
 {
     FuzzedDataProvider data(bytes, size);
     const double value = anyDouble(data);
-    const orvane::SegmentLengths segment { anyDouble(data), anyDouble(data), anyDouble(data) };
-    const double numsegs = anyDouble(data);
+    // The estimate reads a ring's sides, board width and count: any numbers at all.
+    orvane::Ring ring;
+    ring.longSide = anyDouble(data);
+    ring.shortSide = anyDouble(data);
+    ring.boardWidth = anyDouble(data);
+    ring.segmentCount = anyDouble(data);
     const bool thicknessGiven = data.ConsumeBool();
     const double thickness = anyDouble(data);
     const std::string picture = data.ConsumeRemainingBytesAsString();
@@ -112,8 +117,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *bytes, std::size_t siz
             "whole number does not read back", whole);
     }
 
-    const auto estimate = orvane::boardFeet(
-        segment, numsegs, thicknessGiven ? std::optional(thickness) : std::nullopt);
+    const auto estimate
+        = orvane::boardFeet(ring, thicknessGiven ? std::optional(thickness) : std::nullopt);
     if (estimate)
         fuzz::check(std::isfinite(*estimate), "an estimate that is not finite");
     const std::string caption = orvane::boardFeetCaption(estimate);

@@ -52,7 +52,7 @@ write("formatting", "longpicture",
       laid_down(b"." + b"#" * 1300, double(1e300), double(2.5), double(2.0), double(1.5),
                 double(12), flag(True), double(0.75)))
 
-# The ring: each input as any double (a true flag, then the number), with the scale at its start.
+# The ring: each input as any double (a true flag, then the number), then the board thickness.
 rings = [(6, 36, 30, 0.25), (12, 10, 8, 0.25), (8, 12, 8, 0.125), (7, 10, 6, 0.25),
          (4, 72, 71, 4), (24, 4, 3, 0), (0, 36, 30, 0.25), (31, 36, 30, 0.25),
          (6, 30, 30.25, 0), (6, math.inf, 30, 0.25), (6, 36, math.nan, 0.25)]
@@ -60,5 +60,5 @@ for i, ring in enumerate(rings):
     chunks = []
     for number in ring:
         chunks += [flag(True), double(number)]
-    chunks += [flag(False), flag(False), flag(True), double(0.75)]
+    chunks += [flag(True), double(0.75)]
     write("ring", f"ring{i:02d}", laid_down(b"", *chunks))

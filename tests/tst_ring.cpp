@@ -1,6 +1,8 @@
-// The ring geometry: segment lengths and angles, the boundary lines and the corners of the plan
-// view, checked against the closed forms of the trapezoid.
+// The ring geometry: segment lengths, radii and angles, and the miter angles, checked against
+// worked rings and the closed forms of the trapezoid.
 
+#include "core/angles.h"
+#include "core/picture.h"
 #include "core/ring.h"
 
 #include <QTest>
@@ -24,11 +26,8 @@ private slots:
     void angleCaptionsAgreeWithCount();
     void closedForms_data();
     void closedForms();
-    void corners_data();
-    void corners();
-    void axisBoundariesGetAxisCorners();
-    void boundaryLines_data();
-    void boundaryLines();
+    void sidesJoinTheCorners_data();
+    void sidesJoinTheCorners();
     void countsThatCannotBeComputed_data();
     void countsThatCannotBeComputed();
 };
@@ -40,26 +39,27 @@ constexpr double notANumber = std::numeric_limits<double>::quiet_NaN();
 constexpr double infinity = std::numeric_limits<double>::infinity();
 constexpr double realPi = 3.14159265358979323846;
 
-// The initial scale of the plan view: width 92.7 and top 50.
-constexpr float initialWidth = 92.7f;
-constexpr float initialTop = 50.f;
-
-FormState computed(const RingInputs &inputs)
+Ring computed(const RingInputs &inputs)
 {
-    FormState state;
-    computeRing(state, inputs, initialWidth, initialTop);
-    return state;
+    const std::optional<Ring> ring = computeRing(inputs);
+    if (!ring)
+        qFatal("no ring for %g segments", inputs.segmentCount);
+    return *ring;
 }
 
-double field(const FormState &s, const QString &name)
+// The worked values by name. The distance from the centre to the short side is no field of its
+// own: it is what the board width leaves of the outer radius.
+double field(const Ring &r, const QString &name)
 {
     const std::pair<const char *, double> fields[] = {
-        { "centralangle", s.centralangle },
-        { "innerdist", s.innerdist },
-        { "boardwidthlen", s.boardwidthlen },
-        { "shortsidelen", s.shortsidelen },
-        { "longsidelen", s.longsidelen },
-        { "outerrad", s.outerrad },
+        { "centralAngle", r.centralAngle },
+        { "innerDistance", r.outerRadius - r.boardWidth },
+        { "boardWidth", r.boardWidth },
+        { "shortSide", r.shortSide },
+        { "longSide", r.longSide },
+        { "cornerRadius", r.cornerRadius },
+        { "outerRadius", r.outerRadius },
+        { "innerRadius", r.innerRadius },
     };
     for (const auto &[fieldName, value] : fields)
         if (name == QLatin1String(fieldName))
@@ -72,11 +72,26 @@ bool near(double actual, double expected, double tolerance)
     return std::fabs(actual - expected) <= tolerance;
 }
 
-QByteArray describe(const char *what, int n, int i, double actual, double expected)
+QByteArray describe(const char *what, int n, double actual, double expected)
 {
-    return QByteArray(what) + " of n=" + QByteArray::number(n) + " i=" + QByteArray::number(i)
-        + ": " + QByteArray::number(actual, 'g', 15) + " expected "
+    return QByteArray(what) + " of n=" + QByteArray::number(n) + ": "
+        + QByteArray::number(actual, 'g', 15) + " expected "
         + QByteArray::number(expected, 'g', 15);
+}
+
+// The captions under the headings "Long Side" and "Short Side" for a count.
+QString longSideCaption(double segmentCount)
+{
+    const auto angles = miterAngles(segmentCount);
+    return QString::fromStdString(
+        angleText(angles ? std::optional(angles->longSide) : std::nullopt, anglePicture));
+}
+
+QString shortSideCaption(double segmentCount)
+{
+    const auto angles = miterAngles(segmentCount);
+    return QString::fromStdString(
+        angleText(angles ? std::optional(angles->shortSide) : std::nullopt, anglePicture));
 }
 
 // Ring inputs with a name, for the data tables that run over many counts.
@@ -103,24 +118,26 @@ void TestRing::workedRings_data()
     QTest::addColumn<double>("expected");
 
     const RingInputs initial { 6, 36, 30, 0.25 };
-    QTest::newRow("6 centralangle") << initial << "centralangle" << 1.047197667;
-    QTest::newRow("6 innerdist") << initial << "innerdist" << 12.773874280;
-    QTest::newRow("6 boardwidthlen") << initial << "boardwidthlen" << 5.476125720;
-    QTest::newRow("6 shortsidelen") << initial << "shortsidelen" << 14.750001475;
-    QTest::newRow("6 longsidelen") << initial << "longsidelen" << 21.073287635;
-    QTest::newRow("6 outerrad") << initial << "outerrad" << 21.073285528;
+    QTest::newRow("6 centralAngle") << initial << "centralAngle" << 1.047197667;
+    QTest::newRow("6 outerRadius") << initial << "outerRadius" << 18.25;
+    QTest::newRow("6 innerRadius") << initial << "innerRadius" << 14.75;
+    QTest::newRow("6 innerDistance") << initial << "innerDistance" << 12.773874280;
+    QTest::newRow("6 boardWidth") << initial << "boardWidth" << 5.476125720;
+    QTest::newRow("6 shortSide") << initial << "shortSide" << 14.750001475;
+    QTest::newRow("6 longSide") << initial << "longSide" << 21.073287635;
+    QTest::newRow("6 cornerRadius") << initial << "cornerRadius" << 21.073285528;
 
     const RingInputs twelve { 12, 10, 8, 0.25 };
-    QTest::newRow("12 boardwidthlen") << twelve << "boardwidthlen" << 1.627778179;
-    QTest::newRow("12 shortsidelen") << twelve << "shortsidelen" << 1.941143047;
-    QTest::newRow("12 longsidelen") << twelve << "longsidelen" << 2.813466845;
+    QTest::newRow("12 boardWidth") << twelve << "boardWidth" << 1.627778179;
+    QTest::newRow("12 shortSide") << twelve << "shortSide" << 1.941143047;
+    QTest::newRow("12 longSide") << twelve << "longSide" << 2.813466845;
 
     const RingInputs eight { 8, 12, 8, 0.125 };
-    QTest::newRow("8 boardwidthlen") << eight << "boardwidthlen" << 2.544966876;
-    QTest::newRow("8 shortsidelen") << eight << "shortsidelen" << 2.965796911;
-    QTest::newRow("8 longsidelen") << eight << "longsidelen" << 5.074116761;
+    QTest::newRow("8 boardWidth") << eight << "boardWidth" << 2.544966876;
+    QTest::newRow("8 shortSide") << eight << "shortSide" << 2.965796911;
+    QTest::newRow("8 longSide") << eight << "longSide" << 5.074116761;
 
-    QTest::newRow("7 longsidelen") << RingInputs { 7, 10, 6, 0.25 } << "longsidelen" << 5.056534138;
+    QTest::newRow("7 longSide") << RingInputs { 7, 10, 6, 0.25 } << "longSide" << 5.056534138;
 }
 
 void TestRing::workedRings()
@@ -134,9 +151,9 @@ void TestRing::workedRings()
 
 void TestRing::angleCaptions_data()
 {
-    QTest::addColumn<double>("numsegs");
-    QTest::addColumn<QString>("shortangle"); // under "Long Side": 90 - 180 / n
-    QTest::addColumn<QString>("longangle"); // under "Short Side": 180 / n
+    QTest::addColumn<double>("segmentCount");
+    QTest::addColumn<QString>("longSide"); // under "Long Side": 90 - 180 / n
+    QTest::addColumn<QString>("shortSide"); // under "Short Side": 180 / n
 
     QTest::newRow("3") << 3.0 << "30.0°"
                        << "60.0°";
@@ -166,24 +183,28 @@ void TestRing::angleCaptions_data()
 
 void TestRing::angleCaptions()
 {
-    QFETCH(double, numsegs);
-    QFETCH(QString, shortangle);
-    QFETCH(QString, longangle);
-    QCOMPARE(QString::fromStdString(shortAngleCaption(numsegs)), shortangle);
-    QCOMPARE(QString::fromStdString(longAngleCaption(numsegs)), longangle);
+    QFETCH(double, segmentCount);
+    QFETCH(QString, longSide);
+    QFETCH(QString, shortSide);
+    QCOMPARE(longSideCaption(segmentCount), longSide);
+    QCOMPARE(shortSideCaption(segmentCount), shortSide);
 }
 
-// For every count the two captions read back as 90 - 180 / n and 180 / n to their five decimals.
+// For every count the two captions read back as 90 - 180 / n and 180 / n to their five decimals,
+// and the saw is set 180 / n from square.
 void TestRing::angleCaptionsAgreeWithCount()
 {
     for (int n = 2; n <= 30; ++n) {
-        QString shortText = QString::fromStdString(shortAngleCaption(n));
-        QString longText = QString::fromStdString(longAngleCaption(n));
-        QVERIFY(shortText.endsWith(u'°') && longText.endsWith(u'°'));
-        shortText.chop(1);
+        QString longText = longSideCaption(n);
+        QString shortText = shortSideCaption(n);
+        QVERIFY(longText.endsWith(u'°') && shortText.endsWith(u'°'));
         longText.chop(1);
-        QVERIFY2(near(shortText.toDouble(), 90 - 180.0 / n, 0.5e-5), qPrintable(shortText));
-        QVERIFY2(near(longText.toDouble(), 180.0 / n, 0.5e-5), qPrintable(longText));
+        shortText.chop(1);
+        QVERIFY2(near(longText.toDouble(), 90 - 180.0 / n, 0.5e-5), qPrintable(longText));
+        QVERIFY2(near(shortText.toDouble(), 180.0 / n, 0.5e-5), qPrintable(shortText));
+        const auto cut = cutAngle(n);
+        QVERIFY(cut.has_value());
+        QVERIFY2(near(*cut, 180.0 / n, 1e-12), QByteArray::number(*cut, 'g', 17));
     }
 }
 
@@ -196,190 +217,103 @@ void TestRing::closedForms_data()
 void TestRing::closedForms()
 {
     QFETCH(RingInputs, ring);
-    const double ro = ring.outerdiam / 2 + ring.fudge;
-    const double ri = ring.innerdiam / 2 - ring.fudge;
+    const double ro = ring.outerDiameter / 2 + ring.fudge;
+    const double ri = ring.innerDiameter / 2 - ring.fudge;
     for (int n = 3; n <= 30; ++n) {
-        ring.numsegs = n;
-        const FormState s = computed(ring);
+        ring.segmentCount = n;
+        const Ring r = computed(ring);
         const double theta = (pi / 180) * (360.0 / n);
         const double tolerance = 1e-9 * (1 + std::fabs(ro) + std::fabs(ri));
+        QCOMPARE(r.segmentCount, double(n));
         const struct
         {
             const char *name;
             double actual;
             double expected;
         } checks[] = {
-            { "centralangle", s.centralangle, theta },
-            { "shortsidelen", s.shortsidelen, 2 * ri * std::sin(theta / 2) },
-            { "longsidelen", s.longsidelen, 2 * ro * std::tan(theta / 2) },
-            { "boardwidthlen", s.boardwidthlen, ro - ri * std::cos(theta / 2) },
-            { "outerrad", s.outerrad, ro / std::cos(theta / 2) },
-            { "innerrad", s.innerrad, ri },
+            { "centralAngle", r.centralAngle, theta },
+            { "halfAngle", r.halfAngle, theta / 2 },
+            { "shortSide", r.shortSide, 2 * ri * std::sin(theta / 2) },
+            { "longSide", r.longSide, 2 * ro * std::tan(theta / 2) },
+            { "boardWidth", r.boardWidth, ro - ri * std::cos(theta / 2) },
+            { "cornerRadius", r.cornerRadius, ro / std::cos(theta / 2) },
+            { "outerRadius", r.outerRadius, ro },
+            { "innerRadius", r.innerRadius, ri },
         };
         for (const auto &check : checks)
             QVERIFY2(near(check.actual, check.expected, tolerance),
-                describe(check.name, n, 0, check.actual, check.expected));
+                describe(check.name, n, check.actual, check.expected));
     }
 }
 
-void TestRing::corners_data()
+void TestRing::sidesJoinTheCorners_data()
 {
     addRingRows();
 }
 
-// Corner i of the glued-up polygon lies on boundary i, i * 360 / n degrees round from the +x axis:
-// the outer corners at distance outerrad from the centre, the inner ones at the inner radius.
-void TestRing::corners()
+// The glued-up polygon closes: the first segment's long side, laid square to its centre line from
+// the outer corner on the +x axis, ends on the next boundary, 360 / n degrees round, at the same
+// distance from the centre; its short side, from the inner corner on the axis, ends on that
+// boundary at the inner radius. The board width is the distance between the two sides.
+void TestRing::sidesJoinTheCorners()
 {
     QFETCH(RingInputs, ring);
-    const double ri = ring.innerdiam / 2 - ring.fudge;
-    FormState s;
     for (int n = 3; n <= 30; ++n) {
-        ring.numsegs = n;
-        computeRing(s, ring, initialWidth, initialTop);
-        const double cx = s.centerx;
-        const double cy = s.centery;
-        // The corners use the program's pi while the directions here use the real one; they
-        // differ by under 2e-7 radians.
-        const double tolerance = 1e-6 * (1 + std::fabs(s.outerrad));
-        for (int i = 1; i <= n; ++i) {
-            const double angle = i * (2 * realPi / n);
-            const double ox = cx + s.outerrad * std::cos(angle);
-            const double oy = cy + s.outerrad * std::sin(angle);
-            const double ix = cx + ri * std::cos(angle);
-            const double iy = cy + ri * std::sin(angle);
-            QVERIFY2(near(s.outerx[i], ox, tolerance), describe("outerx", n, i, s.outerx[i], ox));
-            QVERIFY2(near(s.outery[i], oy, tolerance), describe("outery", n, i, s.outery[i], oy));
-            QVERIFY2(near(s.innerx[i], ix, tolerance), describe("innerx", n, i, s.innerx[i], ix));
-            QVERIFY2(near(s.innery[i], iy, tolerance), describe("innery", n, i, s.innery[i], iy));
-            const double outerDistance = std::hypot(s.outerx[i] - cx, s.outery[i] - cy);
-            const double innerDistance = std::hypot(s.innerx[i] - cx, s.innery[i] - cy);
-            QVERIFY2(near(outerDistance, std::fabs(s.outerrad), 1e-9 * (1 + std::fabs(s.outerrad))),
-                describe("outer distance", n, i, outerDistance, s.outerrad));
-            QVERIFY2(near(innerDistance, std::fabs(ri), 1e-9 * (1 + std::fabs(ri))),
-                describe("inner distance", n, i, innerDistance, ri));
-        }
-        // The last boundary is the +x axis, where the first segment starts.
-        QCOMPARE(s.outerx[n], cx + s.outerrad);
-        QCOMPARE(s.outery[n], cy);
-        QCOMPARE(s.innerx[n], cx + ri);
-        QCOMPARE(s.innery[n], cy);
-        QCOMPARE(s.outer0x, cx + s.outerrad);
-        QCOMPARE(s.outer0y, cy);
-        // The first segment's far corners fall on the first boundary.
-        QVERIFY2(near(s.outer1x, s.outerx[1], tolerance),
-            describe("outer1x", n, 1, s.outer1x, s.outerx[1]));
-        QVERIFY2(near(s.outer1y, s.outery[1], tolerance),
-            describe("outer1y", n, 1, s.outer1y, s.outery[1]));
-        QVERIFY2(near(s.inner1x, s.innerx[1], tolerance),
-            describe("inner1x", n, 1, s.inner1x, s.innerx[1]));
-        QVERIFY2(near(s.inner1y, s.innery[1], tolerance),
-            describe("inner1y", n, 1, s.inner1y, s.innery[1]));
-    }
-}
+        ring.segmentCount = n;
+        const Ring r = computed(ring);
+        // The ring uses the program's pi while the directions here use the real one; they differ
+        // by under 2e-7 radians.
+        const double tolerance = 1e-6 * (1 + std::fabs(r.cornerRadius) + std::fabs(r.innerRadius));
+        const double boundary = 2 * realPi / n;
+        const double half = boundary / 2;
+        // Square to the centre line at half the central angle, towards the next boundary.
+        const double alongX = -std::sin(half), alongY = std::cos(half);
 
-// A boundary at 90, 180, 270 or 360 degrees gets its corners straight on the axis, whatever an
-// earlier ring with another count left in the tables.
-void TestRing::axisBoundariesGetAxisCorners()
-{
-    // Boundary i lies on an axis when i * 360 / n is a multiple of 90; (4 * i) / n then counts
-    // the quarter turns: +y, -x, -y, +x.
-    static const int directions[4][2] = { { 0, 1 }, { -1, 0 }, { 0, -1 }, { 1, 0 } };
-    FormState s;
-    for (const int n : { 7, 5, 3, 11, 13, 29 }) // fill the tables with ordinary quadrants
-        computeRing(s, RingInputs { double(n), 36, 30, 0.25 }, 84, 84);
-    for (int n = 1; n <= 30; ++n) {
-        computeRing(s, RingInputs { double(n), 36, 30, 0.25 }, 84, 84);
-        const double cx = s.centerx;
-        const double cy = s.centery;
-        for (int i = 1; i <= n; ++i) {
-            if ((4 * i) % n != 0)
-                continue;
-            const int *d = directions[(4 * i) / n - 1];
-            const double tolerance = 1e-12 * (1 + std::fabs(s.outerrad));
-            const double ox = cx + d[0] * s.outerrad, oy = cy + d[1] * s.outerrad;
-            const double ix = cx + d[0] * s.innerrad, iy = cy + d[1] * s.innerrad;
-            QVERIFY2(near(s.outerx[i], ox, tolerance), describe("outerx", n, i, s.outerx[i], ox));
-            QVERIFY2(near(s.outery[i], oy, tolerance), describe("outery", n, i, s.outery[i], oy));
-            QVERIFY2(near(s.innerx[i], ix, tolerance), describe("innerx", n, i, s.innerx[i], ix));
-            QVERIFY2(near(s.innery[i], iy, tolerance), describe("innery", n, i, s.innery[i], iy));
-        }
-    }
-}
+        const double outerX = r.cornerRadius + r.longSide * alongX;
+        const double outerY = r.longSide * alongY;
+        QVERIFY2(near(outerX, r.cornerRadius * std::cos(boundary), tolerance),
+            describe("outer corner x", n, outerX, r.cornerRadius * std::cos(boundary)));
+        QVERIFY2(near(outerY, r.cornerRadius * std::sin(boundary), tolerance),
+            describe("outer corner y", n, outerY, r.cornerRadius * std::sin(boundary)));
 
-void TestRing::boundaryLines_data()
-{
-    QTest::addColumn<float>("scaleWidth");
-    QTest::addColumn<float>("scaleTop");
-    QTest::addColumn<double>("centerx");
-    QTest::addColumn<double>("centery");
+        const double innerX = r.innerRadius + r.shortSide * alongX;
+        const double innerY = r.shortSide * alongY;
+        QVERIFY2(near(innerX, r.innerRadius * std::cos(boundary), tolerance),
+            describe("inner corner x", n, innerX, r.innerRadius * std::cos(boundary)));
+        QVERIFY2(near(innerY, r.innerRadius * std::sin(boundary), tolerance),
+            describe("inner corner y", n, innerY, r.innerRadius * std::sin(boundary)));
 
-    QTest::newRow("initial") << 92.7f << 50.f << double(46.35f) << 25.0;
-    QTest::newRow("centred") << 84.f << 84.f << 42.0 << 42.0;
-    QTest::newRow("zoomed out") << 185.4f << 100.f << double(92.7f) << 50.0;
-    QTest::newRow("zoomed in") << 46.35f << 25.f << double(23.175f) << 12.5;
-    QTest::newRow("top below zero") << 300.f << -60.f << 150.0 << -30.0;
-}
-
-// Each boundary line runs from the centre 100 units out along its own boundary, also where the
-// centre has moved away from the origin.
-void TestRing::boundaryLines()
-{
-    QFETCH(float, scaleWidth);
-    QFETCH(float, scaleTop);
-    QFETCH(double, centerx);
-    QFETCH(double, centery);
-    FormState s;
-    for (int n = 1; n <= 30; ++n) {
-        computeRing(s, RingInputs { double(n), 36, 30, 0.25 }, scaleWidth, scaleTop);
-        QCOMPARE(double(s.centerx), centerx);
-        QCOMPARE(double(s.centery), centery);
-        for (int i = 1; i <= n; ++i) {
-            const double angle = i * (2 * realPi / n);
-            const double x = centerx + 100 * std::cos(angle);
-            const double y = centery + 100 * std::sin(angle);
-            QVERIFY2(near(s.spokex[i], x, 1e-4), describe("spokex", n, i, s.spokex[i], x));
-            QVERIFY2(near(s.spokey[i], y, 1e-4), describe("spokey", n, i, s.spokey[i], y));
-        }
+        // Both sides stand square to the centre line: their distances from the centre differ by
+        // the board width.
+        const double between = (r.cornerRadius - r.innerRadius) * std::cos(half);
+        QVERIFY2(near(r.boardWidth, between, tolerance),
+            describe("board width", n, r.boardWidth, between));
     }
 }
 
 void TestRing::countsThatCannotBeComputed_data()
 {
-    QTest::addColumn<double>("numsegs");
+    QTest::addColumn<double>("segmentCount");
     QTest::newRow("zero") << 0.0;
     QTest::newRow("negative") << -6.0;
-    QTest::newRow("above the tables") << 31.0;
+    QTest::newRow("above the largest count") << 31.0;
     QTest::newRow("far above") << 1e9;
     QTest::newRow("NaN") << notANumber;
     QTest::newRow("infinity") << infinity;
     QTest::newRow("minus infinity") << -infinity;
 }
 
-// Nothing is shown for such a count, nothing of an earlier ring is left standing as its result,
-// and the boundary tables are left alone.
+// Such a count makes no ring: no lengths, no angles and blank angle captions.
 void TestRing::countsThatCannotBeComputed()
 {
-    QFETCH(double, numsegs);
-    FormState s;
-    computeRing(s, RingInputs { 6, 36, 30, 0.25 }, initialWidth, initialTop);
-    const FormState before = s;
-
-    computeRing(s, RingInputs { numsegs, 36, 30, 0.25 }, initialWidth, initialTop);
-    QVERIFY(std::isnan(s.centralangle));
-    QVERIFY(std::isnan(s.longsidelen));
-    QVERIFY(std::isnan(s.shortsidelen));
-    QVERIFY(std::isnan(s.boardwidthlen));
-    QVERIFY(std::isnan(s.outerrad));
-    QCOMPARE(s.pi, pi);
-    QVERIFY(s.refangle == before.refangle);
-    QVERIFY(s.quadrant == before.quadrant);
-    QVERIFY(s.spokex == before.spokex && s.spokey == before.spokey);
-    QVERIFY(s.outerx == before.outerx && s.outery == before.outery);
-    QVERIFY(s.innerx == before.innerx && s.innery == before.innery);
-
-    QCOMPARE(QString::fromStdString(shortAngleCaption(numsegs)), QString());
-    QCOMPARE(QString::fromStdString(longAngleCaption(numsegs)), QString());
+    QFETCH(double, segmentCount);
+    QVERIFY(!countComputable(segmentCount));
+    const std::optional<Ring> ring = computeRing(RingInputs { segmentCount, 36, 30, 0.25 });
+    QVERIFY2(!ring.has_value(), QByteArray::number(ring ? ring->longSide : 0, 'g', 17));
+    QVERIFY(!cutAngle(segmentCount).has_value());
+    QVERIFY(!miterAngles(segmentCount).has_value());
+    QCOMPARE(longSideCaption(segmentCount), QString());
+    QCOMPARE(shortSideCaption(segmentCount), QString());
 }
 
 QTEST_APPLESS_MAIN(TestRing)

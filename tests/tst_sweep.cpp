@@ -11,13 +11,13 @@
 #include "core/boardfeet.h"
 #include "core/fractions.h"
 #include "core/ring.h"
-#include "tests/support/fractionreader.h"
+#include "fuzz/fractionreader.h"
 
-#include <QElapsedTimer>
 #include <QTest>
 
 #include <array>
 #include <atomic>
+#include <chrono>
 #include <cmath>
 #include <cstdlib>
 #include <mutex>
@@ -108,56 +108,23 @@ std::string describe(int n, int outer, int inner, int fudge)
         + " d=" + std::to_string(inner / 4.0) + " f=" + std::to_string(fudge / 4.0);
 }
 
-// The first of the record's numbers that the computation of a ring of `n` segments wrote and that
-// is not finite, or nothing.
-const char *firstNotFinite(const FormState &s, int n)
+// The first of the ring's numbers that is not finite, or nothing.
+const char *firstNotFinite(const Ring &r)
 {
     const std::pair<const char *, double> numbers[] = {
-        { "pi", s.pi },
-        { "centerx", s.centerx },
-        { "centery", s.centery },
-        { "segangle", s.segangle },
-        { "centralangle", s.centralangle },
-        { "halfangle", s.halfangle },
-        { "drawangle", s.drawangle },
-        { "innerdist", s.innerdist },
-        { "boardwidthlen", s.boardwidthlen },
-        { "shortsidelen", s.shortsidelen },
-        { "halfdiff", s.halfdiff },
-        { "longsidelen", s.longsidelen },
-        { "outerdist", s.outerdist },
-        { "cornerrise", s.cornerrise },
-        { "outerrad", s.outerrad },
-        { "innerrad", s.innerrad },
-        { "longdx", s.longdx },
-        { "longdy", s.longdy },
-        { "shortdx", s.shortdx },
-        { "shortdy", s.shortdy },
-        { "outer0x", s.outer0x },
-        { "outer0y", s.outer0y },
-        { "outer1x", s.outer1x },
-        { "outer1y", s.outer1y },
-        { "inner1x", s.inner1x },
-        { "inner1y", s.inner1y },
+        { "segmentCount", r.segmentCount },
+        { "centralAngle", r.centralAngle },
+        { "halfAngle", r.halfAngle },
+        { "outerRadius", r.outerRadius },
+        { "innerRadius", r.innerRadius },
+        { "longSide", r.longSide },
+        { "shortSide", r.shortSide },
+        { "boardWidth", r.boardWidth },
+        { "cornerRadius", r.cornerRadius },
     };
     for (const auto &[name, value] : numbers) {
         if (!std::isfinite(value))
             return name;
-    }
-    const std::pair<const char *, const BoundaryTable *> tables[] = {
-        { "refangle", &s.refangle },
-        { "spokex", &s.spokex },
-        { "spokey", &s.spokey },
-        { "outerx", &s.outerx },
-        { "outery", &s.outery },
-        { "innerx", &s.innerx },
-        { "innery", &s.innery },
-    };
-    for (const auto &[name, table] : tables) {
-        for (int i = 1; i <= n; ++i) {
-            if (!std::isfinite((*table)[i]))
-                return name;
-        }
     }
     return nullptr;
 }
@@ -166,7 +133,6 @@ const char *firstNotFinite(const FormState &s, int n)
 // numbered in the order count, fudge, inner, outer, with the outer diameter running fastest.
 void sweepCountAndFudge(int n, int fudge, long long stride, Findings &found)
 {
-    FormState s; // one record for many rings, as the window keeps one
     const long long firstOfPart
         = ((1LL * (n - fewestSegments) * fudges + (fudge - leastFudge)) * inners) * outers;
     const double half = piOfTheProgram / n; // half the central angle, in closed form
@@ -185,10 +151,15 @@ void sweepCountAndFudge(int n, int fudge, long long stride, Findings &found)
                 continue;
             ++found.rings;
             const RingInputs inputs { double(n), outer / 4.0, inner / 4.0, fudge / 4.0 };
-            computeRing(s, inputs, 92.7f, 50.f);
+            const std::optional<Ring> computed = computeRing(inputs);
             const auto ring = [&] { return describe(n, outer, inner, fudge); };
+            if (!computed) {
+                found.fault(ring(), "no ring");
+                continue;
+            }
+            const Ring &r = *computed;
 
-            if (const char *name = firstNotFinite(s, n))
+            if (const char *name = firstNotFinite(r))
                 found.fault(ring(), std::string(name) + " is not finite");
 
             const double ro = outer / 8.0 + fudge / 4.0;
@@ -196,17 +167,17 @@ void sweepCountAndFudge(int n, int fudge, long long stride, Findings &found)
             const double shortSide = 2 * ri * sinHalf;
             const double longSide = 2 * ro * tanHalf;
             const double boardWidth = ro - ri * cosHalf;
-            const double outerRadius = ro / cosHalf;
-            if (!near(s.shortsidelen, shortSide, std::fabs(shortSide)))
-                found.fault(ring(), "short side " + std::to_string(s.shortsidelen));
-            if (!near(s.longsidelen, longSide, std::fabs(longSide)))
-                found.fault(ring(), "long side " + std::to_string(s.longsidelen));
+            const double cornerRadius = ro / cosHalf;
+            if (!near(r.shortSide, shortSide, std::fabs(shortSide)))
+                found.fault(ring(), "short side " + std::to_string(r.shortSide));
+            if (!near(r.longSide, longSide, std::fabs(longSide)))
+                found.fault(ring(), "long side " + std::to_string(r.longSide));
             // The board width is a difference of the two radii; it is known to a part of their
             // size, not of its own, which is near zero where the inner diameter passes the outer.
-            if (!near(s.boardwidthlen, boardWidth, ro + std::fabs(ri)))
-                found.fault(ring(), "board width " + std::to_string(s.boardwidthlen));
-            if (!near(s.outerrad, outerRadius, outerRadius))
-                found.fault(ring(), "outer radius " + std::to_string(s.outerrad));
+            if (!near(r.boardWidth, boardWidth, ro + std::fabs(ri)))
+                found.fault(ring(), "board width " + std::to_string(r.boardWidth));
+            if (!near(r.cornerRadius, cornerRadius, cornerRadius))
+                found.fault(ring(), "corner radius " + std::to_string(r.cornerRadius));
 
             // A length whose bits were checked last time round is not checked again.
             const auto checkTexts = [&](double length, std::optional<double> *last) {
@@ -220,18 +191,17 @@ void sweepCountAndFudge(int n, int fudge, long long stride, Findings &found)
                 if (const auto fault = decimalFault(length))
                     found.fault(ring(), *fault);
             };
-            checkTexts(s.longsidelen, &lastLongOfOuter[outer - smallestOuter]);
-            checkTexts(s.shortsidelen, &lastShort);
-            checkTexts(s.boardwidthlen, nullptr);
+            checkTexts(r.longSide, &lastLongOfOuter[outer - smallestOuter]);
+            checkTexts(r.shortSide, &lastShort);
+            checkTexts(r.boardWidth, nullptr);
 
             // Every thickness, the thinnest and the thickest on every ring and the others in
             // turn: the estimate grows with the thickness, and ring after ring takes the next.
-            const SegmentLengths segment { s.longsidelen, s.shortsidelen, s.boardwidthlen };
             const int inTurn = thinnestBoard + 1 + int(index % (thickestBoard - thinnestBoard - 1));
             for (const int quarters : { thinnestBoard, inTurn, thickestBoard }) {
                 ++found.estimates;
                 const double thickness = quarters / 4.0;
-                const auto estimate = boardFeet(segment, n, thickness);
+                const auto estimate = boardFeet(r, thickness);
                 if (!estimate || !std::isfinite(*estimate)) {
                     found.fault(ring(), "no board feet at " + std::to_string(thickness));
                     continue;
@@ -307,8 +277,7 @@ void TestSweep::readsFractionTexts()
 void TestSweep::everyRing()
 {
     const long long stride = strideFromEnvironment();
-    QElapsedTimer clock;
-    clock.start();
+    const auto start = std::chrono::steady_clock::now();
 
     // Each part is one count with one fudge factor; the cores take parts until none are left.
     std::atomic<int> nextPart { 0 };
@@ -334,10 +303,10 @@ void TestSweep::everyRing()
     for (std::thread &core : cores)
         core.join();
 
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
     qInfo("%lld rings (every %lld of %lld), %lld distinct lengths as fraction and decimal texts, "
           "%lld board-feet estimates, on %zu threads in %.1f s",
-        all.rings, stride, allRings, all.fractionTexts, all.estimates, cores.size(),
-        clock.elapsed() / 1000.0);
+        all.rings, stride, allRings, all.fractionTexts, all.estimates, cores.size(), took.count());
     for (const std::string &fault : all.firstFaults)
         qWarning("%s", fault.c_str());
     QCOMPARE(all.faults, 0LL);
