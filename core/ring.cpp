@@ -49,7 +49,8 @@ std::optional<Ring> computeRing(const RingInputs &inputs)
     const double outerDistance = ring.outerRadius * std::cos(ring.halfAngle);
     const double halfChord
         = std::sqrt(std::max(0.0, square(ring.outerRadius) - square(outerDistance)));
-    const double cornerRise = std::sqrt(std::max(0.0, square(ring.longSide / 2) - square(halfChord)));
+    const double cornerRise
+        = std::sqrt(std::max(0.0, square(ring.longSide / 2) - square(halfChord)));
     ring.cornerRadius = outerDistance + cornerRise;
     return ring;
 }

@@ -31,7 +31,8 @@ struct SegmentOutline
 {
     Point longLeft, longRight; // the long side
     Point shortRight, shortLeft; // the short side
-    Point footLeft, footRight; // where the height lines from the short side's ends meet the long side
+    Point footLeft,
+        footRight; // where the height lines from the short side's ends meet the long side
 };
 
 SegmentOutline outline(const Ring &ring)

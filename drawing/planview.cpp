@@ -76,8 +76,8 @@ Point spokeEnd(const Boundary &b, Centre centre)
 {
     constexpr double length = 100.0;
     if (b.quadrant != 0)
-        return placeInQuadrant(b.quadrant, centre, std::cos(b.angle) * length,
-            std::sin(b.angle) * length);
+        return placeInQuadrant(
+            b.quadrant, centre, std::cos(b.angle) * length, std::sin(b.angle) * length);
     if (b.angle == 90 * (programPi / 180))
         return { centre.x, centre.y + length };
     if (b.angle == 180 * (programPi / 180))
@@ -109,7 +109,8 @@ void yellowLine(DrawingSurface &surface, Point a, Point b)
 
 } // namespace
 
-void drawPlanView(DrawingSurface &surface, const RingInputs &inputs, const std::optional<Ring> &ring)
+void drawPlanView(
+    DrawingSurface &surface, const RingInputs &inputs, const std::optional<Ring> &ring)
 {
     surface.clear();
     const Centre centre { surface.scaleWidth() / 2, surface.scaleTop() / 2 };

@@ -141,8 +141,8 @@ std::span<const Control> controls()
 
 const Control &control(std::string_view name)
 {
-    const auto found = std::find_if(std::begin(table), std::end(table),
-        [name](const Control &c) { return name == c.name; });
+    const auto found = std::find_if(
+        std::begin(table), std::end(table), [name](const Control &c) { return name == c.name; });
     if (found == std::end(table))
         std::abort(); // a name the program itself asks for: a mistake in the program
     return *found;

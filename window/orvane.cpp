@@ -162,8 +162,8 @@ void Orvane::setFocusOrder()
 {
     const QList<QWidget *> order { planView, zoomOutButton, zoomInButton, centerButton,
         segmentCountSpinner, innerDiameterSpinner, outerDiameterSpinner, fudgeSpinner, detailView,
-        thicknessSpinner, helpButton, helpPanel, helpPanel->closeButton(),
-        projectPrompt->nameBox(), projectPrompt->okButton(), printButton };
+        thicknessSpinner, helpButton, helpPanel, helpPanel->closeButton(), projectPrompt->nameBox(),
+        projectPrompt->okButton(), printButton };
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }

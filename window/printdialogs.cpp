@@ -1,8 +1,8 @@
 #include "window/printdialogs.h"
 
 #include <QFileDialog>
-#include <QPrintDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QPushButton>
 
 namespace orvane {
@@ -31,7 +31,8 @@ public:
             QObject::tr("No default printer is set."), QMessageBox::NoButton, parent);
         box.setInformativeText(QObject::tr("Choose one of the installed printers for this report, "
                                            "or save the report as a PDF file."));
-        QPushButton *choose = box.addButton(QObject::tr("Choose Printer…"), QMessageBox::AcceptRole);
+        QPushButton *choose
+            = box.addButton(QObject::tr("Choose Printer…"), QMessageBox::AcceptRole);
         QPushButton *save = box.addButton(QObject::tr("Save as PDF…"), QMessageBox::ActionRole);
         box.addButton(QMessageBox::Cancel);
         box.setDefaultButton(choose);

@@ -42,8 +42,8 @@ void Orvane::printReport()
     const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
     if (!printer.isNull()) {
         if (const auto failure = orvane::printReport(printer, values))
-            showPrintFailure(printer.description().isEmpty() ? printer.printerName()
-                                                             : printer.description(),
+            showPrintFailure(
+                printer.description().isEmpty() ? printer.printerName() : printer.description(),
                 *failure);
         return;
     }
