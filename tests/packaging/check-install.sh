@@ -1,12 +1,15 @@
 #!/bin/bash
 # Installs Orvane from a build tree into a scratch prefix and builds its Debian package, then
-# checks that each puts the program, its desktop entry, metainfo and icons in their standard
-# places, that the entry and metainfo validate, and that dpkg installs the package.
+# checks that each puts the program, its desktop entry, metainfo, icons, manual page, copyright
+# file and changelog in their standard places, that the entry and metainfo validate, that the
+# manual page renders without warnings, that lintian finds no error in the package and that dpkg
+# installs it.
 #
 # Usage: check-install.sh <build directory>
 set -euo pipefail
 
 build=$(cd "$1" && pwd)
+repo=$(cd "$(dirname "$0")/../.." && pwd)
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 app=org.orvane.Orvane
@@ -14,6 +17,62 @@ failures=0
 
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 expect_file() { [ -s "$1" ] || fail "missing $1"; }
+
+# The version the build gives the package, which the manual page and the changelog must name too.
+version=$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' "$build/CPackConfig.cmake")
+[ -n "$version" ] || { echo "FAIL: no package version in $build/CPackConfig.cmake"; exit 1; }
+
+# Debian wants compressed files without a name or time stamp in the gzip header (gzip -n), so
+# that they are the same in every build: the flags byte 3 and the time in bytes 4 to 7 are zero.
+expect_plain_gzip() {
+    gzip -t "$1" 2> /dev/null || { fail "$1 is not a gzip file"; return; }
+    [ "$(od -An -tu1 -j3 -N5 "$1" | tr -s ' ')" = " 0 0 0 0 0" ] \
+        || fail "$1 carries a name or time stamp in its gzip header"
+}
+
+expect_docs() { # <root of an installed /usr>
+    local usr=$1
+    local page="$usr/share/man/man1/orvane.1.gz"
+    expect_file "$page"
+    if [ -s "$page" ]; then
+        expect_plain_gzip "$page"
+        local text="$scratch/orvane.1"
+        zcat "$page" > "$text"
+        grep -q "^\.TH ORVANE 1 .*\"Orvane $version\"" "$text" \
+            || fail "$page does not head the page of orvane $version"
+        local warnings
+        warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$page" \
+                   2>&1 > /dev/null)
+        [ -z "$warnings" ] || fail "$page renders with warnings: $warnings"
+        # Each option opens an entry with a bold line, where roff writes it as "\-\-name".
+        for option in help version segments outer inner fudge thickness kerf name project results \
+                      report template; do
+            grep -q '^\.B[IR]* .*\\-\\-'"$option"'\b' "$text" \
+                || fail "$page does not document --$option"
+        done
+    fi
+
+    local doc="$usr/share/doc/orvane"
+    expect_file "$doc/copyright"
+    if [ -s "$doc/copyright" ]; then
+        grep -qx "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" \
+            "$doc/copyright" || fail "$doc/copyright is not in the machine-readable format"
+        grep -qx "License: Expat" "$doc/copyright" \
+            || fail "$doc/copyright does not name the MIT licence (Expat, as Debian calls it)"
+        # The licence paragraph is LICENSE from "Permission" on, indented by one blank, with
+        # empty lines written as " .".
+        diff <(sed -n '/^Permission/,$p' "$repo/LICENSE") \
+             <(sed -n '/^ Permission/,$p' "$doc/copyright" | sed 's/^ //; s/^\.$//') > /dev/null \
+            || fail "$doc/copyright does not carry the text of LICENSE"
+    fi
+    expect_file "$doc/changelog.gz"
+    if [ -s "$doc/changelog.gz" ]; then
+        expect_plain_gzip "$doc/changelog.gz"
+        zcat "$doc/changelog.gz" > "$scratch/changelog"
+        [ "$(dpkg-parsechangelog -l "$scratch/changelog" -S Version 2> /dev/null)" = "$version" ] \
+            || fail "$doc/changelog.gz does not parse or its last entry is not $version"
+    fi
+}
 
 expect_layout() { # <root of an installed /usr>
     local usr=$1
@@ -37,6 +96,7 @@ expect_layout() { # <root of an installed /usr>
 echo "== cmake --install"
 cmake --install "$build" --prefix "$scratch/prefix" > /dev/null
 expect_layout "$scratch/prefix"
+expect_docs "$scratch/prefix"
 desktop-file-validate "$scratch/prefix/share/applications/$app.desktop" || fail "desktop entry does not validate"
 appstreamcli validate --no-net "$scratch/prefix/share/metainfo/$app.metainfo.xml" \
     || fail "metainfo does not validate"
@@ -45,6 +105,7 @@ echo "== cpack"
 (cd "$scratch" && cpack --config "$build/CPackConfig.cmake" -B "$scratch/package" > /dev/null)
 deb=$(ls "$scratch"/package/orvane_*.deb)
 [ "$(dpkg-deb -f "$deb" Package)" = orvane ] || fail "package name"
+[ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "package version is not $version"
 depends=$(dpkg-deb -f "$deb" Depends)
 for lib in libqt6widgets6 libqt6printsupport6 libqt6gui6 libqt6core6; do
     [[ $depends == *"$lib"* ]] || fail "package does not depend on $lib ($depends)"
@@ -60,6 +121,24 @@ dpkg --root="$root" --force-depends --force-not-root --force-script-chrootless \
 dpkg --root="$root" -s orvane 2> /dev/null | grep -q "^Status: install ok installed" \
     || fail "dpkg does not list the package as installed"
 expect_layout "$root/usr"
+expect_docs "$root/usr"
+
+echo "== lintian"
+# Errors fail the test; warnings and the rest are shown for whoever reads the log. Lintian exits
+# with 2 when it finds errors (--fail-on error) and with 1 when it could not run at all.
+if command -v lintian > /dev/null; then
+    status=0
+    report=$(lintian --fail-on error "$deb" 2>&1) || status=$?
+    [ -z "$report" ] || echo "$report"
+    errors=$(grep -c "^E: " <<< "$report" || true)
+    if [ "$errors" -ne 0 ]; then
+        fail "lintian reports $errors error(s) in the package"
+    elif [ "$status" -ne 0 ]; then
+        fail "lintian could not check the package (exit status $status)"
+    fi
+else
+    fail "lintian is not installed"
+fi
 
 if [ "$failures" -ne 0 ]; then
     echo "$failures check(s) failed"
