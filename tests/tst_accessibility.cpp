@@ -1,6 +1,7 @@
 // What assistive technology and the keyboard alone get from the window.
 
-#include "tests/support/windowtest.h"
+#include "tests/support/expected.h"
+#include "tests/support/windowdriver.h"
 #include "window/spinner.h"
 
 #include <QAccessible>
@@ -10,7 +11,7 @@
 #include <QPushButton>
 #include <QtTest>
 
-class AccessibilityTest : public WindowTest
+class AccessibilityTest : public WindowDriver
 {
     Q_OBJECT
 
@@ -103,11 +104,8 @@ void AccessibilityTest::spinnersTellTheValueTheUserSees_data()
     QTest::addColumn<int>("start");
     QTest::addColumn<int>("bottom");
     QTest::addColumn<int>("top");
-    QTest::newRow("segments") << "VScroll1" << 6 << 4 << 24;
-    QTest::newRow("outer") << "VScroll2" << 144 << 16 << 288;
-    QTest::newRow("inner") << "VScroll3" << 120 << 12 << 284;
-    QTest::newRow("fudge") << "VScroll4" << 1 << 0 << 16;
-    QTest::newRow("thickness") << "VScroll5" << 3 << 1 << 32;
+    for (const expected::SpinnerRange &s : expected::spinners)
+        QTest::newRow(s.name) << s.name << s.start << s.bottom << s.top;
 }
 
 void AccessibilityTest::spinnersTellTheValueTheUserSees()
@@ -126,7 +124,7 @@ void AccessibilityTest::spinnersTellTheValueTheUserSees()
     QCOMPARE(face->text(QAccessible::Value), QString::number(start));
 
     // Raised from the keyboard, it tells the raised value.
-    auto *bar = control<Spinner>(spinner);
+    auto *bar = control<orvane::Spinner>(spinner);
     bar->setFocus();
     QTest::keyClick(bar, Qt::Key_Up);
     QCOMPARE(value->currentValue().toInt(), start + 1);
@@ -163,19 +161,19 @@ void AccessibilityTest::tabVisitsEveryControlInOrder()
         "VScroll3", "VScroll2", "VScroll4", "Picture2", "VScroll5", "Command9", "Command13",
         "Picture1" };
     control("Picture1")->setFocus();
-    QCOMPARE(windowdriver::tabWalk(int(expected.size()) - 1), expected);
+    QCOMPARE(tabWalk(int(expected.size()) - 1), expected);
 
     // With the help panel and the prompt open, their controls join the order where they stand.
     clickButton("Command9");
     clickButton("Command13");
     control("VScroll5")->setFocus();
-    QCOMPARE(windowdriver::tabWalk(6).mid(1),
+    QCOMPARE(tabWalk(6).mid(1),
         (QStringList { "Command9", "Picture3", "Command10", "Text1", "Command12", "Command13" }));
 }
 
 void AccessibilityTest::keysAloneChangeAnInput()
 {
-    auto *outer = control<Spinner>("VScroll2");
+    auto *outer = control<orvane::Spinner>("VScroll2");
     auto *box = control<QLineEdit>("outerdiam");
     outer->setFocus();
     QTest::keyClick(outer, Qt::Key_Up);

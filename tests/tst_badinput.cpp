@@ -10,16 +10,18 @@
 #include "tests/support/recalculationlog.h"
 #include "tests/support/viewscale.h"
 #include "tests/support/watchedsurface.h"
-#include "tests/support/windowtest.h"
+#include "tests/support/windowdriver.h"
 
 #include <QLineEdit>
 #include <QTest>
 
 #include <cmath>
 
-using windowdriver::Part;
+using orvane::PictureBox;
 
-class TestBadInput : public WindowTest
+using Part = WindowDriver::Part;
+
+class TestBadInput : public WindowDriver
 {
     Q_OBJECT
 
@@ -43,8 +45,8 @@ class TestBadInput : public WindowTest
 
     bool detailViewEmpty() { return pixels::isBlank(control<PictureBox>("Picture2")->image()); }
 
-    // Draws what the window drew last, from its record and its boxes, on surfaces of the picture
-    // boxes' sizes and scales that note all the painter is given.
+    // Draws what the window drew last, from the ring it computed and the inputs in its boxes, on
+    // surfaces of the picture boxes' sizes and scales that note all the painter is given.
     void checkDrawings()
     {
         const auto *plan = control<PictureBox>("Picture1");
@@ -52,14 +54,13 @@ class TestBadInput : public WindowTest
 
         WatchedSurface planSurface(plan->size());
         setScale(planSurface, scaleOf(*plan));
-        drawPlanView(planSurface, window->formState(), ringInputs());
+        drawPlanView(planSurface, ringInputs(), window->ring());
         const QList<QPointF> planPoints = planSurface.points();
         QVERIFY(!planPoints.isEmpty()); // a circle or the boundary lines at least
         checkWithinReach(planPoints, plan->size());
 
         WatchedSurface detailSurface(detail->size());
-        orvane::FormState state = window->formState();
-        drawSegmentDetail(detailSurface, state);
+        drawSegmentDetail(detailSurface, window->ring());
         checkWithinReach(detailSurface.points(), detail->size());
     }
 
@@ -90,11 +91,11 @@ private slots:
     void badCount()
     {
         QFETCH(QString, count);
-        RecalculationLog log(window.get());
+        RecalculationLog log(*this);
         write("numsegs", count);
         QCOMPARE(log.recalculations(), 1);
         checkNoNonsense();
-        for (const QString &field : windowdriver::resultFields())
+        for (const QString &field : resultFields())
             QVERIFY2(text(field).isEmpty(), qPrintable(field));
         QVERIFY(detailViewEmpty());
 
@@ -102,7 +103,7 @@ private slots:
         for (const char *button : { "Command2", "Command3", "Command8" })
             clickButton(button);
         checkNoNonsense();
-        QCOMPARE(results(), expectedWith(windowdriver::resultFields()));
+        QCOMPARE(results(), expectedWith(resultFields()));
 
         // The segments spinner still stands at 6: one click up writes a good count again.
         QVERIFY(clickSpinner("VScroll1", Part::UpArrow));
@@ -178,7 +179,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QStringList, blank);
         QFETCH(QString, spinner);
-        RecalculationLog log(window.get());
+        RecalculationLog log(*this);
         write(box, text);
         QCOMPARE(log.recalculations(), 1);
         checkNoNonsense();
@@ -204,7 +205,7 @@ private slots:
     {
         QFETCH(QString, thickness);
         auto before = results();
-        RecalculationLog log(window.get());
+        RecalculationLog log(*this);
         write("boardthick", thickness);
         QCOMPARE(log.recalculations(), 0);
         checkNoNonsense();
@@ -261,7 +262,7 @@ private slots:
     {
         write("boardthick", "");
         write("numsegs", "0");
-        QCOMPARE(results(), expectedWith(windowdriver::resultFields()));
+        QCOMPARE(results(), expectedWith(resultFields()));
         QVERIFY(clickSpinner("VScroll1", Part::DownArrow));
         QCOMPARE(results(), expectedWith({ "boardfeet" }));
         QVERIFY(clickSpinner("VScroll5", Part::UpArrow));

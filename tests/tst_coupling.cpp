@@ -4,16 +4,16 @@
 
 #include "tests/support/expected.h"
 #include "tests/support/recalculationlog.h"
-#include "tests/support/windowtest.h"
+#include "tests/support/windowdriver.h"
 
 #include <QScrollBar>
 #include <QTest>
 
-using windowdriver::Part;
+using Part = WindowDriver::Part;
 
-Q_DECLARE_METATYPE(windowdriver::Part)
+Q_DECLARE_METATYPE(WindowDriver::Part)
 
-class TestCoupling : public WindowTest
+class TestCoupling : public WindowDriver
 {
     Q_OBJECT
 
@@ -80,7 +80,7 @@ private slots:
         QFETCH(QStringList, seen);
         QVERIFY(setDiameters(outer, inner));
 
-        RecalculationLog log(window.get());
+        RecalculationLog log(*this);
         QVERIFY(clickSpinner(spinner, part));
         QCOMPARE(log.diameters(), seen);
         checkEveryRecalculation(log);
@@ -97,8 +97,8 @@ private slots:
     // one drops a quarter inch and the outer one comes back to a quarter inch above it.
     void dragOuterBelowInner()
     {
-        RecalculationLog log(window.get());
-        QVERIFY(windowdriver::dragThumb(spinner("VScroll2"), (288.0 - 80) / (288 - 16)));
+        RecalculationLog log(*this);
+        QVERIFY(dragThumb(spinner("VScroll2"), (288.0 - 80) / (288 - 16)));
         QCOMPARE(log.recalculations(), 3);
         // Where the thumb was let go: somewhere below 29.75.
         const double dropped = log.entries.first().inputs.value("outerdiam").toDouble();
@@ -114,8 +114,8 @@ private slots:
     // to a quarter inch above it.
     void dragInnerAboveOuter()
     {
-        RecalculationLog log(window.get());
-        QVERIFY(windowdriver::dragThumb(spinner("VScroll3"), (284.0 - 160) / (284 - 12)));
+        RecalculationLog log(*this);
+        QVERIFY(dragThumb(spinner("VScroll3"), (284.0 - 160) / (284 - 12)));
         QCOMPARE(log.recalculations(), 2);
         const int landed = spinnerValue("VScroll3");
         QVERIFY2(landed > 144, qPrintable(QString::number(landed)));
@@ -131,9 +131,9 @@ private slots:
     // one ahead of it and ends at 40 with the outer at 40.25.
     void innerPagedPastOuter()
     {
-        RecalculationLog log(window.get());
+        RecalculationLog log(*this);
         for (int page = 0; page < 8; ++page)
-            windowdriver::pressKey(spinner("VScroll3"), Qt::Key_PageUp);
+            pressKey(spinner("VScroll3"), Qt::Key_PageUp);
         QCOMPARE(log.diameters(),
             (QStringList { "36/31.25", "36/32.5", "36/33.75", "36/35", "36/36.25", "36.5/36.25",
                 "36.5/37.5", "37.75/37.5", "37.75/38.75", "39/38.75", "39/40", "40.25/40" }));

@@ -4,7 +4,7 @@
 
 #include "drawing/picturebox.h"
 #include "tests/support/pixels.h"
-#include "tests/support/windowtest.h"
+#include "tests/support/windowdriver.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -13,6 +13,8 @@
 
 #include <cmath>
 #include <numbers>
+
+using orvane::PictureBox;
 
 namespace {
 
@@ -31,9 +33,9 @@ QPoint planPixel(const QImage &image, double radius, double degrees)
 
 } // namespace
 
-using windowdriver::Part;
+using Part = WindowDriver::Part;
 
-class TestDrawingWindow : public WindowTest
+class TestDrawingWindow : public WindowDriver
 {
     Q_OBJECT
 
@@ -45,6 +47,8 @@ private slots:
     void coveringLeavesTheDrawingsUnchanged();
     void countsBelowThreeKeepTheWindowWorking_data();
     void countsBelowThreeKeepTheWindowWorking();
+    void everyCountAfterOtherCounts_data();
+    void everyCountAfterOtherCounts();
 };
 
 void TestDrawingWindow::drawnBeforeFirstShown()
@@ -139,23 +143,52 @@ void TestDrawingWindow::countsBelowThreeKeepTheWindowWorking()
     QVERIFY(openWindow());
     auto *plan = control<PictureBox>("Picture1");
     auto *detail = control<PictureBox>("Picture2");
-    auto *numsegs = control<QLineEdit>("numsegs");
-    auto *boardfeet = control<QLabel>("boardfeet");
-    QVERIFY(plan && detail && numsegs && boardfeet);
+    auto *segmentCount = control<QLineEdit>("numsegs");
+    auto *boardFeet = control<QLabel>("boardfeet");
+    QVERIFY(plan && detail && segmentCount && boardFeet);
     const QImage planBefore = plan->image();
     const QImage detailBefore = detail->image();
-    const QString feetBefore = boardfeet->text();
+    const QString feetBefore = boardFeet->text();
 
     const QString unset = QStringLiteral("unset");
-    boardfeet->setText(unset);
-    numsegs->setText(count);
-    QVERIFY(boardfeet->text() != unset);
+    boardFeet->setText(unset);
+    segmentCount->setText(count);
+    QVERIFY(boardFeet->text() != unset);
     QVERIFY(plan->image() != planBefore);
 
-    numsegs->setText(QStringLiteral("6"));
-    QCOMPARE(boardfeet->text(), feetBefore);
+    segmentCount->setText(QStringLiteral("6"));
+    QCOMPARE(boardFeet->text(), feetBefore);
     QCOMPARE(plan->image(), planBefore);
     QCOMPARE(detail->image(), detailBefore);
+}
+
+void TestDrawingWindow::everyCountAfterOtherCounts_data()
+{
+    QTest::addColumn<int>("count");
+    for (int n = 1; n <= 30; ++n)
+        QTest::addRow("%d segments", n) << n;
+}
+
+// A count shown after every other count, the larger ones first, shows what a window that never
+// showed another count shows for it: nothing an earlier count drew or computed is left in the
+// drawings, the results or the ring.
+void TestDrawingWindow::everyCountAfterOtherCounts()
+{
+    QFETCH(int, count);
+    QVERIFY(openWindow());
+    for (int earlier = 30; earlier >= 1; --earlier)
+        control<QLineEdit>("numsegs")->setText(QString::number(earlier));
+    control<QLineEdit>("numsegs")->setText(QString::number(count));
+    const WindowState afterOthers = state();
+
+    QVERIFY(openWindow());
+    control<QLineEdit>("numsegs")->setText(QString::number(count));
+    const WindowState fresh = state();
+    QCOMPARE(afterOthers.pictures.value("Picture1"), fresh.pictures.value("Picture1"));
+    QCOMPARE(afterOthers.pictures.value("Picture2"), fresh.pictures.value("Picture2"));
+    QCOMPARE(afterOthers.texts, fresh.texts);
+    QCOMPARE(afterOthers.ring, fresh.ring);
+    QVERIFY(afterOthers == fresh);
 }
 
 QTEST_MAIN(TestDrawingWindow)

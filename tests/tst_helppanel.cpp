@@ -1,14 +1,16 @@
 // The help panel on the real window: "Help" shows it in place, "Close" hides it, and the project
 // name prompt lies above it.
 
-#include "drawing/twips.h"
-#include "tests/support/windowtest.h"
+#include "tests/support/windowdriver.h"
+#include "window/twips.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
-class TestHelpPanel : public WindowTest
+using orvane::twipsRect;
+
+class TestHelpPanel : public WindowDriver
 {
     Q_OBJECT
 
@@ -28,6 +30,15 @@ private slots:
 
 private:
     QWidget *panel() const { return control("Picture3"); }
+    // A control of the help panel itself.
+    template <typename T = QWidget> T *onPanel(const char *name) const
+    {
+        return panel()->findChild<T *>(QLatin1String(name));
+    }
+    void clickClose() const
+    {
+        QTest::mouseClick(onPanel<QPushButton>("Command10"), Qt::LeftButton);
+    }
 };
 
 void TestHelpPanel::init()
@@ -54,9 +65,8 @@ void TestHelpPanel::helpShowsThePanelInPlace()
     QCOMPARE(panel()->geometry(), twipsRect(2520, 120, 5535, 8415));
     QVERIFY(window->rect().contains(panel()->geometry()));
     for (const char *name : { "Label22", "Label23", "Label24", "Command10" })
-        QVERIFY2(windowdriver::control(panel(), name)->isVisible(), name);
-    QCOMPARE(
-        windowdriver::control<QPushButton>(panel(), "Command10")->text(), QStringLiteral("Close"));
+        QVERIFY2(onPanel(name)->isVisible(), name);
+    QCOMPARE(onPanel<QPushButton>("Command10")->text(), QStringLiteral("Close"));
 
     // It covers the spinners and parts of both drawings; the boxes and the Help button stay seen.
     for (const char *name : { "VScroll1", "VScroll2", "VScroll3", "VScroll4", "VScroll5" })
@@ -80,7 +90,7 @@ void TestHelpPanel::helpAgainChangesNothing()
 void TestHelpPanel::closeHidesThePanelWhereItIs()
 {
     clickButton("Command9");
-    windowdriver::clickButton(panel(), "Command10");
+    clickClose();
     QVERIFY(!panel()->isVisible());
     QCOMPARE(panel()->pos(), twipsRect(2520, 120, 0, 0).topLeft());
     clickButton("Command9");
@@ -118,7 +128,7 @@ void TestHelpPanel::answersShownWhole()
     QFETCH(QString, name);
     QFETCH(QString, text);
     clickButton("Command9");
-    auto *label = windowdriver::control<QLabel>(panel(), name);
+    auto *label = panel()->findChild<QLabel *>(name);
     QCOMPARE(label->text(), text);
     QVERIFY(label->wordWrap());
     const QFontMetrics metrics(label->font());
@@ -135,7 +145,7 @@ void TestHelpPanel::coveredControlsComeBackUnchanged()
 {
     const auto before = state();
     clickButton("Command9");
-    windowdriver::clickButton(panel(), "Command10");
+    clickClose();
     QVERIFY(state() == before);
     QWidget *spinner = control("VScroll2");
     QVERIFY(isOnTop(spinner->geometry().center(), spinner));

@@ -14,6 +14,7 @@
 #include <memory>
 #include <numbers>
 
+using orvane::PictureBox;
 using pixels::lightMagenta;
 using pixels::teal;
 using pixels::tealBox;
@@ -61,9 +62,9 @@ void TestPictureBox::mapsTheScale_data()
     QTest::newRow("bottom-left corner") << centredScale << QPointF(0, 0) << QPointF(0, 1);
     QTest::newRow("top-right corner") << centredScale << QPointF(84, 84) << QPointF(1, 0);
     QTest::newRow("ring centre at start")
-        << ViewScale { 0, 50, 92.7, -92.7 } << QPointF(46.35, 25) << QPointF(.5, .2696872);
+        << ViewScale { 0, 50, 92.7f, -92.7f } << QPointF(46.35, 25) << QPointF(.5, .2696872);
     QTest::newRow("scale moved sideways")
-        << ViewScale { 10, 50, 92.7, -92.7 } << QPointF(56.35, 25) << QPointF(.5, .2696872);
+        << ViewScale { 10, 50, 92.7f, -92.7f } << QPointF(56.35, 25) << QPointF(.5, .2696872);
     QTest::newRow("y growing downwards")
         << ViewScale { 0, 0, 100, 60 } << QPointF(25, 15) << QPointF(.25, .25);
     QTest::newRow("negative width")

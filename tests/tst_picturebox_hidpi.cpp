@@ -5,12 +5,12 @@
 #include "drawing/picturebox.h"
 #include "tests/support/pixels.h"
 #include "tests/support/windowdriver.h"
-#include "window/orvane.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QTest>
 
+using orvane::PictureBox;
 using pixels::tealBox;
 using pixels::yellow;
 
@@ -23,7 +23,7 @@ bool isFullYellow(QRgb c)
 
 } // namespace
 
-class TestPictureBoxHighDpi : public QObject
+class TestPictureBoxHighDpi : public WindowDriver
 {
     Q_OBJECT
 
@@ -37,13 +37,11 @@ private slots:
 
 void TestPictureBoxHighDpi::layoutKeepsItsLogicalSize()
 {
-    Orvane window;
-    QVERIFY(windowdriver::show(&window));
-    QCOMPARE(window.devicePixelRatio(), 2.0);
-    QCOMPARE(window.size(), QSize(637, 583));
-    QCOMPARE(window.findChild<QLineEdit *>(QStringLiteral("outerdiam"))->geometry(),
-        QRect(96, 56, 65, 27));
-    const QPixmap shot = window.grab();
+    QVERIFY(openWindow());
+    QCOMPARE(window->devicePixelRatio(), 2.0);
+    QCOMPARE(window->size(), QSize(637, 583));
+    QCOMPARE(control<QLineEdit>("outerdiam")->geometry(), QRect(96, 56, 65, 27));
+    const QPixmap shot = window->grab();
     QCOMPARE(shot.size(), QSize(1274, 1166));
     QCOMPARE(shot.devicePixelRatio(), 2.0);
 }
@@ -87,8 +85,8 @@ void TestPictureBoxHighDpi::linesAreOneWindowPixelWide()
 // The load recalculation draws the ring before the window is shown, at the screen's resolution.
 void TestPictureBoxHighDpi::windowDrawsAtTheScreensResolution()
 {
-    Orvane window;
-    auto *plan = window.findChild<PictureBox *>(QStringLiteral("Picture1"));
+    window = std::make_unique<Orvane>();
+    auto *plan = control<PictureBox>("Picture1");
     QVERIFY(plan);
     const QImage &image = plan->image();
     QCOMPARE(image.size(), plan->size() * 2);

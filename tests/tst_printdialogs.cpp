@@ -4,7 +4,7 @@
 #include "tests/support/modaldriver.h"
 #include "tests/support/pdfpages.h"
 #include "tests/support/printers.h"
-#include "tests/support/windowtest.h"
+#include "tests/support/windowdriver.h"
 
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -31,7 +31,7 @@ QAbstractButton *buttonCalled(QMessageBox *box, const QString &text)
 
 } // namespace
 
-class TestPrintDialogs : public WindowTest
+class TestPrintDialogs : public WindowDriver
 {
     Q_OBJECT
 

@@ -5,7 +5,7 @@
 #include "tests/support/pdfpages.h"
 #include "tests/support/printserver.h"
 #include "tests/support/scripteddialogs.h"
-#include "tests/support/windowtest.h"
+#include "tests/support/windowdriver.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -14,7 +14,7 @@
 #include <QRandomGenerator>
 #include <QTest>
 
-class TestPrintServer : public WindowTest
+class TestPrintServer : public WindowDriver
 {
     Q_OBJECT
 
@@ -123,11 +123,10 @@ void TestPrintServer::printerGoneBeforePrintingIsReported()
     const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
     QVERIFY(!printer.isNull());
     QVERIFY2(server->removePrinter(), qPrintable(server->report()));
-    ReportValues values;
+    orvane::ReportValues values;
     values.projectName = QStringLiteral("Gone");
-    values.numsegs = QStringLiteral("6");
-    values.pi = 3.141593;
-    const auto failure = printReport(printer, values);
+    values.segmentCount = QStringLiteral("6");
+    const auto failure = orvane::printReport(printer, values);
     QVERIFY(failure.has_value());
     QCOMPARE(*failure, QStringLiteral("the printer is no longer available"));
 }

@@ -1,11 +1,11 @@
 // The project name prompt on the real window: Print asks for the name, OK hides the prompt and
 // prints the report with the name as it stands then.
 
-#include "drawing/twips.h"
 #include "tests/support/pdfpages.h"
 #include "tests/support/printers.h"
 #include "tests/support/scripteddialogs.h"
-#include "tests/support/windowtest.h"
+#include "tests/support/windowdriver.h"
+#include "window/twips.h"
 
 #include <QFileInfo>
 #include <QLineEdit>
@@ -13,9 +13,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-using windowdriver::Part;
+using Part = WindowDriver::Part;
 
-class TestProjectPrompt : public WindowTest
+using orvane::twipsRect;
+
+class TestProjectPrompt : public WindowDriver
 {
     Q_OBJECT
 

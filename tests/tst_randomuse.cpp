@@ -8,13 +8,16 @@
 // caption is what the calculation gives for the boxes (and what the closed forms give), no
 // caption shows a number that is not one, and the plan view keeps a proper, unreversed span.
 
+#include "core/angles.h"
 #include "core/boardfeet.h"
 #include "core/fractions.h"
+#include "core/picture.h"
+#include "core/reading.h"
 #include "core/ring.h"
 #include "drawing/picturebox.h"
 #include "tests/support/expected.h"
 #include "tests/support/viewscale.h"
-#include "tests/support/windowtest.h"
+#include "tests/support/windowdriver.h"
 #include "window/spinner.h"
 
 #include <QElapsedTimer>
@@ -27,7 +30,7 @@
 #include <optional>
 #include <random>
 
-using windowdriver::Part;
+using Part = WindowDriver::Part;
 
 namespace {
 
@@ -95,7 +98,7 @@ void coupleDiameters(std::array<int, 5> &v, int moved, int value)
 
 } // namespace
 
-class TestRandomUse : public WindowTest
+class TestRandomUse : public WindowDriver
 {
     Q_OBJECT
 
@@ -114,7 +117,10 @@ class TestRandomUse : public WindowTest
 
     int pick(int count) { return int(random() % unsigned(count)); }
 
-    Spinner *spinner(int index) const { return control<Spinner>(ranges[index].name); }
+    orvane::Spinner *spinner(int index) const
+    {
+        return control<orvane::Spinner>(ranges[index].name);
+    }
 
     // Clicks the window where `widget` shows the point `at`. The click goes to whatever lies on
     // top there; true when that is `widget` itself and it takes clicks.
@@ -136,9 +142,9 @@ class TestRandomUse : public WindowTest
     }
 
     // Whether the middle of `part` of the spinner is on top where it is drawn.
-    bool reachable(Spinner *bar, Part part) const
+    bool reachable(orvane::Spinner *bar, Part part) const
     {
-        const QRect area = windowdriver::partRect(bar, part);
+        const QRect area = partRect(bar, part);
         return !area.isEmpty() && window->childAt(bar->mapTo(window.get(), area.center())) == bar;
     }
 
@@ -146,7 +152,7 @@ class TestRandomUse : public WindowTest
     // False when the action cannot be made now, as a click in a track that has no room.
     bool perform(Action action, int index)
     {
-        Spinner *bar = spinner(index);
+        orvane::Spinner *bar = spinner(index);
         const expected::SpinnerRange &range = ranges[index];
         std::optional<int> userValue; // where the action must take the spinner, when it does
         const auto step = [&](int by) {
@@ -155,7 +161,7 @@ class TestRandomUse : public WindowTest
                 userValue = target;
         };
         const auto clickPart = [&](Part part, int by) {
-            const QRect area = windowdriver::partRect(bar, part);
+            const QRect area = partRect(bar, part);
             if (area.isEmpty())
                 return false;
             if (clickWhere(bar, area.center()))
@@ -163,7 +169,7 @@ class TestRandomUse : public WindowTest
             return true;
         };
         const auto key = [&](int qtKey, int by) {
-            windowdriver::pressKey(bar, qtKey);
+            pressKey(bar, qtKey);
             step(by);
             return true;
         };
@@ -185,7 +191,7 @@ class TestRandomUse : public WindowTest
             }
             // Where the thumb is let go is the user's choice; the spinner says what it makes
             // of it, and the coupling goes on from there.
-            made = windowdriver::dragThumb(bar, pick(1001) / 1000.0);
+            made = dragThumb(bar, pick(1001) / 1000.0);
             userValue = firstChange[index];
             break;
         case Action::ZoomOut:
@@ -237,24 +243,32 @@ class TestRandomUse : public WindowTest
     QMap<QString, QString> calculatedCaptions() const
     {
         const orvane::RingInputs inputs = ringInputs();
-        orvane::FormState state;
-        orvane::computeRing(state, inputs, 84, 84);
-        const orvane::SegmentLengths lengths { state.longsidelen, state.shortsidelen,
-            state.boardwidthlen };
-        const auto thickness = orvane::wholeNumber(text("boardthick").toStdString());
+        const std::optional<orvane::Ring> ring = orvane::computeRing(inputs);
         const auto shown = [](const std::string &text) { return QString::fromStdString(text); };
+        const auto length = [&](double orvane::Ring::*side, bool fraction) {
+            if (!ring)
+                return QString();
+            const double inches = *ring.*side;
+            return shown(fraction ? orvane::fractionText(inches) : orvane::decimalText(inches));
+        };
+        const auto angles = orvane::miterAngles(inputs.segmentCount);
+        const auto angle = [&](double orvane::MiterAngles::*which) {
+            return shown(orvane::angleText(
+                angles ? std::optional(*angles.*which) : std::nullopt, orvane::anglePicture));
+        };
+        const auto thickness = orvane::wholeNumber(text("boardthick").toStdString());
         return {
-            { "longside", shown(orvane::fractionText(state.longsidelen)) },
-            { "longsidedec", shown(orvane::decimalText(state.longsidelen)) },
-            { "shortside", shown(orvane::fractionText(state.shortsidelen)) },
-            { "shortsidedec", shown(orvane::decimalText(state.shortsidelen)) },
-            { "bwidth", shown(orvane::fractionText(state.boardwidthlen)) },
-            { "boardwidthdec", shown(orvane::decimalText(state.boardwidthlen)) },
-            { "shortangle", shown(orvane::shortAngleCaption(inputs.numsegs)) },
-            { "longangle", shown(orvane::longAngleCaption(inputs.numsegs)) },
+            { "longside", length(&orvane::Ring::longSide, true) },
+            { "longsidedec", length(&orvane::Ring::longSide, false) },
+            { "shortside", length(&orvane::Ring::shortSide, true) },
+            { "shortsidedec", length(&orvane::Ring::shortSide, false) },
+            { "bwidth", length(&orvane::Ring::boardWidth, true) },
+            { "boardwidthdec", length(&orvane::Ring::boardWidth, false) },
+            { "shortangle", angle(&orvane::MiterAngles::longSide) },
+            { "longangle", angle(&orvane::MiterAngles::shortSide) },
             { "boardfeet",
                 shown(orvane::boardFeetCaption(
-                    orvane::boardFeet(lengths, inputs.numsegs, thickness))) },
+                    ring ? orvane::boardFeet(*ring, thickness) : std::nullopt)) },
         };
     }
 
@@ -285,7 +299,7 @@ class TestRandomUse : public WindowTest
         QVERIFY2(captions == calculatedCaptions(), what);
         QVERIFY2(captions == expectedResults(), what);
 
-        const ViewScale shown = scaleOf(*control<PictureBox>("Picture1"));
+        const ViewScale shown = scaleOf(*control<orvane::PictureBox>("Picture1"));
         QVERIFY2(shown.width > 0 && shown.height < 0, what);
         QVERIFY2(
             shown == scale, what + " scale " + describe(shown) + ", expected " + describe(scale));
@@ -300,7 +314,7 @@ private slots:
         QVERIFY(openWindow());
         for (int i = 0; i < 5; ++i) {
             values[i] = ranges[i].start;
-            connect(spinner(i), &Spinner::spinnerChanged, this, [this, i](int value) {
+            connect(spinner(i), &orvane::Spinner::spinnerChanged, this, [this, i](int value) {
                 if (!firstChange[i])
                     firstChange[i] = value;
             });
@@ -360,7 +374,7 @@ private slots:
         for (int kind = 0; kind < actionKinds; ++kind)
             counts += QStringLiteral(" %1 %2,").arg(actionName(Action(kind))).arg(performed[kind]);
         qInfo("%d actions in %.1f s, %d clicks on a covering control:%s", actions,
-            clock.elapsed() / 1000.0, landedElsewhere, qPrintable(counts));
+            static_cast<double>(clock.elapsed()) / 1000, landedElsewhere, qPrintable(counts));
         // The walk went everywhere it should: every action was made, every spinner moved.
         for (int kind = 0; kind < int(Action::Print); ++kind)
             QVERIFY2(performed[kind] > 0, actionName(Action(kind)));

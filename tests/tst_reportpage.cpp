@@ -1,118 +1,76 @@
-// The printed report, operation by operation, on a page that records instead of printing.
+// The printed report as what lands on a page that records instead of printing: every line of text
+// where it stands on the page, in the 12-point font; the border and the drawing of the segment in
+// the 5-dot pen; the document ended once, after everything. Places are measured in inches from
+// the top-left corner of the printable area, whatever scale the report sets to reach them: the
+// header stands at the top left, the drawing about the centre of the page, the note at the bottom
+// left.
 
 #include "report/reportpage.h"
 #include "tests/support/recordingpagesurface.h"
 
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
+
+using orvane::ReportValues;
 
 namespace {
 
-constexpr double programPi = 3.141593;
 // How far a printed line moves the text down the recording page, in inches.
 constexpr float lineHeight = 0.25f;
+constexpr double tolerance = 1e-5;
 
-Operation op(Operation::Kind kind, QList<double> args = {}, const QString &text = {})
+// A point on the page, in inches from the left edge and down from the top edge of the printable
+// area.
+struct OnPage
 {
-    Operation operation { kind, {}, std::nullopt, text };
-    for (const double value : args)
-        operation.args.append(static_cast<float>(value));
-    return operation;
+    double x;
+    double down;
+};
+
+bool near(OnPage a, OnPage b)
+{
+    return std::hypot(a.x - b.x, a.down - b.down) <= tolerance;
 }
 
-// The report as it must come out on a page of W by H printable inches, each position worked out
-// from the layout of the page: the drawing about the centre, the header at the top left, the
-// note at the bottom left.
-QList<Operation> expectedReport(double W, double H, const QStringList &lines)
+// Where the point (x, y) of `op` lands on a printable area of `width` by `height` inches.
+OnPage landing(const Operation &op, double x, double y, double width, double height)
 {
-    const double cx = W / 2;
-    const double cy = H / 2;
-    const double pi = programPi;
-    const double lh = lineHeight;
-    QList<Operation> ops {
-        op(Operation::ScaleUnitInches),
-        op(Operation::PrintableHeight, { H }),
-        op(Operation::ScaleHeight, { -H }),
-        op(Operation::ScaleTop, { H }),
-        op(Operation::PrintableWidth, { W }),
-        op(Operation::FontSize, { 12 }),
-        op(Operation::PenWidth, { 5 }),
-        op(Operation::Rectangle, { 0.05, 0.05, W - 0.05, H - 0.05 }),
-        op(Operation::Line, { cx - 1.5, cy - 4, cx + 1.5, cy - 2.3 }),
-        op(Operation::Line, { cx + 1.5, cy - 2.3, cx + 1.5, cy + 2.3 }),
-        op(Operation::Line, { cx + 1.5, cy + 2.3, cx - 1.5, cy + 4 }),
-        op(Operation::Line, { cx - 1.5, cy + 4, cx - 1.5, cy - 4 }),
-        op(Operation::Line, { cx - 1, cy - 2.3, cx, cy - 2.3 }),
-        op(Operation::Arc, { cx - 1.5, cy + 4, 1.2, 3 * pi / 2, 3 * pi / 2 + pi / 3 }),
-        op(Operation::Arc, { cx + 1.5, cy - 2.3, 2, pi, pi + pi / 6 }),
-        // The header: each line after the first is set in by 0.1 from the left edge the last
-        // print returned to.
-        op(Operation::CurrentX, { 0.1 }),
-        op(Operation::CurrentY, { H - 0.2 }),
-        op(Operation::Print, { 0.1, H - 0.2 }, lines[0]),
-        op(Operation::CurrentX, { 0.1 }),
-        op(Operation::Print, { 0.1, H - 0.2 - lh }, lines[1]),
-        op(Operation::CurrentX, { 0.1 }),
-        op(Operation::Print, { 0.1, H - 0.2 - 2 * lh }, lines[2]),
-        op(Operation::CurrentX, { 0.1 }),
-        op(Operation::Print, { 0.1, H - 0.2 - 3 * lh }, lines[3]),
-        op(Operation::CurrentX, { 0.1 }),
-        op(Operation::Print, { 0.1, H - 0.2 - 4 * lh }, lines[4]),
-        // Short side, then long side, each from mid-height down.
-        op(Operation::CurrentX, { cx + 1.6 }),
-        op(Operation::CurrentY, { cy }),
-        op(Operation::Print, { cx + 1.6, cy }, lines[5]),
-        op(Operation::CurrentX, { cx + 1.6 }),
-        op(Operation::Print, { cx + 1.6, cy - lh }, lines[6]),
-        op(Operation::CurrentX, { cx - 2.5 }),
-        op(Operation::CurrentY, { cy }),
-        op(Operation::Print, { cx - 2.5, cy }, lines[7]),
-        op(Operation::CurrentX, { cx - 2.5 }),
-        op(Operation::Print, { cx - 2.5, cy - lh }, lines[8]),
-        // The angles inside their arcs.
-        op(Operation::CurrentX, { cx - 1.4 }),
-        op(Operation::CurrentY, { cy + 3.3 }),
-        op(Operation::Print, { cx - 1.4, cy + 3.3 }, lines[9]),
-        op(Operation::CurrentX, { cx - 0.1 }),
-        op(Operation::CurrentY, { cy - 2.6 }),
-        op(Operation::Print, { cx - 0.1, cy - 2.6 }, lines[10]),
-        // The note; its second line starts at the left edge.
-        op(Operation::CurrentX, { 0.2 }),
-        op(Operation::CurrentY, { 0.5 }),
-        op(Operation::Print, { 0.2, 0.5 }, lines[11]),
-        op(Operation::Print, { 0, 0.5 - lh }, lines[12]),
-        op(Operation::EndDocument),
-    };
-    return ops;
+    const QPointF fraction = op.landing(x, y);
+    return { fraction.x() * width, fraction.y() * height };
 }
 
-bool same(const Operation &actual, const Operation &expected)
+QString describe(OnPage p)
 {
-    if (actual.kind != expected.kind || actual.args.size() != expected.args.size()
-        || actual.colour != expected.colour || actual.text != expected.text)
-        return false;
-    for (qsizetype i = 0; i < actual.args.size(); ++i) {
-        if (std::fabs(actual.args[i] - expected.args[i]) > 1e-5f)
-            return false;
+    return QStringLiteral("%1, %2 down").arg(p.x).arg(p.down);
+}
+
+// The page a report was drawn on.
+struct Page
+{
+    RecordingPageSurface surface;
+    double width;
+    double height;
+
+    Page(double w, double h)
+        : surface(static_cast<float>(w), static_cast<float>(h))
+        , width(w)
+        , height(h)
+    {
+        surface.lineHeight = lineHeight;
     }
-    return true;
-}
 
-void compareOperations(const RecordingPageSurface &page, const QList<Operation> &expected)
-{
-    const QList<Operation> &actual = page.operations;
-    for (qsizetype i = 0; i < std::min(actual.size(), expected.size()); ++i) {
-        if (!same(actual[i], expected[i])) {
-            QFAIL(qPrintable(
-                QStringLiteral("operation %1 is\n  %2\nexpected\n  %3\nwhole report:\n%4")
-                    .arg(i + 1)
-                    .arg(actual[i].toString(), expected[i].toString(),
-                        page.log().join(QLatin1Char('\n')))));
-        }
+    OnPage at(const Operation &op, int point = 0) const
+    {
+        return landing(op, op.args[2 * point], op.args[2 * point + 1], width, height);
     }
-    QCOMPARE(actual.size(), expected.size());
-}
+    // A radius measured in the x units of `op`, in inches.
+    double inches(const Operation &op, double radius) const
+    {
+        return std::fabs(radius / op.scale.width) * width;
+    }
+};
 
 // A ring of 6 segments, 36 inches outside and 30 inside, with a quarter inch of fudge, as the
 // window shows it.
@@ -120,17 +78,123 @@ ReportValues defaultRing()
 {
     ReportValues v;
     v.projectName = QStringLiteral("Segmented Circle ");
-    v.numsegs = QStringLiteral("6");
+    v.segmentCount = QStringLiteral("6");
     v.boardWidth = QStringLiteral(" 5  1/ 2-");
-    v.boardwidthlen = 5.476125720;
+    v.boardWidthInches = 5.476125720;
     v.boardThickness = QStringLiteral("0.75");
     v.boardFeet = QStringLiteral("3.5108");
     v.shortSide = QStringLiteral(" 14  3/ 4+");
-    v.shortsidelen = 14.750001475;
+    v.shortSideInches = 14.750001475;
     v.longSide = QStringLiteral(" 21  1/ 16+");
-    v.longsidelen = 21.073287635;
-    v.pi = programPi;
+    v.longSideInches = 21.073287635;
     return v;
+}
+
+struct Line
+{
+    QString text;
+    OnPage at; // its top-left corner
+};
+
+// Every text printed on the page and where it stands, matched with `expected` in any order; what
+// is missing and what is left over is reported.
+void verifyTexts(const Page &page, const QList<Line> &expected)
+{
+    QList<Operation> printed = page.surface.ofKind(Operation::Print);
+    QStringList missing;
+    for (const Line &line : expected) {
+        const auto found = std::find_if(printed.begin(), printed.end(), [&](const Operation &op) {
+            return op.text == line.text && near(page.at(op), line.at);
+        });
+        if (found == printed.end())
+            missing.append(QStringLiteral("\"%1\" at %2").arg(line.text, describe(line.at)));
+        else
+            printed.erase(found);
+    }
+    QStringList extra;
+    for (const Operation &op : printed)
+        extra.append(QStringLiteral("\"%1\" at %2").arg(op.text, describe(page.at(op))));
+    QVERIFY2(missing.isEmpty() && extra.isEmpty(),
+        qPrintable(QStringLiteral("missing:\n  %1\nprinted besides:\n  %2")
+                       .arg(missing.join("\n  "), extra.join("\n  "))));
+}
+
+// The border a twentieth of an inch inside the printable area, the segment's trapezoid with its
+// reference line, and the two arcs that mark its angles; the same for every ring.
+void verifyDrawing(const Page &page)
+{
+    const double W = page.width;
+    const double H = page.height;
+    const double cx = W / 2;
+    const double middle = H / 2; // down from the top
+    const auto point = [&](double dx, double up) { return OnPage { cx + dx, middle - up }; };
+    constexpr double pi = 3.141593; // the program's value, which the arcs' angles are taken with
+
+    const QList<Operation> rectangles = page.surface.ofKind(Operation::Rectangle);
+    QCOMPARE(rectangles.size(), qsizetype(1));
+    const OnPage first = page.at(rectangles[0], 0);
+    const OnPage second = page.at(rectangles[0], 1);
+    const OnPage topLeft { std::min(first.x, second.x), std::min(first.down, second.down) };
+    const OnPage bottomRight { std::max(first.x, second.x), std::max(first.down, second.down) };
+    QVERIFY2(near(topLeft, { 0.05, 0.05 }) && near(bottomRight, { W - 0.05, H - 0.05 }),
+        qPrintable(describe(first) + " to " + describe(second)));
+
+    // The long side on the left, 8 inches, the short side on the right, 4.6 inches, 3 inches
+    // apart; a reference line an inch long at the foot of the short side.
+    struct Edge
+    {
+        OnPage a;
+        OnPage b;
+        const char *name;
+    };
+    const Edge edges[] = {
+        { point(-1.5, -4), point(1.5, -2.3), "lower slanted edge" },
+        { point(1.5, -2.3), point(1.5, 2.3), "short side" },
+        { point(1.5, 2.3), point(-1.5, 4), "upper slanted edge" },
+        { point(-1.5, 4), point(-1.5, -4), "long side" },
+        { point(-1, -2.3), point(0, -2.3), "reference line" },
+    };
+    QList<Operation> lines = page.surface.ofKind(Operation::Line);
+    for (const Edge &edge : edges) {
+        const auto found = std::find_if(lines.begin(), lines.end(), [&](const Operation &line) {
+            const OnPage a = page.at(line, 0);
+            const OnPage b = page.at(line, 1);
+            return (near(a, edge.a) && near(b, edge.b)) || (near(a, edge.b) && near(b, edge.a));
+        });
+        QVERIFY2(found != lines.end(), edge.name);
+        QVERIFY2(!found->colour, edge.name);
+        lines.erase(found);
+    }
+    QVERIFY2(lines.isEmpty(), qPrintable(describe(lines).join('\n')));
+
+    // 60 degrees at the top of the long side, from straight down; 30 degrees at the foot of the
+    // short side, from the left. Angles counter-clockwise as seen on the page.
+    struct Mark
+    {
+        OnPage centre;
+        double radius;
+        double start;
+        double end;
+        const char *name;
+    };
+    const Mark marks[] = {
+        { point(-1.5, 4), 1.2, 3 * pi / 2, 3 * pi / 2 + pi / 3, "arc at the top of the long side" },
+        { point(1.5, -2.3), 2, pi, pi + pi / 6, "arc at the foot of the short side" },
+    };
+    QList<Operation> arcs = page.surface.ofKind(Operation::Arc);
+    for (const Mark &mark : marks) {
+        const auto found = std::find_if(arcs.begin(), arcs.end(), [&](const Operation &arc) {
+            return near(page.at(arc), mark.centre)
+                && std::fabs(page.inches(arc, arc.args[2]) - mark.radius) <= tolerance
+                && std::fabs(arc.args[3] - mark.start) <= tolerance
+                && std::fabs(arc.args[4] - mark.end) <= tolerance;
+        });
+        QVERIFY2(found != arcs.end(), qPrintable(mark.name + (": " + describe(arcs).join(", "))));
+        QVERIFY2(!found->colour, mark.name);
+        arcs.erase(found);
+    }
+    QVERIFY2(arcs.isEmpty(), qPrintable(describe(arcs).join('\n')));
+    QCOMPARE(page.surface.ofKind(Operation::Circle).size(), qsizetype(0));
 }
 
 } // namespace
@@ -142,6 +206,8 @@ class TestReportPage : public QObject
 private slots:
     void wholeReport_data();
     void wholeReport();
+    void penAndFont();
+    void pageAndDocument();
 };
 
 void TestReportPage::wholeReport_data()
@@ -149,8 +215,8 @@ void TestReportPage::wholeReport_data()
     QTest::addColumn<double>("width");
     QTest::addColumn<double>("height");
     QTest::addColumn<QString>("projectName");
-    QTest::addColumn<QString>("numsegs");
-    QTest::addColumn<double>("boardwidthlen");
+    QTest::addColumn<QString>("segmentCount");
+    QTest::addColumn<double>("boardWidthInches");
     QTest::addColumn<QString>("nameLine");
     QTest::addColumn<QString>("widthDecimal");
     QTest::addColumn<QString>("longSideAngle");
@@ -167,6 +233,9 @@ void TestReportPage::wholeReport_data()
     QTest::newRow("8 segments") << 8.0 << 10.5 << defaultName << "8" << 5.476125720
                                 << "Project Name: Segmented Circle "
                                 << "5.47613" << QStringLiteral("22.5°") << QStringLiteral("67.5°");
+    QTest::newRow("4 segments: the same angle twice")
+        << 8.0 << 10.5 << defaultName << "4" << 5.476125720 << "Project Name: Segmented Circle "
+        << "5.47613" << QStringLiteral("45.°") << QStringLiteral("45.°");
     QTest::newRow("empty name") << 8.0 << 10.5 << QString() << "6" << 5.476125720
                                 << "Project Name: "
                                 << "5.47613" << QStringLiteral("30.°") << QStringLiteral("60.°");
@@ -191,15 +260,17 @@ void TestReportPage::wholeReport_data()
         << "5.47613" << QString() << QString();
 }
 
-// Every operation of the report in order: the page set-up, the border, the segment drawing and
-// its two arcs, and the 13 lines of text, each at its place.
+// Every line of text at its place, and the drawing, which is the same for every ring: the header
+// at the top left, one line below the other; the short side's length right of the drawing and the
+// long side's left of it, each from mid-height down; the angles inside the corners their arcs mark;
+// the note at the bottom left, its second line from the left edge.
 void TestReportPage::wholeReport()
 {
     QFETCH(double, width);
     QFETCH(double, height);
     QFETCH(QString, projectName);
-    QFETCH(QString, numsegs);
-    QFETCH(double, boardwidthlen);
+    QFETCH(QString, segmentCount);
+    QFETCH(double, boardWidthInches);
     QFETCH(QString, nameLine);
     QFETCH(QString, widthDecimal);
     QFETCH(QString, longSideAngle);
@@ -207,29 +278,98 @@ void TestReportPage::wholeReport()
 
     ReportValues values = defaultRing();
     values.projectName = projectName;
-    values.numsegs = numsegs;
-    values.boardwidthlen = boardwidthlen;
+    values.segmentCount = segmentCount;
+    values.boardWidthInches = boardWidthInches;
 
-    RecordingPageSurface page(static_cast<float>(width), static_cast<float>(height));
-    page.lineHeight = lineHeight;
-    drawReport(page, values);
+    Page page(width, height);
+    drawReport(page.surface, values);
 
-    const QStringList lines {
-        nameLine,
-        QStringLiteral("# of Segments: ") + numsegs,
-        QStringLiteral("Board width:  5  1/ 2-  (") + widthDecimal + QStringLiteral(")"),
-        QStringLiteral("Board thickness: 0.75"),
-        QStringLiteral("Board feet (total): 3.5108"),
-        QStringLiteral(" 14  3/ 4+"),
-        QStringLiteral("(14.75000)"),
-        QStringLiteral(" 21  1/ 16+"),
-        QStringLiteral("(21.07329)"),
-        longSideAngle,
-        shortSideAngle,
-        QStringLiteral("Note: Not to scale or proportion!"),
-        QStringLiteral("      All linear dimensions are inches"),
+    const double cx = width / 2;
+    const double middle = height / 2;
+    const double lh = lineHeight;
+    const QList<Line> expected {
+        { nameLine, { 0.1, 0.2 } },
+        { QStringLiteral("# of Segments: ") + segmentCount, { 0.1, 0.2 + lh } },
+        { QStringLiteral("Board width:  5  1/ 2-  (") + widthDecimal + QStringLiteral(")"),
+            { 0.1, 0.2 + 2 * lh } },
+        { QStringLiteral("Board thickness: 0.75"), { 0.1, 0.2 + 3 * lh } },
+        { QStringLiteral("Board feet (total): 3.5108"), { 0.1, 0.2 + 4 * lh } },
+        { QStringLiteral(" 14  3/ 4+"), { cx + 1.6, middle } },
+        { QStringLiteral("(14.75000)"), { cx + 1.6, middle + lh } },
+        { QStringLiteral(" 21  1/ 16+"), { cx - 2.5, middle } },
+        { QStringLiteral("(21.07329)"), { cx - 2.5, middle + lh } },
+        { longSideAngle, { cx - 1.4, middle - 3.3 } },
+        { shortSideAngle, { cx - 0.1, middle + 2.6 } },
+        { QStringLiteral("Note: Not to scale or proportion!"), { 0.2, height - 0.5 } },
+        { QStringLiteral("      All linear dimensions are inches"), { 0, height - 0.5 + lh } },
     };
-    compareOperations(page, expectedReport(width, height, lines));
+    verifyTexts(page, expected);
+    if (QTest::currentTestFailed())
+        return;
+    verifyDrawing(page);
+}
+
+// Every text in the 12-point font and every figure in the 5-dot pen.
+void TestReportPage::penAndFont()
+{
+    Page page(8, 10.5);
+    drawReport(page.surface, defaultRing());
+    int figures = 0;
+    int texts = 0;
+    for (const Operation &op : page.surface.operations) {
+        if (op.kind == Operation::Print) {
+            ++texts;
+            QVERIFY2(op.fontSize == 12, qPrintable(op.toString()));
+        } else if (op.kind == Operation::Line || op.kind == Operation::Arc
+            || op.kind == Operation::Rectangle) {
+            ++figures;
+            QVERIFY2(op.penWidth == 5, qPrintable(op.toString()));
+        }
+    }
+    QCOMPARE(texts, 13);
+    QCOMPARE(figures, 8);
+}
+
+// A page leaves the document open for more; the report ends it once, after everything else, and
+// starts no second page. A ring that makes none prints its blank captions and empty lengths.
+void TestReportPage::pageAndDocument()
+{
+    Page open(8, 10.5);
+    drawReportPage(open.surface, defaultRing());
+    QCOMPARE(open.surface.ofKind(Operation::EndDocument).size(), qsizetype(0));
+    QCOMPARE(open.surface.ofKind(Operation::NewPage).size(), qsizetype(0));
+
+    ReportValues none = defaultRing();
+    none.segmentCount = QStringLiteral("0");
+    none.boardWidth = none.shortSide = none.longSide = none.boardFeet = QString();
+    none.boardWidthInches = none.shortSideInches = none.longSideInches = std::nullopt;
+    Page page(8, 10.5);
+    drawReport(page.surface, none);
+    const QList<Operation> &ops = page.surface.operations;
+    QVERIFY(!ops.isEmpty());
+    QCOMPARE(ops.last().kind, Operation::EndDocument);
+    QCOMPARE(page.surface.ofKind(Operation::EndDocument).size(), qsizetype(1));
+    QCOMPARE(page.surface.ofKind(Operation::NewPage).size(), qsizetype(0));
+    QCOMPARE(page.surface.ofKind(Operation::Clear).size(), qsizetype(0));
+
+    const double lh = lineHeight;
+    verifyTexts(page,
+        {
+            { QStringLiteral("Project Name: Segmented Circle "), { 0.1, 0.2 } },
+            { QStringLiteral("# of Segments: 0"), { 0.1, 0.2 + lh } },
+            { QStringLiteral("Board width:   ()"), { 0.1, 0.2 + 2 * lh } },
+            { QStringLiteral("Board thickness: 0.75"), { 0.1, 0.2 + 3 * lh } },
+            { QStringLiteral("Board feet (total): "), { 0.1, 0.2 + 4 * lh } },
+            { QString(), { 4 + 1.6, 5.25 } },
+            { QStringLiteral("()"), { 4 + 1.6, 5.25 + lh } },
+            { QString(), { 4 - 2.5, 5.25 } },
+            { QStringLiteral("()"), { 4 - 2.5, 5.25 + lh } },
+            { QString(), { 4 - 1.4, 5.25 - 3.3 } },
+            { QString(), { 4 - 0.1, 5.25 + 2.6 } },
+            { QStringLiteral("Note: Not to scale or proportion!"), { 0.2, 10 } },
+            { QStringLiteral("      All linear dimensions are inches"), { 0, 10 + lh } },
+        });
+    verifyDrawing(page);
 }
 
 QTEST_APPLESS_MAIN(TestReportPage)

@@ -5,7 +5,7 @@
 #include "tests/support/pdfpages.h"
 #include "tests/support/printers.h"
 #include "tests/support/scripteddialogs.h"
-#include "tests/support/windowtest.h"
+#include "tests/support/windowdriver.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -28,9 +28,9 @@ struct ExpectedLine
 
 } // namespace
 
-using windowdriver::Part;
+using Part = WindowDriver::Part;
 
-class TestReportPdf : public WindowTest
+class TestReportPdf : public WindowDriver
 {
     Q_OBJECT
 
@@ -99,7 +99,7 @@ void TestReportPdf::pageAsTheWindowShowsIt()
     QCOMPARE(contents.title, QStringLiteral("Segmented Circle"));
 
     // The page and its printable area, in inches.
-    const QPageLayout layout = pdfPageLayout();
+    const QPageLayout layout = orvane::pdfPageLayout();
     const QSizeF page = layout.fullRectPoints().size();
     QCOMPARE(contents.pageSize, page);
     const QMarginsF margins = layout.margins(QPageLayout::Inch);

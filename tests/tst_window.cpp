@@ -5,7 +5,8 @@
 #include "tests/support/expected.h"
 #include "tests/support/pixels.h"
 #include "tests/support/recalculationlog.h"
-#include "tests/support/windowtest.h"
+#include "tests/support/windowdriver.h"
+#include "window/layout.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -13,6 +14,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+
+using orvane::PictureBox;
 
 namespace {
 
@@ -91,14 +94,14 @@ const Control layout[] = {
         8.25 },
     { "boardfeet", "QLabel", "Orvane", 1800, 7680, 1335, 255, nullptr, "", false, true, 8.25 },
     // Drawings and their buttons.
-    { "Picture1", "PictureBox", "Orvane", 4560, 360, 4695, 4695, "", "", true, true, 8.25 },
+    { "Picture1", "orvane::PictureBox", "Orvane", 4560, 360, 4695, 4695, "", "", true, true, 8.25 },
     { "Command2", "QPushButton", "Orvane", 4560, 5040, 2055, 495, "ZOOM OUT", "Zoom out", true,
         true, 8.25 },
     { "Command8", "QPushButton", "Orvane", 6600, 5040, 615, 495, "Center",
         "Center image/reset scale", true, true, 8.25 },
     { "Command3", "QPushButton", "Orvane", 7200, 5040, 2055, 495, "ZOOM IN", "Zoom in", true, true,
         8.25 },
-    { "Picture2", "PictureBox", "Orvane", 4560, 5760, 4700, 2760, "", "", true, true, 12 },
+    { "Picture2", "orvane::PictureBox", "Orvane", 4560, 5760, 4700, 2760, "", "", true, true, 12 },
     // Help, printing and their panels.
     { "Command9", "QPushButton", "Orvane", 240, 8160, 1335, 495, "Help", "", true, true, 12 },
     { "Command13", "QPushButton", "Orvane", 1800, 8160, 1575, 495, "Print", "", true, true, 12 },
@@ -108,7 +111,13 @@ const Control layout[] = {
         12 },
     { "Text1", "QLineEdit", "Frame1", 120, 1080, 3855, 420, "Segmented Circle ", "", true, true,
         12 },
+    { "Label26", "QLabel", "Frame1", 120, 480, 0, 300, "Enter project name", "", true, true, 12 },
     { "Command12", "QPushButton", "Frame1", 3000, 2160, 735, 495, "OK", "", true, true, 12 },
+    // The help panel's own controls; its answers are checked whole with the panel.
+    { "Label22", "QLabel", "Picture3", 240, 120, 4500, 1260, nullptr, "", true, true, 12 },
+    { "Label23", "QLabel", "Picture3", 240, 1560, 4815, 3855, nullptr, "", true, true, 12 },
+    { "Label24", "QLabel", "Picture3", 240, 5400, 4815, 2175, nullptr, "", true, true, 12 },
+    { "Command10", "QPushButton", "Picture3", 4560, 7560, 735, 735, "Close", "", true, true, 12 },
     { "Label25", "QLabel", "Orvane", 0, 0, 0, 195, nullptr, "", true, true, 8.25 },
 };
 
@@ -127,7 +136,7 @@ QString shownText(const QWidget *widget)
 
 } // namespace
 
-class TestWindow : public WindowTest
+class TestWindow : public WindowDriver
 {
     Q_OBJECT
 
@@ -269,6 +278,36 @@ private slots:
         QCOMPARE(widget->font().pointSizeF(), points);
     }
 
+    // The window builds itself from its layout table: every control of the table is one of those
+    // checked above, and every one checked above is in the table.
+    void layoutTableHoldsTheCheckedControls()
+    {
+        QStringList checked;
+        for (const Control &c : layout)
+            checked.append(QLatin1String(c.name));
+        QStringList inTable;
+        for (const orvane::layout::Control &c : orvane::layout::controls())
+            inTable.append(QLatin1String(c.name));
+        checked.sort();
+        inTable.sort();
+        QCOMPARE(inTable, checked);
+    }
+
+    // The driver finds the boxes and fields through the table, in the order they stand on the
+    // window, rows top to bottom.
+    void driverFindsBoxesAndFields()
+    {
+        QCOMPARE(inputBoxes(),
+            (QStringList { "numsegs", "outerdiam", "innerdiam", "fudge", "boardthick" }));
+        QCOMPARE(resultFields(),
+            (QStringList { "longside", "longsidedec", "shortside", "shortsidedec", "bwidth",
+                "boardwidthdec", "shortangle", "longangle", "boardfeet" }));
+        for (const QString &name : inputBoxes())
+            QVERIFY2(control<QLineEdit>(name), qPrintable(name));
+        for (const QString &name : resultFields())
+            QVERIFY2(control<QLabel>(name), qPrintable(name));
+    }
+
     void windowFrame()
     {
         QCOMPARE(window->windowTitle(), QString("Orvane"));
@@ -295,7 +334,7 @@ private slots:
     void boxesIgnoreTheUser_data()
     {
         QTest::addColumn<QString>("box");
-        for (const QString &box : windowdriver::inputBoxes())
+        for (const QString &box : inputBoxes())
             QTest::newRow(box.toLatin1()) << box;
     }
     void boxesIgnoreTheUser()
@@ -304,7 +343,7 @@ private slots:
         auto *edit = control<QLineEdit>(box);
         const QString before = edit->text();
         const auto captions = results();
-        RecalculationLog log(window.get());
+        RecalculationLog log(*this);
         QTest::mouseClick(edit, Qt::LeftButton);
         QTest::keyClicks(edit, "9");
         QTest::keyClick(edit, Qt::Key_Backspace);
@@ -340,7 +379,7 @@ private slots:
             clickButton(open);
         control(order.first())->setFocus(Qt::TabFocusReason);
         // Once round and back to the start.
-        QCOMPARE(windowdriver::tabWalk(int(order.size())), order + QStringList { order.first() });
+        QCOMPARE(tabWalk(int(order.size())), order + QStringList { order.first() });
     }
 };
 

@@ -12,15 +12,15 @@ constexpr double programPi = 3.141593;
 
 double halfAngle(const Ring &ring)
 {
-    return programPi / ring.numsegs;
+    return programPi / ring.segmentCount;
 }
 double outerRadius(const Ring &ring)
 {
-    return ring.outerdiam / 2 + ring.fudge;
+    return ring.outerDiameter / 2 + ring.fudge;
 }
 double innerRadius(const Ring &ring)
 {
-    return ring.innerdiam / 2 - ring.fudge;
+    return ring.innerDiameter / 2 - ring.fudge;
 }
 
 // "0.5" becomes ".5" and "-0.5" becomes "-.5": no digit stands before the point when the whole
@@ -76,13 +76,13 @@ double boardWidth(const Ring &ring)
 double boardFeet(const Ring &ring)
 {
     const double face = (shortSide(ring) + longSide(ring)) / 2 * boardWidth(ring);
-    return ring.numsegs * face * ring.boardthick.value_or(NAN) / 144;
+    return ring.segmentCount * face * ring.thickness.value_or(NAN) / 144;
 }
 
 QMap<QString, QString> captions(const Ring &ring)
 {
     // The angle under "Long Side" is 90 - 180/n, the one under "Short Side" 180/n.
-    const double half = 180.0 / ring.numsegs;
+    const double half = 180.0 / ring.segmentCount;
     return {
         { QStringLiteral("longside"), sixteenths(longSide(ring)) },
         { QStringLiteral("longsidedec"), fiveDecimals(longSide(ring)) },
@@ -92,8 +92,7 @@ QMap<QString, QString> captions(const Ring &ring)
         { QStringLiteral("boardwidthdec"), fiveDecimals(boardWidth(ring)) },
         { QStringLiteral("shortangle"), angle(std::fabs(90 - half)) },
         { QStringLiteral("longangle"), angle(90 - std::fabs(90 - half)) },
-        { QStringLiteral("boardfeet"),
-            ring.boardthick ? fourDecimals(boardFeet(ring)) : QString() },
+        { QStringLiteral("boardfeet"), ring.thickness ? fourDecimals(boardFeet(ring)) : QString() },
     };
 }
 
@@ -138,9 +137,10 @@ QString sixteenths(double value)
         return {};
     // The nearest whole number of sixteenths; half a sixteenth goes up.
     const double exact = value * 16;
-    const auto nearest = static_cast<long long>(std::floor(exact + 0.5));
-    const QString mark = nearest > exact ? QStringLiteral("-")
-        : nearest < exact                ? QStringLiteral("+")
+    const double rounded = std::floor(exact + 0.5);
+    const auto nearest = static_cast<long long>(rounded);
+    const QString mark = rounded > exact ? QStringLiteral("-")
+        : rounded < exact                ? QStringLiteral("+")
                                          : QString();
     const long long whole = nearest >= 0 ? nearest / 16 : -((-nearest + 15) / 16);
     long long numerator = nearest - whole * 16;
@@ -165,13 +165,13 @@ Ring fromInputs(const QMap<QString, QString> &boxes)
         return std::strtod(boxes.value(QLatin1String(box)).toLatin1().constData(), nullptr);
     };
     Ring ring;
-    ring.numsegs = boxes.value(QStringLiteral("numsegs")).toInt();
-    ring.outerdiam = number("outerdiam");
-    ring.innerdiam = number("innerdiam");
+    ring.segmentCount = boxes.value(QStringLiteral("numsegs")).toInt();
+    ring.outerDiameter = number("outerdiam");
+    ring.innerDiameter = number("innerdiam");
     ring.fudge = number("fudge");
     bool isNumber = false;
     const double thickness = boxes.value(QStringLiteral("boardthick")).toDouble(&isNumber);
-    ring.boardthick = isNumber && thickness >= 0 ? std::optional(thickness) : std::nullopt;
+    ring.thickness = isNumber && thickness >= 0 ? std::optional(thickness) : std::nullopt;
     return ring;
 }
 

@@ -40,12 +40,12 @@ SpinnerRange spinner(const QString &name);
 
 struct Ring
 {
-    int numsegs = 6;
-    double outerdiam = 36;
-    double innerdiam = 30;
+    int segmentCount = 6;
+    double outerDiameter = 36;
+    double innerDiameter = 30;
     double fudge = 0.25;
     // Nothing for a thickness that gives no estimate.
-    std::optional<double> boardthick = 0.75;
+    std::optional<double> thickness = 0.75;
 };
 
 double shortSide(const Ring &ring);

@@ -31,13 +31,13 @@ QString describeDialog(QWidget *dialog)
 
 ModalDriver::ModalDriver()
 {
-    connect(&timer_, &QTimer::timeout, this, &ModalDriver::poll);
-    timer_.start(pollInterval);
+    connect(&timer, &QTimer::timeout, this, &ModalDriver::poll);
+    timer.start(pollInterval);
 }
 
 void ModalDriver::expect(Answer answer)
 {
-    answers_.push_back(std::move(answer));
+    answers.push_back(std::move(answer));
 }
 
 void ModalDriver::poll()
@@ -45,22 +45,22 @@ void ModalDriver::poll()
     QWidget *dialog = QApplication::activeModalWidget();
     if (!dialog || !dialog->isVisible())
         return;
-    if (dialog == answered_) {
-        if (++pollsSinceAnswer_ > answerGrace) {
+    if (dialog == answered) {
+        if (++pollsSinceAnswer > answerGrace) {
             unexpected.append(
                 QStringLiteral("still open after its answer: ") + describeDialog(dialog));
             closeDialog(dialog);
         }
         return;
     }
-    answered_ = dialog;
-    pollsSinceAnswer_ = 0;
-    if (answers_.empty()) {
+    answered = dialog;
+    pollsSinceAnswer = 0;
+    if (answers.empty()) {
         unexpected.append(describeDialog(dialog));
         closeDialog(dialog);
         return;
     }
-    const Answer answer = std::move(answers_.front());
-    answers_.pop_front();
+    const Answer answer = std::move(answers.front());
+    answers.pop_front();
     answer(dialog);
 }

@@ -23,7 +23,7 @@ public:
 
     void expect(Answer answer);
     // Answers still waiting for their dialog.
-    int pending() const { return int(answers_.size()); }
+    int pending() const { return int(answers.size()); }
     // The dialogs that opened with no answer waiting, or stayed open after theirs; each was
     // closed.
     QStringList unexpected;
@@ -31,10 +31,10 @@ public:
 private:
     void poll();
 
-    QTimer timer_;
-    std::deque<Answer> answers_;
-    QPointer<QWidget> answered_;
-    int pollsSinceAnswer_ = 0;
+    QTimer timer;
+    std::deque<Answer> answers;
+    QPointer<QWidget> answered;
+    int pollsSinceAnswer = 0;
 };
 
 // What a dialog says, for failure messages: its class, title and text.

@@ -21,6 +21,8 @@
 
 namespace pixels {
 
+using orvane::PictureBox;
+
 // The colours of the drawings: the teal background, the yellow ring and the light magenta arcs.
 inline constexpr QRgb teal = qRgb(0, 128, 128);
 inline constexpr QRgb yellow = qRgb(255, 255, 0);

@@ -47,16 +47,16 @@ QString tail(const QString &fileName, int lines)
 
 PrintServer::PrintServer()
 {
-    server_.setProcessChannelMode(QProcess::MergedChannels);
+    serverProcess.setProcessChannelMode(QProcess::MergedChannels);
 }
 
 PrintServer::~PrintServer()
 {
-    if (server_.state() != QProcess::NotRunning) {
-        server_.terminate();
-        if (!server_.waitForFinished(5000)) {
-            server_.kill();
-            server_.waitForFinished(2000);
+    if (serverProcess.state() != QProcess::NotRunning) {
+        serverProcess.terminate();
+        if (!serverProcess.waitForFinished(5000)) {
+            serverProcess.kill();
+            serverProcess.waitForFinished(2000);
         }
     }
 }
@@ -76,11 +76,11 @@ std::optional<QString> PrintServer::start()
     if (geteuid() != 0)
         return QStringLiteral(
             "the virtual PDF printer works only under a print server run as root");
-    if (!folder_.isValid())
-        return QStringLiteral("no folder for the print server: ") + folder_.errorString();
+    if (!serverFolder.isValid())
+        return QStringLiteral("no folder for the print server: ") + serverFolder.errorString();
 
     // The server's filters run as another user, who must reach the spool and temporary files.
-    const QDir base(folder_.path());
+    const QDir base(serverFolder.path());
     ::chmod(QFile::encodeName(base.path()).constData(), 0755);
     for (const char *sub : { "etc", "client", "spool", "cache", "state", "log", "tmp" })
         base.mkdir(QLatin1String(sub));
@@ -114,15 +114,15 @@ std::optional<QString> PrintServer::start()
     if (!written)
         return QStringLiteral("the print server's settings could not be written");
 
-    server_.start(
+    serverProcess.start(
         cupsd, { QStringLiteral("-f"), QStringLiteral("-c"), server, QStringLiteral("-s"), files });
-    if (!server_.waitForStarted(5000))
-        return QStringLiteral("cupsd did not start: ") + server_.errorString();
+    if (!serverProcess.waitForStarted(5000))
+        return QStringLiteral("cupsd did not start: ") + serverProcess.errorString();
     const QDeadlineTimer deadline(10000);
     while (!QFileInfo(socket).exists()) {
-        if (server_.state() == QProcess::NotRunning || deadline.hasExpired()) {
+        if (serverProcess.state() == QProcess::NotRunning || deadline.hasExpired()) {
             return QStringLiteral("cupsd did not come up: ")
-                + QString::fromLocal8Bit(server_.readAll()) + report();
+                + QString::fromLocal8Bit(serverProcess.readAll()) + report();
         }
         QThread::msleep(20);
     }
@@ -210,5 +210,5 @@ QString PrintServer::report() const
     runClient(QStringLiteral("lpstat"), { QStringLiteral("-l"), QStringLiteral("-p") }, &printers);
     return QStringLiteral("\nprinters:\n") + QString::fromLocal8Bit(printers)
         + QStringLiteral("\nserver log:\n")
-        + tail(QDir(folder_.path()).filePath(QStringLiteral("log/error_log")), 30);
+        + tail(QDir(serverFolder.path()).filePath(QStringLiteral("log/error_log")), 30);
 }

@@ -34,6 +34,6 @@ private:
     std::optional<QString> runClient(
         const QString &tool, const QStringList &arguments, QByteArray *output = nullptr) const;
 
-    QTemporaryDir folder_;
-    QProcess server_;
+    QTemporaryDir serverFolder;
+    QProcess serverProcess;
 };

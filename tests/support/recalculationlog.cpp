@@ -4,12 +4,11 @@
 
 #include <QLineEdit>
 
-RecalculationLog::RecalculationLog(QWidget *window)
-    : QObject(window)
-    , window(window)
+RecalculationLog::RecalculationLog(const WindowDriver &watched)
+    : driver(watched)
 {
-    for (const QString &name : windowdriver::inputBoxes()) {
-        auto *box = window->findChild<QLineEdit *>(name);
+    for (const QString &name : WindowDriver::inputBoxes()) {
+        auto *box = driver.control<QLineEdit>(name);
         if (!box)
             continue;
         if (name == QLatin1String("boardthick")) {
@@ -17,8 +16,7 @@ RecalculationLog::RecalculationLog(QWidget *window)
             continue;
         }
         connect(box, &QLineEdit::textChanged, this, [this] {
-            entries.append({ windowdriver::texts(this->window, windowdriver::inputBoxes()),
-                windowdriver::texts(this->window, windowdriver::resultFields()) });
+            entries.append({ driver.inputs(), driver.results() });
         });
     }
 }

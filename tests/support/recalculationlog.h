@@ -8,8 +8,9 @@
 #include <QMap>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
-class QWidget;
+class WindowDriver;
 
 class RecalculationLog : public QObject
 {
@@ -23,7 +24,7 @@ public:
     };
 
     // Attach after the window is built, so that the window's own handling of a write runs first.
-    explicit RecalculationLog(QWidget *window);
+    explicit RecalculationLog(const WindowDriver &driver);
 
     QList<Entry> entries;
     int thicknessWrites = 0;
@@ -34,5 +35,5 @@ public:
     void clear();
 
 private:
-    QWidget *window;
+    const WindowDriver &driver;
 };

@@ -12,6 +12,18 @@ bool ScriptedPrintDialogs::offerPdf(QWidget *)
     return acceptPdf;
 }
 
+ScriptedPrintDialogs::Instead ScriptedPrintDialogs::offerChoice(QWidget *)
+{
+    ++choicesOffered;
+    return instead;
+}
+
+bool ScriptedPrintDialogs::choosePrinter(QWidget *, QPrinter &printer)
+{
+    ++printDialogs;
+    return setUpPrinter && setUpPrinter(printer);
+}
+
 QString ScriptedPrintDialogs::pdfFileName(QWidget *, const QString &suggested)
 {
     suggestedNames.append(suggested);
@@ -23,7 +35,7 @@ void ScriptedPrintDialogs::showFailure(QWidget *, const QString &message)
     failures.append(message);
 }
 
-ScriptedPrintDialogs *scriptPrintDialogs(Orvane &window)
+ScriptedPrintDialogs *scriptPrintDialogs(orvane::Orvane &window)
 {
     auto dialogs = std::make_unique<ScriptedPrintDialogs>();
     ScriptedPrintDialogs *scripted = dialogs.get();

@@ -10,10 +10,10 @@
 
 struct ViewScale
 {
-    float left;
-    float top;
-    float width;
-    float height;
+    float left = 0;
+    float top = 0;
+    float width = 1;
+    float height = 1;
     bool operator==(const ViewScale &) const = default;
 };
 
@@ -23,7 +23,7 @@ Q_DECLARE_METATYPE(ViewScale)
 inline constexpr ViewScale startScale { 0, 50, 92.7f, -92.7f };
 inline constexpr ViewScale centredScale { 0, 84, 84, -84 };
 
-inline void setScale(DrawingSurface &surface, const ViewScale &scale)
+inline void setScale(orvane::DrawingSurface &surface, const ViewScale &scale)
 {
     surface.setScaleLeft(scale.left);
     surface.setScaleTop(scale.top);
@@ -31,7 +31,7 @@ inline void setScale(DrawingSurface &surface, const ViewScale &scale)
     surface.setScaleHeight(scale.height);
 }
 
-inline ViewScale scaleOf(const DrawingSurface &surface)
+inline ViewScale scaleOf(const orvane::DrawingSurface &surface)
 {
     return { surface.scaleLeft(), surface.scaleTop(), surface.scaleWidth(), surface.scaleHeight() };
 }

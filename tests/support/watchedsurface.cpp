@@ -1,7 +1,11 @@
 #include "tests/support/watchedsurface.h"
 
+#include "drawing/painting.h"
+
 #include <QPaintEngine>
 #include <QPainterPath>
+
+#include <numbers>
 
 class WatchingEngine : public QPaintEngine
 {
@@ -16,10 +20,10 @@ public:
     bool end() override { return true; }
     Type type() const override { return QPaintEngine::User; }
 
-    void updateState(const QPaintEngineState &state) override
+    void updateState(const QPaintEngineState &changed) override
     {
-        if (state.state() & QPaintEngine::DirtyTransform)
-            transform = state.transform();
+        if (changed.state() & QPaintEngine::DirtyTransform)
+            transform = changed.transform();
     }
 
     void drawPath(const QPainterPath &path) override
@@ -87,8 +91,8 @@ private:
 class WatchingDevice : public QPaintDevice
 {
 public:
-    explicit WatchingDevice(QSize size)
-        : size(size)
+    explicit WatchingDevice(QSize deviceSize)
+        : size(deviceSize)
     { }
 
     QPaintEngine *paintEngine() const override { return &engine; }
@@ -117,40 +121,66 @@ protected:
     }
 };
 
-WatchedSurface::WatchedSurface(QSize size)
-    : size_(size)
-    , device_(std::make_unique<WatchingDevice>(size))
+WatchedSurface::WatchedSurface(QSize pictureSize)
+    : size(pictureSize)
+    , device(std::make_unique<WatchingDevice>(pictureSize))
 { }
 
 WatchedSurface::~WatchedSurface()
 {
-    painter_.reset();
+    activePainter.reset();
 }
 
 void WatchedSurface::clear()
 {
-    painter_.reset();
+    activePainter.reset();
+}
+
+void WatchedSurface::drawLine(float x1, float y1, float x2, float y2, std::optional<QRgb> colour)
+{
+    stroke(mapping().line(x1, y1, x2, y2), colour);
+}
+
+void WatchedSurface::circle(float x, float y, float radius)
+{
+    stroke(mapping().arc(x, y, radius, 0, static_cast<float>(2 * std::numbers::pi)), std::nullopt);
+}
+
+void WatchedSurface::arc(float x, float y, float radius, QRgb colour, float start, float end)
+{
+    stroke(mapping().arc(x, y, radius, start, end), colour);
+}
+
+void WatchedSurface::print(const QString &text)
+{
+    newLine(mapping().print(painter(), text));
 }
 
 QList<QPointF> WatchedSurface::points()
 {
-    painter_.reset();
-    return device_->engine.points;
+    activePainter.reset();
+    return device->engine.points;
+}
+
+orvane::ScaleMapping WatchedSurface::mapping() const
+{
+    return orvane::ScaleMapping(*this, size);
 }
 
 QPainter &WatchedSurface::painter()
 {
-    if (!painter_) {
-        painter_.emplace(device_.get());
-        painter_->setRenderHint(QPainter::Antialiasing);
+    if (!activePainter) {
+        activePainter.emplace(device.get());
+        activePainter->setRenderHint(QPainter::Antialiasing);
         QPen pen(Qt::black, 1);
         pen.setCosmetic(true);
-        painter_->setPen(pen);
+        activePainter->setPen(pen);
     }
-    return *painter_;
+    return *activePainter;
 }
 
-QSizeF WatchedSurface::area() const
+void WatchedSurface::stroke(const std::optional<QPainterPath> &path, std::optional<QRgb> colour)
 {
-    return size_;
+    if (path)
+        orvane::strokeFigure(painter(), *path, colour);
 }

@@ -1,7 +1,9 @@
 #include "tests/support/windowdriver.h"
 
+#include "core/reading.h"
 #include "drawing/picturebox.h"
-#include "window/orvane.h"
+#include "tests/support/expected.h"
+#include "window/layout.h"
 #include "window/spinner.h"
 
 #include <QApplication>
@@ -14,8 +16,6 @@
 #include <QTest>
 
 #include <cmath>
-
-namespace windowdriver {
 
 namespace {
 
@@ -45,8 +45,18 @@ QRect subControl(const QScrollBar *bar, QStyle::SubControl part)
     return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar);
 }
 
-} // namespace
+// The object names of the layout's controls of one kind, in the order of the table.
+QStringList namesOfKind(orvane::layout::Kind kind)
+{
+    QStringList names;
+    for (const orvane::layout::Control &control : orvane::layout::controls()) {
+        if (control.kind == kind)
+            names.append(QLatin1String(control.name));
+    }
+    return names;
+}
 
+// Shows `window`, waits until it is exposed and makes it the active window.
 bool show(QWidget *window)
 {
     window->show();
@@ -56,63 +66,27 @@ bool show(QWidget *window)
     return QTest::qWaitForWindowActive(window);
 }
 
-const QStringList &inputBoxes()
+} // namespace
+
+const QStringList &WindowDriver::inputBoxes()
 {
-    static const QStringList names { QStringLiteral("numsegs"), QStringLiteral("outerdiam"),
-        QStringLiteral("innerdiam"), QStringLiteral("fudge"), QStringLiteral("boardthick") };
+    static const QStringList names = namesOfKind(orvane::layout::Kind::InputBox);
     return names;
 }
 
-const QStringList &resultFields()
+const QStringList &WindowDriver::resultFields()
 {
-    static const QStringList names {
-        QStringLiteral("longside"),
-        QStringLiteral("longsidedec"),
-        QStringLiteral("shortside"),
-        QStringLiteral("shortsidedec"),
-        QStringLiteral("bwidth"),
-        QStringLiteral("boardwidthdec"),
-        QStringLiteral("shortangle"),
-        QStringLiteral("longangle"),
-        QStringLiteral("boardfeet"),
-    };
+    static const QStringList names = namesOfKind(orvane::layout::Kind::ResultField);
     return names;
 }
 
-QScrollBar *spinner(const QWidget *window, const QString &name)
+bool WindowDriver::openWindow()
 {
-    return window->findChild<QScrollBar *>(name);
+    window = std::make_unique<Orvane>();
+    return show(window.get());
 }
 
-int spinnerValue(const QWidget *window, const QString &name)
-{
-    const auto *bar = window->findChild<Spinner *>(name);
-    return bar ? bar->spinnerValue() : -1;
-}
-
-QString text(const QWidget *window, const QString &name)
-{
-    if (const auto *label = window->findChild<QLabel *>(name))
-        return label->text();
-    if (const auto *box = window->findChild<QLineEdit *>(name))
-        return box->text();
-    return QStringLiteral("<no control %1>").arg(name);
-}
-
-QMap<QString, QString> texts(const QWidget *window, const QStringList &names)
-{
-    QMap<QString, QString> found;
-    for (const QString &name : names)
-        found.insert(name, text(window, name));
-    return found;
-}
-
-void clickButton(const QWidget *window, const QString &name)
-{
-    QTest::mouseClick(control<QPushButton>(window, name), Qt::LeftButton);
-}
-
-QRect partRect(const QScrollBar *bar, Part part)
+QRect WindowDriver::partRect(const QScrollBar *bar, Part part)
 {
     // The style's sub-line arrow sits at the top of a vertical bar, the sub-page track between it
     // and the thumb.
@@ -126,7 +100,7 @@ QRect partRect(const QScrollBar *bar, Part part)
     return {};
 }
 
-bool click(QScrollBar *bar, Part part)
+bool WindowDriver::clickPart(QScrollBar *bar, Part part)
 {
     if (!bar)
         return false;
@@ -137,23 +111,13 @@ bool click(QScrollBar *bar, Part part)
     return true;
 }
 
-bool click(const QWidget *window, const QString &name, Part part, int times)
-{
-    QScrollBar *bar = spinner(window, name);
-    for (int i = 0; i < times; ++i) {
-        if (!click(bar, part))
-            return false;
-    }
-    return bar != nullptr;
-}
-
-void pressKey(QScrollBar *bar, int key)
+void WindowDriver::pressKey(QScrollBar *bar, int key)
 {
     bar->setFocus(Qt::MouseFocusReason);
     QTest::keyClick(bar, static_cast<Qt::Key>(key));
 }
 
-QPoint grabThumb(QScrollBar *bar)
+QPoint WindowDriver::grabThumb(QScrollBar *bar)
 {
     const QRect thumb = partRect(bar, Part::Thumb);
     if (thumb.isEmpty())
@@ -162,7 +126,7 @@ QPoint grabThumb(QScrollBar *bar)
     return thumb.center();
 }
 
-QPoint moveThumb(QScrollBar *bar, QPoint grip, double fraction)
+QPoint WindowDriver::moveThumb(QScrollBar *bar, QPoint grip, double fraction)
 {
     // Where the thumb's top must go, measured against where the grip is now.
     const QRect groove = subControl(bar, QStyle::SC_ScrollBarGroove);
@@ -177,12 +141,12 @@ QPoint moveThumb(QScrollBar *bar, QPoint grip, double fraction)
     return target;
 }
 
-void releaseThumb(QScrollBar *bar, QPoint at)
+void WindowDriver::releaseThumb(QScrollBar *bar, QPoint at)
 {
     QTest::mouseRelease(bar, Qt::LeftButton, {}, at);
 }
 
-bool dragThumb(QScrollBar *bar, double fraction)
+bool WindowDriver::dragThumb(QScrollBar *bar, double fraction)
 {
     const QRect groove = subControl(bar, QStyle::SC_ScrollBarGroove);
     if (groove.height() - partRect(bar, Part::Thumb).height() <= 0)
@@ -194,23 +158,7 @@ bool dragThumb(QScrollBar *bar, double fraction)
     return true;
 }
 
-bool stepTo(const QWidget *window, const QString &name, int value)
-{
-    QScrollBar *bar = spinner(window, name);
-    if (!bar)
-        return false;
-    while (spinnerValue(window, name) != value) {
-        const int before = spinnerValue(window, name);
-        const bool up = value > before;
-        if (!click(bar, up ? Part::UpArrow : Part::DownArrow))
-            return false;
-        if (spinnerValue(window, name) != before + (up ? 1 : -1))
-            return false;
-    }
-    return true;
-}
-
-QStringList tabWalk(int presses)
+QStringList WindowDriver::tabWalk(int presses)
 {
     QStringList visited { QApplication::focusWidget()->objectName() };
     for (int i = 0; i < presses; ++i) {
@@ -220,7 +168,79 @@ QStringList tabWalk(int presses)
     return visited;
 }
 
-bool isOnTop(const QWidget *window, QPoint point, const QWidget *panel)
+QScrollBar *WindowDriver::spinner(const QString &name) const
+{
+    return control<QScrollBar>(name);
+}
+
+int WindowDriver::spinnerValue(const QString &name) const
+{
+    const auto *bar = control<orvane::Spinner>(name);
+    return bar ? bar->spinnerValue() : -1;
+}
+
+QString WindowDriver::text(const QString &name) const
+{
+    if (const auto *label = control<QLabel>(name))
+        return label->text();
+    if (const auto *box = control<QLineEdit>(name))
+        return box->text();
+    return QStringLiteral("<no control %1>").arg(name);
+}
+
+QMap<QString, QString> WindowDriver::texts(const QStringList &names) const
+{
+    QMap<QString, QString> found;
+    for (const QString &name : names)
+        found.insert(name, text(name));
+    return found;
+}
+
+QMap<QString, QString> WindowDriver::expectedResults() const
+{
+    return expected::captionsFor(inputs());
+}
+
+orvane::RingInputs WindowDriver::ringInputs() const
+{
+    const auto number = [this](const char *box) {
+        return orvane::leadingNumber(text(QLatin1String(box)).toStdString());
+    };
+    return { number("numsegs"), number("outerdiam"), number("innerdiam"), number("fudge") };
+}
+
+void WindowDriver::clickButton(const QString &name) const
+{
+    QTest::mouseClick(control<QPushButton>(name), Qt::LeftButton);
+}
+
+bool WindowDriver::clickSpinner(const QString &name, Part part, int times) const
+{
+    QScrollBar *bar = spinner(name);
+    for (int i = 0; i < times; ++i) {
+        if (!clickPart(bar, part))
+            return false;
+    }
+    return bar != nullptr;
+}
+
+bool WindowDriver::stepTo(const QString &name, int value) const
+{
+    QScrollBar *bar = spinner(name);
+    if (!bar)
+        return false;
+    while (spinnerValue(name) != value) {
+        const int before = spinnerValue(name);
+        const bool up = value > before;
+        if (!clickPart(bar, up ? Part::UpArrow : Part::DownArrow))
+            return false;
+        if (spinnerValue(name) != before + (up ? 1 : -1))
+            return false;
+    }
+    return true;
+}
+
+bool WindowDriver::isOnTop(QPoint point, const QWidget *panel) const
 {
     for (const QWidget *seen = window->childAt(point); seen; seen = seen->parentWidget()) {
         if (seen == panel)
@@ -229,21 +249,21 @@ bool isOnTop(const QWidget *window, QPoint point, const QWidget *panel)
     return false;
 }
 
-WindowState windowState(const Orvane &window)
+WindowState WindowDriver::state() const
 {
     WindowState state;
-    for (const QLabel *label : window.findChildren<QLabel *>())
+    for (const QLabel *label : window->findChildren<QLabel *>())
         state.texts.insert(label->objectName(), label->text());
-    for (const QLineEdit *box : window.findChildren<QLineEdit *>())
+    for (const QLineEdit *box : window->findChildren<QLineEdit *>())
         state.texts.insert(box->objectName(), box->text());
-    for (const QScrollBar *bar : window.findChildren<QScrollBar *>())
+    for (const QScrollBar *bar : window->findChildren<QScrollBar *>())
         state.values.insert(bar->objectName(), bar->value());
-    for (PictureBox *picture : window.findChildren<PictureBox *>())
+    for (orvane::PictureBox *picture : window->findChildren<orvane::PictureBox *>())
         state.pictures.insert(picture->objectName(), picture->image());
-    const orvane::FormState &record = window.formState();
-    state.record = { record.longsidelen, record.shortsidelen, record.boardwidthlen,
-        record.centralangle, record.pi };
+    if (const std::optional<orvane::Ring> &ring = window->ring()) {
+        state.ring = { ring->segmentCount, ring->centralAngle, ring->halfAngle, ring->outerRadius,
+            ring->innerRadius, ring->longSide, ring->shortSide, ring->boardWidth,
+            ring->cornerRadius };
+    }
     return state;
 }
-
-} // namespace windowdriver
