@@ -10,8 +10,10 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QPrinterInfo>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <QTest>
 
 class TestPrintServer : public WindowDriver
@@ -26,8 +28,14 @@ private slots:
     void serversPrinterIsTheDefault();
     void okPrintsOnTheDefaultPrinter();
     void printerGoneBeforePrintingIsReported();
+    void withoutADefaultTheUserChoosesAPrinter();
+    void withoutADefaultTheUserMaySaveAPdf();
 
 private:
+    // Print, then OK, with the project named after a token of this run; the PDF the printer made
+    // of the job, or an empty name when none turned up.
+    QString printNamed(const QString &name);
+
     std::unique_ptr<PrintServer> server;
     QStringList printedFiles;
 };
@@ -129,6 +137,76 @@ void TestPrintServer::printerGoneBeforePrintingIsReported()
     const auto failure = orvane::printReport(printer, values);
     QVERIFY(failure.has_value());
     QCOMPARE(*failure, QStringLiteral("the printer is no longer available"));
+}
+
+// Printers are installed but none is the default: the user is offered a choice instead of being
+// told that there is no printer, picks one in the print dialog, and the report is printed there.
+void TestPrintServer::withoutADefaultTheUserChoosesAPrinter()
+{
+    const QString second = QStringLiteral("OrvaneSecondPDF");
+    QVERIFY2(!server->addPrinter(second), qPrintable(server->report()));
+    if (!QPrinterInfo::defaultPrinter().isNull())
+        QVERIFY2(server->removePrinter(), qPrintable(server->report()));
+    QVERIFY(QPrinterInfo::defaultPrinter().isNull());
+    QVERIFY(!QPrinterInfo::availablePrinters().isEmpty());
+
+    QVERIFY(openWindow());
+    ScriptedPrintDialogs *dialogs = scriptPrintDialogs(*window);
+    dialogs->instead = orvane::PrintDialogs::Instead::ChoosePrinter;
+    dialogs->setUpPrinter = [&second](QPrinter &printer) {
+        printer.setPrinterName(second);
+        return true;
+    };
+    const QString token = QString::number(QRandomGenerator::global()->generate64());
+    const QString printed = printNamed(QStringLiteral("Chosen ") + token);
+
+    QCOMPARE(dialogs->offers, 0); // "No printer is available." is not said
+    QCOMPARE(dialogs->choicesOffered, 1);
+    QCOMPARE(dialogs->printDialogs, 1);
+    QCOMPARE(dialogs->failures, QStringList());
+    QVERIFY2(!printed.isEmpty(), qPrintable(server->report()));
+    const PdfContents contents = readPdf(printed);
+    QVERIFY2(contents.error.isEmpty(), qPrintable(contents.error));
+    QCOMPARE(contents.pages, 1);
+    QVERIFY(contents.texts().contains(QStringLiteral("Project Name: Chosen ") + token));
+}
+
+void TestPrintServer::withoutADefaultTheUserMaySaveAPdf()
+{
+    QVERIFY(QPrinterInfo::defaultPrinter().isNull());
+    QVERIFY(openWindow());
+    ScriptedPrintDialogs *dialogs = scriptPrintDialogs(*window);
+    QTemporaryDir folder;
+    dialogs->instead = orvane::PrintDialogs::Instead::SavePdf;
+    dialogs->fileName = folder.filePath(QStringLiteral("instead.pdf"));
+    clickButton("Command13");
+    clickButton("Command12");
+
+    QCOMPARE(dialogs->choicesOffered, 1);
+    QCOMPARE(dialogs->printDialogs, 0);
+    QCOMPARE(dialogs->failures, QStringList());
+    const PdfContents contents = readPdf(dialogs->fileName);
+    QVERIFY2(contents.error.isEmpty(), qPrintable(contents.error));
+    QCOMPARE(contents.pages, 1);
+    QVERIFY(contents.texts().contains(QStringLiteral("Project Name: Segmented Circle")));
+}
+
+QString TestPrintServer::printNamed(const QString &name)
+{
+    clickButton("Command13");
+    control<QLineEdit>("Text1")->setText(name);
+    clickButton("Command12");
+    if (!server->waitUntilDone(30000))
+        return {};
+    const QString token = name.section(QLatin1Char(' '), -1);
+    const QDir output(server->outputFolder());
+    for (const QFileInfo &file : output.entryInfoList({ QStringLiteral("*.pdf") }, QDir::Files)) {
+        if (file.fileName().contains(token)) {
+            printedFiles.append(file.absoluteFilePath());
+            return file.absoluteFilePath();
+        }
+    }
+    return {};
 }
 
 QTEST_MAIN(TestPrintServer)

@@ -133,18 +133,22 @@ std::optional<QString> PrintServer::start()
     qunsetenv("PRINTER");
     qunsetenv("LPDEST");
 
-    // Text must survive the printer's conversion to PostScript, so that it can be read back from
-    // the PDF the printer writes; the cairo renderer keeps it.
-    if (auto failure = runClient(QStringLiteral("lpadmin"),
-            { QStringLiteral("-p"), printerName(), QStringLiteral("-v"),
-                QStringLiteral("cups-pdf:/"), QStringLiteral("-P"), pdfPrinterDescription,
-                QStringLiteral("-o"), QStringLiteral("pdftops-renderer-default=pdftocairo"),
-                QStringLiteral("-E") }))
+    if (auto failure = addPrinter(printerName()))
         return failure;
     if (auto failure
         = runClient(QStringLiteral("lpadmin"), { QStringLiteral("-d"), printerName() }))
         return failure;
     return std::nullopt;
+}
+
+std::optional<QString> PrintServer::addPrinter(const QString &name)
+{
+    // Text must survive the printer's conversion to PostScript, so that it can be read back from
+    // the PDF the printer writes; the cairo renderer keeps it.
+    return runClient(QStringLiteral("lpadmin"),
+        { QStringLiteral("-p"), name, QStringLiteral("-v"), QStringLiteral("cups-pdf:/"),
+            QStringLiteral("-P"), pdfPrinterDescription, QStringLiteral("-o"),
+            QStringLiteral("pdftops-renderer-default=pdftocairo"), QStringLiteral("-E") });
 }
 
 std::optional<QString> PrintServer::runClient(
@@ -195,7 +199,7 @@ bool PrintServer::waitUntilDone(int timeoutMs)
     const QDeadlineTimer deadline(timeoutMs);
     while (!deadline.hasExpired()) {
         QByteArray waiting;
-        if (runClient(QStringLiteral("lpstat"), { QStringLiteral("-o"), printerName() }, &waiting))
+        if (runClient(QStringLiteral("lpstat"), { QStringLiteral("-o") }, &waiting))
             return false;
         if (waiting.trimmed().isEmpty())
             return true;

@@ -20,12 +20,14 @@ public:
     std::optional<QString> start();
 
     QString printerName() const { return QStringLiteral("OrvaneTestPDF"); }
-    // Takes the printer away; false when that failed.
+    // Adds another virtual PDF printer, not made the default; the reason when that failed.
+    std::optional<QString> addPrinter(const QString &name);
+    // Takes the default printer away; false when that failed.
     bool removePrinter();
     // Where the virtual printer puts the PDF files of this user's jobs.
     QString outputFolder() const;
-    // Waits until the printer has finished every job it was given; false when it has not within
-    // `timeoutMs`.
+    // Waits until the printers have finished every job they were given; false when it has not
+    // within `timeoutMs`.
     bool waitUntilDone(int timeoutMs);
     // What the server logged and how its printer stands, for failure messages.
     QString report() const;
