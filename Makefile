@@ -75,6 +75,8 @@ bench: build
 	QT_QPA_PLATFORM=offscreen ./build/bench/bench_window $(BENCH_FLAGS)
 	./build/bench/bench_startup -n $(BENCH_STARTUP_RUNS) ./build/bench/startup_orvane \
 	  ./build/bench/startup_floor ./build/bench/startup_textfloor
+	QT_QPA_PLATFORM=offscreen ./build/bench/bench_template $(BENCH_FLAGS)
+	./bench/bench_commandline.sh build
 	@if command -v valgrind >/dev/null; then ./bench/window_instructions.sh build && \
 	  ./bench/startup_instructions.sh build; \
 	else echo "valgrind is not installed: no instruction counts"; fi
