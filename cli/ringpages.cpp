@@ -3,6 +3,7 @@
 #include "core/boardfeet.h"
 #include "core/fractions.h"
 #include "core/reading.h"
+#include "drawing/conversions.h"
 #include "report/templatecutlist.h"
 #include "report/templateoutput.h"
 #include "report/templatepages.h"
@@ -17,11 +18,6 @@ namespace {
 QString tr(const char *text)
 {
     return QCoreApplication::translate("CommandLine", text);
-}
-
-QString shown(const std::string &text)
-{
-    return QString::fromStdString(text);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "drawing/detailview.h"
 
 #include "core/picture.h"
+#include "drawing/conversions.h"
 #include "drawing/surface.h"
 
 #include <cmath>
@@ -9,14 +10,9 @@ namespace orvane {
 
 namespace {
 
-float single(double value)
-{
-    return static_cast<float>(value);
-}
-
 QString angleLabel(double degrees)
 {
-    return QString::fromStdString(formatPicture(fifteenDigits(degrees), detailAnglePicture));
+    return shown(formatPicture(fifteenDigits(degrees), detailAnglePicture));
 }
 
 struct Point

@@ -1,5 +1,6 @@
 #include "drawing/planview.h"
 
+#include "drawing/conversions.h"
 #include "drawing/surface.h"
 
 #include <cmath>
@@ -8,11 +9,6 @@
 namespace orvane {
 
 namespace {
-
-float single(double value)
-{
-    return static_cast<float>(value);
-}
 
 struct Point
 {

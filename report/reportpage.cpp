@@ -4,20 +4,16 @@
 #include "core/picture.h"
 #include "core/reading.h"
 #include "core/ring.h"
+#include "drawing/conversions.h"
 #include "report/pagesurface.h"
 
 namespace orvane {
 
 namespace {
 
-float single(double value)
-{
-    return static_cast<float>(value);
-}
-
 QString decimal(std::optional<double> inches)
 {
-    return inches ? QString::fromStdString(formatPicture(*inches, decimalPicture)) : QString();
+    return inches ? shown(formatPicture(*inches, decimalPicture)) : QString();
 }
 
 // The two angle labels: 180 / n beside the long side and 90 - 180 / n beside the short side, n
@@ -27,7 +23,7 @@ QString angle(const QString &segmentCount, double (*fromCut)(double))
 {
     const auto cut = cutAngle(leadingNumber(segmentCount.toStdString()));
     const auto degrees = cut ? std::optional(fromCut(*cut)) : std::nullopt;
-    return QString::fromStdString(angleText(degrees, reportAnglePicture));
+    return shown(angleText(degrees, reportAnglePicture));
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "core/fractions.h"
 #include "core/picture.h"
 #include "core/reading.h"
+#include "drawing/conversions.h"
 
 #include <QCoreApplication>
 
@@ -18,11 +19,6 @@ namespace {
 QString tr(const char *text)
 {
     return QCoreApplication::translate("TemplateCutList", text);
-}
-
-QString shown(const std::string &text)
-{
-    return QString::fromStdString(text);
 }
 
 QString inches(double value)

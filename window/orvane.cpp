@@ -1,6 +1,7 @@
 #include "window/orvane.h"
 
 #include "core/reading.h"
+#include "drawing/conversions.h"
 #include "drawing/picturebox.h"
 #include "window/accessibility.h"
 #include "window/helppanel.h"
@@ -24,7 +25,7 @@ namespace {
 // What a spinner counting quarter inches writes into its box: 144 gives "36", 121 "30.25".
 QString quarterInches(int quarters)
 {
-    return QString::fromStdString(shortestDecimal(quarters / 4.0));
+    return shown(shortestDecimal(quarters / 4.0));
 }
 
 QIcon applicationIcon()

@@ -1,6 +1,7 @@
 #include "window/printdialogs.h"
 
-#include <QFileDialog>
+#include "window/pdffile.h"
+
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPushButton>
@@ -50,15 +51,7 @@ public:
 
     QString pdfFileName(QWidget *parent, const QString &suggested) override
     {
-        QFileDialog dialog(parent, QObject::tr("Save the report as PDF"));
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setFileMode(QFileDialog::AnyFile);
-        dialog.setNameFilter(QObject::tr("PDF files (*.pdf)"));
-        dialog.setDefaultSuffix(QStringLiteral("pdf"));
-        dialog.selectFile(suggested);
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-            return {};
-        return dialog.selectedFiles().constFirst();
+        return askForPdfFile(parent, QObject::tr("Save the report as PDF"), suggested);
     }
 
     void showFailure(QWidget *parent, const QString &message) override

@@ -2,7 +2,7 @@
 
 #include "report/reportoutput.h"
 #include "window/orvane.h"
-#include "window/pdfname.h"
+#include "window/pdffile.h"
 #include "window/printdialogs.h"
 #include "window/projectprompt.h"
 

@@ -5,6 +5,7 @@
 #include "core/fractions.h"
 #include "core/picture.h"
 #include "core/reading.h"
+#include "drawing/conversions.h"
 #include "drawing/detailview.h"
 #include "drawing/navigation.h"
 #include "drawing/picturebox.h"
@@ -18,11 +19,6 @@
 namespace orvane {
 
 namespace {
-
-QString shown(const std::string &text)
-{
-    return QString::fromStdString(text);
-}
 
 void showLength(std::optional<double> inches, QLabel *fraction, QLabel *decimal)
 {

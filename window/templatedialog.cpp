@@ -3,6 +3,7 @@
 #include "core/length.h"
 #include "report/templatecutlist.h"
 #include "report/templateoutput.h"
+#include "window/pdffile.h"
 #include "window/templatedialogs.h"
 
 #include <QComboBox>
@@ -51,22 +52,12 @@ ReadKerf readKerf(const QString &text)
     return { length, {} };
 }
 
-// A file name for the template's PDF in the user's documents, or at home where there is no such
-// folder: the project name with the characters that file systems refuse taken out.
-QString suggestedPdfName(const QString &projectName)
+// The template's PDF in the user's documents, named after the project.
+QString suggestedTemplatePath(const QString &projectName)
 {
-    QString name = projectName.simplified();
-    if (name.isEmpty())
-        name = QObject::tr("Orvane");
-    static const QString refused = QStringLiteral("/\\:*?\"<>|");
-    for (QChar &c : name) {
-        if (refused.contains(c) || c.category() == QChar::Other_Control)
-            c = QLatin1Char('_');
-    }
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty() || !QDir(folder).exists())
-        folder = QDir::homePath();
-    return QDir(folder).filePath(QObject::tr("%1 template.pdf").arg(name));
+    const QString name = projectName.simplified();
+    return suggestedPdfPath(
+        QObject::tr("%1 template").arg(name.isEmpty() ? QObject::tr("Orvane") : name));
 }
 
 QString printerTitle(const QPrinter &printer)
@@ -210,7 +201,7 @@ void TemplateDialog::saveAsPdf()
         showProblem();
         return;
     }
-    const QString fileName = dialogs->pdfFileName(this, suggestedPdfName(projectBox->text()));
+    const QString fileName = dialogs->pdfFileName(this, suggestedTemplatePath(projectBox->text()));
     if (fileName.isEmpty())
         return;
     if (const auto failure = saveTemplateAsPdf(fileName, { *chosen.ring }, pdfPaper())) {

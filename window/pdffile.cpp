@@ -1,6 +1,7 @@
-#include "window/pdfname.h"
+#include "window/pdffile.h"
 
 #include <QDir>
+#include <QFileDialog>
 #include <QStandardPaths>
 
 namespace orvane {
@@ -17,6 +18,19 @@ QString suggestedPdfPath(const QString &title)
     if (folder.isEmpty() || !QDir(folder).exists())
         folder = QDir::homePath();
     return QDir(folder).filePath(name + QStringLiteral(".pdf"));
+}
+
+QString askForPdfFile(QWidget *parent, const QString &title, const QString &suggested)
+{
+    QFileDialog dialog(parent, title);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(QObject::tr("PDF files (*.pdf)"));
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.selectFile(suggested);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
 }
 
 } // namespace orvane
