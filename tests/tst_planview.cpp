@@ -9,6 +9,7 @@
 #include "drawing/planview.h"
 #include "tests/support/pixels.h"
 #include "tests/support/recordingsurface.h"
+#include "tests/support/ringrows.h"
 #include "tests/support/viewscale.h"
 
 #include <QTest>
@@ -20,8 +21,6 @@
 
 using orvane::RingInputs;
 using pixels::yellow;
-
-Q_DECLARE_METATYPE(RingInputs)
 
 namespace {
 
@@ -246,21 +245,6 @@ void verifyAxisCorners(const QList<Operation> &ops, const RingInputs &in, const 
                     + describe(outline).join(", ")));
         }
     }
-}
-
-// The rings the checks over every count run with.
-void addRingRows()
-{
-    QTest::addColumn<RingInputs>("ring");
-    QTest::newRow("36/30/.25") << RingInputs { 0, 36, 30, 0.25 };
-    QTest::newRow("10/8/.25") << RingInputs { 0, 10, 8, 0.25 };
-    QTest::newRow("12/8/.125") << RingInputs { 0, 12, 8, 0.125 };
-    QTest::newRow("no fudge") << RingInputs { 0, 20, 10, 0 };
-    QTest::newRow("largest") << RingInputs { 0, 72, 71, 4 };
-    QTest::newRow("smallest") << RingInputs { 0, 4, 3, 0 };
-    QTest::newRow("inner radius below zero") << RingInputs { 0, 8, 3, 4 };
-    QTest::newRow("inner above outer") << RingInputs { 0, 30, 30.25, 0 };
-    QTest::newRow("equal diameters") << RingInputs { 0, 30, 30, 0.5 };
 }
 
 } // namespace

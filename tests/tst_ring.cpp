@@ -4,6 +4,7 @@
 #include "core/angles.h"
 #include "core/picture.h"
 #include "core/ring.h"
+#include "tests/support/ringrows.h"
 
 #include <QTest>
 
@@ -11,8 +12,6 @@
 #include <limits>
 
 using namespace orvane;
-
-Q_DECLARE_METATYPE(RingInputs)
 
 class TestRing : public QObject
 {
@@ -92,21 +91,6 @@ QString shortSideCaption(double segmentCount)
     const auto angles = miterAngles(segmentCount);
     return QString::fromStdString(
         angleText(angles ? std::optional(angles->shortSide) : std::nullopt, anglePicture));
-}
-
-// Ring inputs with a name, for the data tables that run over many counts.
-void addRingRows()
-{
-    QTest::addColumn<RingInputs>("ring");
-    QTest::newRow("36/30/.25") << RingInputs { 0, 36, 30, 0.25 };
-    QTest::newRow("10/8/.25") << RingInputs { 0, 10, 8, 0.25 };
-    QTest::newRow("12/8/.125") << RingInputs { 0, 12, 8, 0.125 };
-    QTest::newRow("no fudge") << RingInputs { 0, 20, 10, 0 };
-    QTest::newRow("largest") << RingInputs { 0, 72, 71, 4 };
-    QTest::newRow("smallest") << RingInputs { 0, 4, 3, 0 };
-    QTest::newRow("inner radius below zero") << RingInputs { 0, 8, 3, 4 };
-    QTest::newRow("inner above outer") << RingInputs { 0, 30, 30.25, 0 };
-    QTest::newRow("equal diameters") << RingInputs { 0, 30, 30, 0.5 };
 }
 
 } // namespace
