@@ -82,7 +82,7 @@ QStringList withResultsFormat(const QStringList &arguments)
 // A default as the help shows it: "36 in".
 QString inches(double value)
 {
-    return QString::fromStdString(shortestDecimal(value)) + QStringLiteral(" in");
+    return QString::fromStdString(shortestDecimal(value)) + tr(" in");
 }
 
 QString ringOptionHelp(RingField field)

@@ -7,9 +7,16 @@
 #include "drawing/conversions.h"
 #include "report/pagesurface.h"
 
+#include <QCoreApplication>
+
 namespace orvane {
 
 namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("ReportPage", text);
+}
 
 QString decimal(std::optional<double> inches)
 {
@@ -65,12 +72,12 @@ void drawReportPage(PageSurface &page, const ReportValues &v)
     };
     page.setCurrentX(0.1f);
     page.setCurrentY(single(H - 0.2));
-    page.print(QStringLiteral("Project Name: ") + v.projectName);
-    indented(QStringLiteral("# of Segments: ") + v.segmentCount);
-    indented(QStringLiteral("Board width: ") + v.boardWidth + QStringLiteral("  (")
+    page.print(tr("Project Name: ") + v.projectName);
+    indented(tr("# of Segments: ") + v.segmentCount);
+    indented(tr("Board width: ") + v.boardWidth + QStringLiteral("  (")
         + decimal(v.boardWidthInches) + QLatin1Char(')'));
-    indented(QStringLiteral("Board thickness: ") + v.boardThickness);
-    indented(QStringLiteral("Board feet (total): ") + v.boardFeet);
+    indented(tr("Board thickness: ") + v.boardThickness);
+    indented(tr("Board feet (total): ") + v.boardFeet);
 
     // The side lengths: right of the short side and left of the long side, from mid-height down.
     page.setCurrentX(single(cx + 1.6));
@@ -95,8 +102,8 @@ void drawReportPage(PageSurface &page, const ReportValues &v)
     // The note, at the bottom left; its second line starts at the left edge.
     page.setCurrentX(0.2f);
     page.setCurrentY(0.5f);
-    page.print(QStringLiteral("Note: Not to scale or proportion!"));
-    page.print(QStringLiteral("      All linear dimensions are inches"));
+    page.print(tr("Note: Not to scale or proportion!"));
+    page.print(tr("      All linear dimensions are inches"));
 }
 
 void drawReport(PageSurface &page, const ReportValues &values)

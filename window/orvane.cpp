@@ -85,7 +85,7 @@ Orvane::Orvane(QWidget *parent)
     , printDialogs(standardPrintDialogs())
 {
     setObjectName(QStringLiteral("Orvane"));
-    setWindowTitle(QStringLiteral("Orvane"));
+    setWindowTitle(tr("Orvane"));
     setWindowIcon(applicationIcon());
     setFixedSize(pixels(layout::clientWidth), pixels(layout::clientHeight));
     setFont(looks::windowFont());
