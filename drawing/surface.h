@@ -21,14 +21,14 @@ public:
     // The user scale: the left edge lies at x = left and the top edge at y = top; the surface
     // spans `width` across and `height` down. A negative height makes y grow upwards. A point
     // (x, y) lies at (x - left) / width of the way across and (y - top) / height of the way down.
-    float scaleLeft() const { return left_; }
-    float scaleTop() const { return top_; }
-    float scaleWidth() const { return width_; }
-    float scaleHeight() const { return height_; }
-    virtual void setScaleLeft(float value) { left_ = value; }
-    virtual void setScaleTop(float value) { top_ = value; }
-    virtual void setScaleWidth(float value) { width_ = value; }
-    virtual void setScaleHeight(float value) { height_ = value; }
+    float scaleLeft() const { return scale.left; }
+    float scaleTop() const { return scale.top; }
+    float scaleWidth() const { return scale.width; }
+    float scaleHeight() const { return scale.height; }
+    virtual void setScaleLeft(float value) { scale.left = value; }
+    virtual void setScaleTop(float value) { scale.top = value; }
+    virtual void setScaleWidth(float value) { scale.width = value; }
+    virtual void setScaleHeight(float value) { scale.height = value; }
 
     // A straight line, in the foreground colour or in the given one.
     void line(float x1, float y1, float x2, float y2) { drawLine(x1, y1, x2, y2, std::nullopt); }
@@ -46,10 +46,10 @@ public:
 
     // The text position: a print puts the top-left corner of its text there, then moves the
     // position to the start of the next line (x back to the scale's left, y one line down).
-    float currentX() const { return currentX_; }
-    float currentY() const { return currentY_; }
-    virtual void setCurrentX(float value) { currentX_ = value; }
-    virtual void setCurrentY(float value) { currentY_ = value; }
+    float currentX() const { return textX; }
+    float currentY() const { return textY; }
+    virtual void setCurrentX(float value) { textX = value; }
+    virtual void setCurrentY(float value) { textY = value; }
     virtual void print(const QString &text) = 0;
 
 protected:
@@ -59,17 +59,21 @@ protected:
     // line in scale units down the surface.
     void newLine(float lineHeight)
     {
-        currentX_ = left_;
-        currentY_ += lineHeight;
+        textX = scale.left;
+        textY += lineHeight;
     }
 
 private:
-    float left_ = 0;
-    float top_ = 0;
-    float width_ = 1;
-    float height_ = 1;
-    float currentX_ = 0;
-    float currentY_ = 0;
+    struct Scale
+    {
+        float left = 0;
+        float top = 0;
+        float width = 1;
+        float height = 1;
+    };
+    Scale scale;
+    float textX = 0;
+    float textY = 0;
 };
 
 // Colours of the standard 16-colour palette that the drawings name.
