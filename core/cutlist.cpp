@@ -1,5 +1,7 @@
 #include "core/cutlist.h"
 
+#include "core/picture.h"
+#include "core/reading.h"
 #include "core/ring.h"
 
 #include <cmath>
@@ -14,6 +16,16 @@ double stripLength(const Ring &ring, double kerf)
     // A cut at the miter angle crosses the strip at half the central angle from square.
     const double kerfAlongStrip = kerf / std::cos(ring.halfAngle);
     return n * (L + S) / 2 + (L - S) / 2 + (n - 1) * kerfAlongStrip;
+}
+
+std::string millimetresText(double inches)
+{
+    return formatPicture(inches * millimetresPerInch, "##0.0");
+}
+
+std::string inputInchesText(double inches)
+{
+    return shortestDecimal(std::round(inches * 1e5) / 1e5);
 }
 
 } // namespace orvane

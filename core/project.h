@@ -3,6 +3,7 @@
 // Rings as the command line and project files give them: a name, the four ring inputs, the board
 // thickness and the saw's kerf, each read from text and checked.
 
+#include "core/cutlist.h"
 #include "core/ring.h"
 
 #include <array>
@@ -32,7 +33,7 @@ inline constexpr double outerDiameter = 36;
 inline constexpr double innerDiameter = 30;
 inline constexpr double fudge = 0.25;
 inline constexpr double thickness = 0.75;
-inline constexpr double kerf = 0.125;
+inline constexpr double kerf = defaultKerf;
 } // namespace ringDefaults
 RingSpec defaultRing();
 

@@ -53,17 +53,10 @@ constexpr std::size_t labelWidth = 32;
 constexpr std::size_t fractionWidth = 18;
 constexpr std::size_t decimalWidth = 15;
 
-// A value as typed: whole numbers and quarter inches as they are, a length converted from
-// millimetres to five places.
-std::string inputText(double value)
-{
-    return shortestDecimal(std::round(value * 1e5) / 1e5);
-}
-
 void countLine(std::string &out, std::string_view label, double value)
 {
     padded(out, label, labelWidth);
-    out += inputText(value);
+    out += inputInchesText(value);
     out += '\n';
 }
 
@@ -71,8 +64,8 @@ void countLine(std::string &out, std::string_view label, double value)
 void inputLine(std::string &out, std::string_view label, double inches)
 {
     padded(out, label, labelWidth);
-    padded(out, inputText(inches), fractionWidth + decimalWidth);
-    out += formatPicture(inches * millimetresPerInch, millimetresPicture);
+    padded(out, inputInchesText(inches), fractionWidth + decimalWidth);
+    out += millimetresText(inches);
     out += '\n';
 }
 
@@ -81,7 +74,7 @@ void lengthLine(std::string &out, std::string_view label, double inches)
     padded(out, label, labelWidth);
     padded(out, fractionText(inches), fractionWidth);
     padded(out, decimalText(inches), decimalWidth);
-    out += formatPicture(inches * millimetresPerInch, millimetresPicture);
+    out += millimetresText(inches);
     out += '\n';
 }
 

@@ -89,6 +89,5 @@ inline constexpr std::string_view miterAngleLabel = "Miter angle,°";
 inline constexpr std::string_view boardFeetLabel = "Board feet of lumber";
 inline constexpr std::string_view totalBoardFeetLabel = "Board feet of all rings";
 inline constexpr std::string_view totalStripLabel = "Strip length of all rings, in.";
-inline constexpr std::string_view millimetresPicture = "##0.0"; // to a tenth, as the template
 
 } // namespace orvane

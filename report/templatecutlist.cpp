@@ -23,7 +23,7 @@ QString tr(const char *text)
 
 QString inches(double value)
 {
-    return shown(shortestDecimal(value)) + tr(" in");
+    return shown(inputInchesText(value)) + tr(" in");
 }
 
 bool isTrapezoid(const Ring &ring)
@@ -39,7 +39,7 @@ bool isTrapezoid(const Ring &ring)
 LengthTexts lengthTexts(double inches)
 {
     return { shown(fractionText(inches)), shown(decimalText(inches)),
-        QString::number(inches * millimetresPerInch, 'f', 1) + tr(" mm") };
+        shown(millimetresText(inches)) + tr(" mm") };
 }
 
 std::optional<QString> templateProblem(const TemplateRing &ring)

@@ -4,6 +4,7 @@
 // gives them, and the saw's kerf. Everything the template shows is worked out from these by the
 // same functions as the window's results.
 
+#include "core/cutlist.h"
 #include "core/ring.h"
 
 #include <QString>
@@ -12,8 +13,6 @@
 
 namespace orvane {
 
-// The kerf a template assumes unless told otherwise: an eighth of an inch.
-inline constexpr double defaultKerf = 0.125;
 // The widest kerf a template takes, in inches; wider blades do not cut segments.
 inline constexpr double widestKerf = 1;
 
