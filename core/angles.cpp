@@ -7,16 +7,16 @@
 
 namespace orvane {
 
-std::optional<double> cutAngle(double segmentCount)
+std::optional<double> cutAngle(double segmentCount, int largestCount)
 {
-    if (!countComputable(segmentCount))
+    if (!countComputable(segmentCount, largestCount))
         return std::nullopt;
     return 180 / segmentCount;
 }
 
-std::optional<MiterAngles> miterAngles(double segmentCount)
+std::optional<MiterAngles> miterAngles(double segmentCount, int largestCount)
 {
-    const auto cut = cutAngle(segmentCount);
+    const auto cut = cutAngle(segmentCount, largestCount);
     if (!cut)
         return std::nullopt;
     const double longSide = std::fabs(90 - *cut);

@@ -143,4 +143,22 @@ CsvText readCsv(std::string_view text)
     return CsvReader(text).read();
 }
 
+std::string csvField(std::string_view text)
+{
+    const bool quote = text.find_first_of(",\"\r\n") != std::string_view::npos
+        || (!text.empty()
+            && (text.front() == ' ' || text.front() == '\t' || text.back() == ' '
+                || text.back() == '\t' || text.front() == '#'));
+    if (!quote)
+        return std::string(text);
+    std::string out = "\"";
+    for (const char c : text) {
+        if (c == '"')
+            out += '"';
+        out += c;
+    }
+    out += '"';
+    return out;
+}
+
 } // namespace orvane

@@ -37,6 +37,10 @@ struct CsvText
 // lines starting with "#" are skipped, and so is a UTF-8 byte order mark at the start.
 CsvText readCsv(std::string_view text);
 
+// A field as `readCsv` reads it back: quoted when it holds a comma, a quote, a line break, blanks
+// at either end or starts with "#", quotes inside written twice.
+std::string csvField(std::string_view text);
+
 // Problems in a text's quoting.
 inline constexpr std::string_view csvUnclosedQuote
     = "a quoted field is not closed: a field in double quotes ends with a double quote";

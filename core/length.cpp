@@ -209,7 +209,7 @@ std::optional<double> readFractionalInches(Cursor &cursor)
 
 } // namespace
 
-std::optional<double> readLength(std::string_view text)
+std::optional<double> readLength(std::string_view text, DecimalMark)
 {
     Cursor cursor(text);
     cursor.skipBlanks();

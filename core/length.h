@@ -15,7 +15,13 @@ namespace orvane {
 // leading "+" changes nothing; blanks around the whole text are allowed. Exponents ("1e3") are not
 // lengths. Nothing when the text is not a length: empty, another word or unit, anything after
 // the unit, a fraction over zero, or a value too large for a double.
-std::optional<double> readLength(std::string_view text);
+// In a file whose cells are separated by semicolons, a comma may be the decimal mark.
+enum class DecimalMark
+{
+    point,
+    comma
+};
+std::optional<double> readLength(std::string_view text, DecimalMark mark = DecimalMark::point);
 
 // What a length may look like, for the messages that refuse one.
 inline constexpr std::string_view lengthForms

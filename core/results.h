@@ -1,12 +1,12 @@
 #pragma once
 
-// The results of rings as the command line writes them: one record per ring, and the record
-// written as a readable table, as comma-separated values or as JSON.
+// The results of rings as the command line writes them: one record per ring, written as a
+// readable table, as comma-separated values or as JSON. Every record is made from the ring's one
+// result.
 
-#include "core/project.h"
+#include "core/ringresult.h"
 
 #include <array>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -14,62 +14,37 @@
 
 namespace orvane {
 
-// A length of the results: the full-precision number in inches, the window's sixteenth-inch
-// caption with the blanks around it taken off, and millimetres.
-struct LengthResult
-{
-    double inches = 0;
-    std::string fraction;
-    double millimetres = 0;
-};
-
-// Everything the command line tells of one ring. The angles are the two miter angles the window
-// shows under "Long Side" and "Short Side", in degrees; the lengths and the board feet are the
-// numbers the window's captions are made from.
-struct RingResults
-{
-    RingSpec ring;
-    double longSideAngle = 0;
-    double shortSideAngle = 0;
-    LengthResult longSide;
-    LengthResult shortSide;
-    LengthResult boardWidth;
-    double boardFeet = 0;
-    LengthResult stripLength; // the strip the segments are cut from, with the saw's kerf
-};
-
-// The results of `ring`, or nothing for a ring that checkRing refuses.
-std::optional<RingResults> ringResults(const RingSpec &ring);
-
 // The fields of a record, in the order the csv columns and the json members have them.
-inline constexpr std::array<std::string_view, 22> resultFields { "name", "segments", "outer_in",
+inline constexpr std::array<std::string_view, 23> resultFields { "name", "segments", "outer_in",
     "inner_in", "fudge_in", "thickness_in", "kerf_in", "long_side_angle_deg",
     "short_side_angle_deg", "long_side_in", "long_side_fraction", "long_side_mm", "short_side_in",
     "short_side_fraction", "short_side_mm", "board_width_in", "board_width_fraction",
-    "board_width_mm", "board_feet", "strip_length_in", "strip_length_fraction", "strip_length_mm" };
+    "board_width_mm", "board_feet", "strip_length_in", "strip_length_fraction", "strip_length_mm",
+    "wood" };
+// A value of a record: a number at full precision, or a text.
 using ResultValue = std::variant<double, std::string>;
-std::array<ResultValue, resultFields.size()> resultValues(const RingResults &results);
+// The record of a sound ring (one without problems).
+std::array<ResultValue, resultFields.size()> resultValues(const RingResult &result);
 
 // The rings as text to read: a block per ring with the window's captions.
-std::string resultsText(const std::vector<RingResults> &rings);
+std::string resultsText(const std::vector<RingResult> &rings);
 // The rings as comma-separated values: a header row of the field names, then a row per ring.
-std::string resultsCsv(const std::vector<RingResults> &rings);
+std::string resultsCsv(const std::vector<RingResult> &rings);
 // The rings as one JSON object: {"rings": [...], "total_board_feet": X,
 // "total_strip_length_in": Y}.
-std::string resultsJson(const std::vector<RingResults> &rings);
+std::string resultsJson(const std::vector<RingResult> &rings);
 
-// A number written as the shortest text that reads back as the same double ("0.25", "1e-05"); the
-// empty text for a value that is not finite.
-std::string shortestNumber(double value);
-// A JSON string: quoted, with quotes, backslashes and control characters escaped, and every byte
-// that is not part of a UTF-8 character replaced by U+FFFD.
-std::string jsonString(std::string_view text);
-// A csv field: quoted when it holds a comma, a quote, a line break, blanks at either end or
-// starts with "#", quotes inside written twice.
-std::string csvField(std::string_view text);
+// The board feet and the strip length of all the rings.
+struct ResultTotals
+{
+    double boardFeet = 0;
+    double stripLength = 0;
+};
+ResultTotals resultTotals(const std::vector<RingResult> &rings);
 
 // The texts of the table.
 inline constexpr std::string_view projectNameLabel = "Project Name: ";
+inline constexpr std::string_view woodLabel = "Wood: ";
 inline constexpr std::string_view segmentsLabel = "# of Segments";
 inline constexpr std::string_view outerLabel = "Outer Diameter, in.";
 inline constexpr std::string_view innerLabel = "Inner Diameter, in.";

@@ -14,18 +14,17 @@ double square(double x)
 
 } // namespace
 
-bool countComputable(double segmentCount)
+bool countComputable(double segmentCount, int largestCount)
 {
     // A typed count between the largest one and the next whole number still has only that many
     // boundaries, and is computed.
-    return std::isfinite(segmentCount) && segmentCount > 0
-        && segmentCount < largestSegmentCount + 1;
+    return std::isfinite(segmentCount) && segmentCount > 0 && segmentCount < largestCount + 1;
 }
 
-std::optional<Ring> computeRing(const RingInputs &inputs)
+std::optional<Ring> computeRing(const RingInputs &inputs, int largestCount)
 {
     const double n = inputs.segmentCount;
-    if (!countComputable(n))
+    if (!countComputable(n, largestCount))
         return std::nullopt;
 
     Ring ring;
@@ -53,6 +52,15 @@ std::optional<Ring> computeRing(const RingInputs &inputs)
         = std::sqrt(std::max(0.0, square(ring.longSide / 2) - square(halfChord)));
     ring.cornerRadius = outerDistance + cornerRise;
     return ring;
+}
+
+SegmentCorners segmentCorners(const Ring &ring)
+{
+    const double L = ring.longSide;
+    const double S = ring.shortSide;
+    const double W = ring.boardWidth;
+    const double lean = (L - S) / 2;
+    return { { 0, 0 }, { L, 0 }, { lean + S, W }, { lean, W } };
 }
 
 } // namespace orvane

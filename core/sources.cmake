@@ -5,11 +5,17 @@ set(ORVANE_CORE_SOURCES
   csv.cpp csv.h
   cutlist.cpp cutlist.h
   fractions.cpp fractions.h
+  jsontext.cpp jsontext.h
   length.cpp length.h
   picture.cpp picture.h
   project.cpp project.h
   reading.cpp reading.h
-  results.cpp results.h
+  results.h resultscsv.cpp resultsjson.cpp resultstext.cpp resultvalues.cpp
   ring.cpp ring.h
+  ringreader.cpp ringreader.h
+  ringresult.cpp ringresult.h
+  ringspec.cpp ringspec.h
+  text.h
+  vessel.h
 )
 list(TRANSFORM ORVANE_CORE_SOURCES PREPEND ${CMAKE_CURRENT_LIST_DIR}/)

@@ -1,0 +1,47 @@
+// The results as one JSON object.
+
+#include "core/jsontext.h"
+#include "core/results.h"
+
+namespace orvane {
+
+namespace {
+
+void jsonNumber(std::string &out, double value)
+{
+    const std::string text = shortestNumber(value);
+    out += text.empty() ? "null" : text;
+}
+
+} // namespace
+
+std::string resultsJson(const std::vector<RingResult> &rings)
+{
+    std::string out = "{\n  \"rings\": [";
+    bool firstRing = true;
+    for (const RingResult &result : rings) {
+        out += firstRing ? "\n    {" : ",\n    {";
+        firstRing = false;
+        const auto values = resultValues(result);
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            out += i == 0 ? "\n      " : ",\n      ";
+            out += jsonString(resultFields[i]);
+            out += ": ";
+            if (const auto *text = std::get_if<std::string>(&values[i]))
+                out += jsonString(*text);
+            else
+                jsonNumber(out, std::get<double>(values[i]));
+        }
+        out += "\n    }";
+    }
+    const ResultTotals totals = resultTotals(rings);
+    out += rings.empty() ? "],\n" : "\n  ],\n";
+    out += "  \"total_board_feet\": ";
+    jsonNumber(out, totals.boardFeet);
+    out += ",\n  \"total_strip_length_in\": ";
+    jsonNumber(out, totals.stripLength);
+    out += "\n}\n";
+    return out;
+}
+
+} // namespace orvane

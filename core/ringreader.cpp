@@ -1,0 +1,106 @@
+#include "core/ringreader.h"
+
+#include "core/reading.h"
+#include "core/ringresult.h"
+
+#include <cmath>
+
+namespace orvane {
+
+namespace {
+
+FieldReading refused(std::string_view written, std::string_view why, std::string_view allowed)
+{
+    FieldReading reading;
+    reading.problem = '"';
+    reading.problem += written;
+    reading.problem += '"';
+    reading.problem += why;
+    reading.problem += allowed;
+    return reading;
+}
+
+bool inRange(RingField field, double value)
+{
+    switch (field) {
+    case RingField::segments:
+        return std::floor(value) == value && value >= 3 && value <= largestSegmentCount;
+    case RingField::outer:
+    case RingField::thickness: return value > 0;
+    default: return value >= 0;
+    }
+}
+
+} // namespace
+
+FieldReading readRingField(RingField field, std::string_view text, DecimalMark mark)
+{
+    if (field == RingField::segments) {
+        const auto count = wholeNumber(text);
+        if (!count || !inRange(field, *count))
+            return refused(text, notAllowed, segmentCountAllowed);
+        return FieldReading { *count, {} };
+    }
+    const auto length = readLength(text, mark);
+    if (!length)
+        return refused(text, notALength, lengthForms);
+    return checkRingField(field, *length, text);
+}
+
+FieldReading checkRingField(RingField field, double value, std::string_view written)
+{
+    if (!std::isfinite(value) || !inRange(field, value))
+        return refused(written, notAllowed, fieldAllowed(field));
+    return FieldReading { value, {} };
+}
+
+RingReader::RingReader(RingSpec start)
+    : ring(std::move(start))
+{ }
+
+void RingReader::text(RingField field, std::string_view value, DecimalMark mark)
+{
+    if (field == RingField::name)
+        ring.name = value;
+    else if (field == RingField::wood)
+        ring.wood = value;
+    else
+        take(field, readRingField(field, value, mark));
+}
+
+void RingReader::number(RingField field, double value, std::string_view written)
+{
+    take(field, checkRingField(field, value, written));
+}
+
+void RingReader::missing(RingField field)
+{
+    problems.push_back({ field, std::string(missingValue) + std::string(fieldAllowed(field)) });
+}
+
+void RingReader::take(RingField field, const FieldReading &reading)
+{
+    if (!reading.problem.empty()) {
+        problems.push_back({ field, reading.problem });
+        return;
+    }
+    switch (field) {
+    case RingField::segments: ring.inputs.segmentCount = reading.value; break;
+    case RingField::outer: ring.inputs.outerDiameter = reading.value; break;
+    case RingField::inner: ring.inputs.innerDiameter = reading.value; break;
+    case RingField::fudge: ring.inputs.fudge = reading.value; break;
+    case RingField::thickness: ring.thickness = reading.value; break;
+    case RingField::kerf: ring.kerf = reading.value; break;
+    case RingField::name:
+    case RingField::wood: break;
+    }
+}
+
+RingReader::Reading RingReader::finish() const
+{
+    if (!problems.empty())
+        return { ring, problems };
+    return { ring, computeRingResult(ring).problems };
+}
+
+} // namespace orvane

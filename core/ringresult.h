@@ -1,0 +1,50 @@
+#pragma once
+
+// The one result of a ring: computed once from its inputs, it holds every number and text any
+// output shows (the window's captions, the report page, the template's cut list, the vessel's
+// table and every command-line format) and the ring's problems, if any.
+
+#include "core/angles.h"
+#include "core/ring.h"
+#include "core/ringspec.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace orvane {
+
+// A length as every output shows it.
+struct LengthResult
+{
+    double inches = 0;
+    std::string fraction; // the nearest sixteenth with its mark, as its caption: " 2  13/ 16+"
+    std::string decimal; // five places, as its caption: "2.81250"
+    std::string millimetres; // to a tenth, without the unit: "71.5"
+};
+LengthResult lengthResult(double inches);
+
+struct RingResult
+{
+    RingSpec spec;
+    std::optional<Ring> geometry; // none for a count that makes no ring
+    std::optional<double> sawAngle; // each end cut's angle from square, 180 / n degrees
+    std::optional<MiterAngles> miters; // the window's row of miter angles
+    std::string longSideAngleText; // the miter angles as their captions show them
+    std::string shortSideAngleText;
+    std::optional<LengthResult> longSide;
+    std::optional<LengthResult> shortSide;
+    std::optional<LengthResult> boardWidth;
+    std::optional<LengthResult> stripLength; // with the spec's kerf
+    std::optional<double> boardFeet; // none without a thickness
+    std::string boardFeetText; // as its caption shows it: ".2965"
+    std::vector<RingProblem> problems; // empty for a ring to cut
+
+    bool sound() const { return problems.empty(); }
+};
+
+// The result of `spec`, computing counts up to `largestCount`; the calculator window computes
+// whatever its boxes make, and shows the numbers whatever the problems.
+RingResult computeRingResult(const RingSpec &spec, int largestCount = largestSegmentCount);
+
+} // namespace orvane

@@ -1,0 +1,57 @@
+#include "core/ringspec.h"
+#include "core/vessel.h"
+
+namespace orvane {
+
+RingSpec defaultRing()
+{
+    RingSpec ring;
+    ring.name = ringDefaults::name;
+    ring.inputs = RingInputs { ringDefaults::segmentCount, ringDefaults::outerDiameter,
+        ringDefaults::innerDiameter, ringDefaults::fudge };
+    ring.thickness = ringDefaults::thickness;
+    ring.kerf = ringDefaults::kerf;
+    return ring;
+}
+
+std::string_view fieldName(RingField field)
+{
+    switch (field) {
+    case RingField::name: return "name";
+    case RingField::segments: return "segments";
+    case RingField::outer: return "outer";
+    case RingField::inner: return "inner";
+    case RingField::fudge: return "fudge";
+    case RingField::thickness: return "thickness";
+    case RingField::kerf: return "kerf";
+    case RingField::wood: return "wood";
+    }
+    return {};
+}
+
+std::string_view fieldAllowed(RingField field)
+{
+    switch (field) {
+    case RingField::name: return nameAllowed;
+    case RingField::wood: return woodAllowed;
+    case RingField::segments: return segmentCountAllowed;
+    case RingField::outer:
+    case RingField::thickness: return positiveLengthAllowed;
+    case RingField::inner: return innerAllowed;
+    case RingField::fudge:
+    case RingField::kerf: return nonNegativeLengthAllowed;
+    }
+    return {};
+}
+
+bool isTextField(RingField field)
+{
+    return field == RingField::name || field == RingField::wood;
+}
+
+std::string defaultRingName(std::size_t place)
+{
+    return "Ring " + std::to_string(place);
+}
+
+} // namespace orvane
