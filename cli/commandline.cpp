@@ -43,7 +43,7 @@ std::optional<QString> writeStandardOutput(std::string_view text)
     return std::nullopt;
 }
 
-std::string resultsIn(ResultsFormat format, const std::vector<RingResults> &rings)
+std::string resultsIn(ResultsFormat format, const std::vector<RingResult> &rings)
 {
     switch (format) {
     case ResultsFormat::csv: return resultsCsv(rings);
@@ -111,22 +111,20 @@ int runCommandLine(const QStringList &arguments)
     }
     const Request &request = reading.request;
 
+    // Every ring was checked as it was read: each result is sound.
+    std::vector<RingResult> rings;
+    rings.reserve(request.rings.size());
+    for (const RingSpec &ring : request.rings)
+        rings.push_back(computeRingResult(ring));
+
     // A ring the template cannot draw is bad input too: refused before anything is written.
     const QPageSize paper = templatePaper();
     if (!request.templateFile.isEmpty()) {
-        const QStringList problems = templateProblems(request.rings, request.projectFile, paper);
+        const QStringList problems = templateProblems(rings, request.projectFile, paper);
         for (const QString &problem : problems)
             tell(problem);
         if (!problems.isEmpty())
             return exitBadInput;
-    }
-
-    std::vector<RingResults> rings;
-    rings.reserve(request.rings.size());
-    for (const RingSpec &ring : request.rings) {
-        // Every ring was checked as it was read, so each has its results.
-        if (const auto results = ringResults(ring))
-            rings.push_back(*results);
     }
 
     // Each output stands alone: one that cannot be written leaves the others as they are.
@@ -138,14 +136,14 @@ int runCommandLine(const QStringList &arguments)
     if (!request.reportFile.isEmpty()) {
         std::vector<ReportValues> pages;
         pages.reserve(rings.size());
-        for (const RingResults &results : rings)
-            pages.push_back(reportValues(results));
+        for (const RingResult &result : rings)
+            pages.push_back(reportValues(result));
         if (const auto failure = saveReportsAsPdf(request.reportFile, pages))
             failed(request.reportFile, *failure);
     }
     if (!request.templateFile.isEmpty()) {
         if (const auto failure
-            = saveTemplateAsPdf(request.templateFile, templateRings(request.rings), paper))
+            = saveTemplateAsPdf(request.templateFile, templateRings(rings), paper))
             failed(request.templateFile, *failure);
     }
     if (request.results) {

@@ -1,6 +1,7 @@
 #include "cli/request.h"
 
 #include "core/reading.h"
+#include "core/ringreader.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -92,13 +93,14 @@ QString ringOptionHelp(RingField field)
         return tr("The project name printed on the report (default \"%1\").")
             .arg(fromCore(ringDefaults::name));
     case RingField::segments:
-        return tr("The number of segments, a whole number from 3 to 30 (default %1).")
+        return tr("The number of segments, a whole number from 3 to 100 (default %1).")
             .arg(QString::fromStdString(shortestDecimal(ringDefaults::segmentCount)));
     case RingField::outer:
         return tr("The outer diameter of the finished ring (default %1).")
             .arg(inches(ringDefaults::outerDiameter));
     case RingField::inner:
-        return tr("The inner diameter, 0 or more and below the outer one (default %1).")
+        return tr("The inner diameter, below the outer one and at least twice the fudge factor "
+                  "(default %1).")
             .arg(inches(ringDefaults::innerDiameter));
     case RingField::fudge:
         return tr("The fudge factor, material left beyond the cut line inside and outside, 0 or "
@@ -111,6 +113,7 @@ QString ringOptionHelp(RingField field)
         return tr("The saw's kerf, 0 or more, for the strip length; a template takes at most 1 "
                   "in (default %1).")
             .arg(inches(ringDefaults::kerf));
+    case RingField::wood: return tr("The ring's wood, any text (default none).");
     }
     return {};
 }
@@ -118,7 +121,8 @@ QString ringOptionHelp(RingField field)
 QString ringOptionValue(RingField field)
 {
     switch (field) {
-    case RingField::name: return tr("text");
+    case RingField::name:
+    case RingField::wood: return tr("text");
     case RingField::segments: return tr("n");
     default: return tr("length");
     }
@@ -138,9 +142,12 @@ QString description()
               "10-1/2 (quote it for the shell).\n"
               "\n"
               "A project file is CSV with a header row naming its columns in any order: name, "
-              "segments, outer and inner, and optionally fudge, thickness and kerf, which take "
+              "segments, outer and inner, and optionally fudge, thickness, kerf and wood, which take "
               "the defaults below where the column or a cell is missing. Its cells take the "
-              "same lengths as the options. Blank lines and lines starting with # are skipped.\n"
+              "same lengths as the options. Blank lines and lines starting with # are skipped. "
+              "Cells are separated by commas, or by semicolons where the header row has one "
+              "first; then a length may use a decimal comma (10,5). A file that is not UTF-8 "
+              "is read as Windows-1252.\n"
               "\n"
               "With no output option, --results is meant. Exit status: 0 success, 1 an output "
               "that could not be written, 2 bad input (nothing is written).");
@@ -261,44 +268,21 @@ private:
 
     void readRing(Request &request)
     {
-        RingSpec ring = defaultRing();
-        bool sound = true;
+        RingReader reader;
         for (const RingField field : allRingFields) {
-            const QString name = optionName(field);
-            if (!parser.isSet(name))
-                continue;
-            const QString value = parser.value(name);
-            if (field == RingField::name) {
-                ring.name = value.toStdString();
-                continue;
-            }
-            const FieldReading reading = readRingField(field, value.toStdString());
-            if (!reading.problem.empty()) {
-                problem(name, QString::fromStdString(reading.problem));
-                sound = false;
-                continue;
-            }
-            switch (field) {
-            case RingField::segments: ring.inputs.segmentCount = reading.value; break;
-            case RingField::outer: ring.inputs.outerDiameter = reading.value; break;
-            case RingField::inner: ring.inputs.innerDiameter = reading.value; break;
-            case RingField::fudge: ring.inputs.fudge = reading.value; break;
-            case RingField::thickness: ring.thickness = reading.value; break;
-            case RingField::kerf: ring.kerf = reading.value; break;
-            case RingField::name: break;
-            }
+            if (parser.isSet(optionName(field)))
+                reader.text(field, parser.value(optionName(field)).toStdString());
         }
-        if (!sound)
-            return;
-        if (const auto trouble = checkRing(ring)) {
-            const QString message = QString::fromStdString(trouble->message);
-            if (trouble->field)
-                problem(optionName(*trouble->field), message);
+        RingReader::Reading reading = reader.finish();
+        for (const RingProblem &trouble : reading.problems) {
+            const QString message = QString::fromStdString(trouble.message);
+            if (trouble.field)
+                problem(optionName(*trouble.field), message);
             else
                 problems << message;
-            return;
         }
-        request.rings.push_back(std::move(ring));
+        if (reading.problems.empty())
+            request.rings.push_back(std::move(reading.ring));
     }
 
     void readProjectFile(Request &request)

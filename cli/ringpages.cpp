@@ -1,7 +1,5 @@
 #include "cli/ringpages.h"
 
-#include "core/boardfeet.h"
-#include "core/fractions.h"
 #include "core/reading.h"
 #include "drawing/conversions.h"
 #include "report/templatecutlist.h"
@@ -22,40 +20,24 @@ QString tr(const char *text)
 
 } // namespace
 
-ReportValues reportValues(const RingResults &results)
+ReportValues reportValues(const RingResult &result)
 {
-    const RingSpec &ring = results.ring;
+    const RingSpec &ring = result.spec;
     ReportValues values;
     values.projectName = shown(ring.name);
     // The input boxes hold the spinners' values in their shortest decimal form.
     values.segmentCount = shown(shortestDecimal(ring.inputs.segmentCount));
-    values.boardThickness = shown(shortestDecimal(ring.thickness));
-    values.boardWidth = shown(fractionText(results.boardWidth.inches));
-    values.boardWidthInches = results.boardWidth.inches;
-    values.boardFeet = shown(boardFeetCaption(results.boardFeet));
-    values.shortSide = shown(fractionText(results.shortSide.inches));
-    values.shortSideInches = results.shortSide.inches;
-    values.longSide = shown(fractionText(results.longSide.inches));
-    values.longSideInches = results.longSide.inches;
+    values.boardThickness = shown(shortestDecimal(ring.thickness.value_or(0)));
+    values.ring = result;
     return values;
 }
 
-TemplateRing templateRing(const RingSpec &ring)
-{
-    TemplateRing result;
-    result.projectName = shown(ring.name);
-    result.inputs = ring.inputs;
-    result.thickness = ring.thickness;
-    result.kerf = ring.kerf;
-    return result;
-}
-
-QList<TemplateRing> templateRings(const std::vector<RingSpec> &rings)
+QList<TemplateRing> templateRings(const std::vector<RingResult> &rings)
 {
     QList<TemplateRing> result;
     result.reserve(static_cast<qsizetype>(rings.size()));
-    for (const RingSpec &ring : rings)
-        result.append(templateRing(ring));
+    for (const RingResult &ring : rings)
+        result.append(TemplateRing { shown(ring.spec.name), ring });
     return result;
 }
 
@@ -66,7 +48,7 @@ QPageSize templatePaper()
 }
 
 QStringList templateProblems(
-    const std::vector<RingSpec> &rings, const QString &projectFile, const QPageSize &paper)
+    const std::vector<RingResult> &rings, const QString &projectFile, const QPageSize &paper)
 {
     const QList<TemplateRing> templates = templateRings(rings);
     const QSizeF printable
@@ -77,8 +59,8 @@ QStringList templateProblems(
             = layOutTemplate(templates[static_cast<qsizetype>(i)], printable);
         if (laidOut.layout)
             continue;
-        const QString where = rings[i].line > 0
-            ? QStringLiteral("%1:%2: ").arg(projectFile).arg(rings[i].line)
+        const QString where = rings[i].spec.line > 0
+            ? QStringLiteral("%1:%2: ").arg(projectFile).arg(rings[i].spec.line)
             : QString();
         problems << where
                 + tr("--template: the ring's template could not be made: %1").arg(laidOut.problem);

@@ -1,7 +1,7 @@
 #pragma once
 
-// The printed pages of the command line's rings, filled from the core exactly as the window fills
-// them: the report from its captions, the template from its inputs.
+// The printed pages of the command line's rings, made from each ring's one result as the window
+// makes its own.
 
 #include "core/results.h"
 #include "report/reportpage.h"
@@ -15,12 +15,11 @@
 
 namespace orvane {
 
-// The report page of a ring: its texts as the window's boxes and captions would show them.
-ReportValues reportValues(const RingResults &results);
+// The report page of a ring: its count and thickness as the window's boxes would show them.
+ReportValues reportValues(const RingResult &result);
 
-// The template of a ring.
-TemplateRing templateRing(const RingSpec &ring);
-QList<TemplateRing> templateRings(const std::vector<RingSpec> &rings);
+// The templates of the rings.
+QList<TemplateRing> templateRings(const std::vector<RingResult> &rings);
 
 // The paper of the templates: Letter where the locale measures in US units, A4 elsewhere, as
 // the window's template dialog starts with and as the report is saved.
@@ -29,6 +28,6 @@ QPageSize templatePaper();
 // Why the templates of `rings` cannot be made on `paper`: a message for each ring that cannot be
 // drawn, naming its line of `projectFile`; none when all can.
 QStringList templateProblems(
-    const std::vector<RingSpec> &rings, const QString &projectFile, const QPageSize &paper);
+    const std::vector<RingResult> &rings, const QString &projectFile, const QPageSize &paper);
 
 } // namespace orvane

@@ -17,5 +17,6 @@ set(ORVANE_CORE_SOURCES
   ringspec.cpp ringspec.h
   text.h
   vessel.h
+  vesselresults.cpp vesselresults.h
 )
 list(TRANSFORM ORVANE_CORE_SOURCES PREPEND ${CMAKE_CURRENT_LIST_DIR}/)

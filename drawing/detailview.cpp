@@ -33,12 +33,12 @@ struct SegmentOutline
 
 SegmentOutline outline(const Ring &ring)
 {
-    const double L = ring.longSide;
-    const double S = ring.shortSide;
-    const double W = ring.boardWidth;
-    const double lean = (L - S) / 2; // how far each end cut leans in
-    return { { 1, 0.25 }, { L + 1, 0.25 }, { S + lean + 1, W + 0.25 }, { lean + 1, W + 0.25 },
-        { lean + 1, 0.25 }, { L + 1 - lean, 0.25 } };
+    const SegmentCorners c = segmentCorners(ring);
+    const auto placed = [](SegmentPoint p) { return Point { p.x + 1, p.y + 0.25 }; };
+    const Point longRight = placed(c.longRight);
+    const Point shortLeft = placed(c.shortLeft);
+    return { placed(c.longLeft), longRight, placed(c.shortRight), shortLeft,
+        { shortLeft.x, 0.25 }, { longRight.x - c.shortLeft.x, 0.25 } };
 }
 
 } // namespace

@@ -2,7 +2,6 @@
 
 #include "core/angles.h"
 #include "core/picture.h"
-#include "core/reading.h"
 #include "core/ring.h"
 #include "drawing/conversions.h"
 #include "report/pagesurface.h"
@@ -18,18 +17,21 @@ QString tr(const char *text)
     return QCoreApplication::translate("ReportPage", text);
 }
 
-QString decimal(std::optional<double> inches)
+QString fraction(const std::optional<LengthResult> &length)
 {
-    return inches ? shown(formatPicture(*inches, decimalPicture)) : QString();
+    return length ? shown(length->fraction) : QString();
 }
 
-// The two angle labels: 180 / n beside the long side and 90 - 180 / n beside the short side, n
-// being the segment count's text read as a number. Both are blank for a count that makes no ring,
-// as on the window.
-QString angle(const QString &segmentCount, double (*fromCut)(double))
+QString decimal(const std::optional<LengthResult> &length)
 {
-    const auto cut = cutAngle(leadingNumber(segmentCount.toStdString()));
-    const auto degrees = cut ? std::optional(fromCut(*cut)) : std::nullopt;
+    return length ? shown(length->decimal) : QString();
+}
+
+// The two angle labels: 180 / n beside the long side and 90 - 180 / n beside the short side. Both
+// are blank for a count that makes no ring, as on the window.
+QString angle(std::optional<double> sawAngle, double (*fromCut)(double))
+{
+    const auto degrees = sawAngle ? std::optional(fromCut(*sawAngle)) : std::nullopt;
     return shown(angleText(degrees, reportAnglePicture));
 }
 
@@ -74,30 +76,30 @@ void drawReportPage(PageSurface &page, const ReportValues &v)
     page.setCurrentY(single(H - 0.2));
     page.print(tr("Project Name: ") + v.projectName);
     indented(tr("# of Segments: ") + v.segmentCount);
-    indented(tr("Board width: ") + v.boardWidth + QStringLiteral("  (")
-        + decimal(v.boardWidthInches) + QLatin1Char(')'));
+    indented(tr("Board width: ") + fraction(v.ring.boardWidth) + QStringLiteral("  (")
+        + decimal(v.ring.boardWidth) + QLatin1Char(')'));
     indented(tr("Board thickness: ") + v.boardThickness);
-    indented(tr("Board feet (total): ") + v.boardFeet);
+    indented(tr("Board feet (total): ") + shown(v.ring.boardFeetText));
 
     // The side lengths: right of the short side and left of the long side, from mid-height down.
     page.setCurrentX(single(cx + 1.6));
     page.setCurrentY(single(cy));
-    page.print(v.shortSide);
+    page.print(fraction(v.ring.shortSide));
     page.setCurrentX(single(cx + 1.6));
-    page.print(QLatin1Char('(') + decimal(v.shortSideInches) + QLatin1Char(')'));
+    page.print(QLatin1Char('(') + decimal(v.ring.shortSide) + QLatin1Char(')'));
     page.setCurrentX(single(cx - 2.5));
     page.setCurrentY(single(cy));
-    page.print(v.longSide);
+    page.print(fraction(v.ring.longSide));
     page.setCurrentX(single(cx - 2.5));
-    page.print(QLatin1Char('(') + decimal(v.longSideInches) + QLatin1Char(')'));
+    page.print(QLatin1Char('(') + decimal(v.ring.longSide) + QLatin1Char(')'));
 
     // The angles, inside the corners their arcs mark.
     page.setCurrentX(single(cx - 1.4));
     page.setCurrentY(single(cy + 3.3));
-    page.print(angle(v.segmentCount, [](double cut) { return cut; }));
+    page.print(angle(v.ring.sawAngle, [](double cut) { return cut; }));
     page.setCurrentX(single(cx - 0.1));
     page.setCurrentY(single(cy - 2.6));
-    page.print(angle(v.segmentCount, [](double cut) { return 90 - cut; }));
+    page.print(angle(v.ring.sawAngle, [](double cut) { return 90 - cut; }));
 
     // The note, at the bottom left; its second line starts at the left edge.
     page.setCurrentX(0.2f);

@@ -1,15 +1,13 @@
 #include "report/templatecutlist.h"
 
-#include "core/angles.h"
-#include "core/boardfeet.h"
 #include "core/cutlist.h"
-#include "core/fractions.h"
 #include "core/picture.h"
 #include "core/reading.h"
 #include "drawing/conversions.h"
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cmath>
 
 namespace orvane {
@@ -36,22 +34,28 @@ bool isTrapezoid(const Ring &ring)
 
 } // namespace
 
-LengthTexts lengthTexts(double inches)
+LengthTexts lengthTexts(const LengthResult &length)
 {
-    return { shown(fractionText(inches)), shown(decimalText(inches)),
-        shown(millimetresText(inches)) + tr(" mm") };
+    return { shown(length.fraction), shown(length.decimal), shown(length.millimetres) + tr(" mm") };
 }
 
 std::optional<QString> templateProblem(const TemplateRing &ring)
 {
-    const auto geometry = computeRing(ring.inputs);
-    if (!geometry)
+    const RingResult &result = ring.ring;
+    const auto blames = [&result](RingField field) {
+        return std::any_of(result.problems.begin(), result.problems.end(),
+            [field](const RingProblem &problem) { return problem.field == field; });
+    };
+    if (!result.geometry || blames(RingField::segments))
         return tr("the segment count makes no ring");
-    if (!isTrapezoid(*geometry))
+    if (!isTrapezoid(*result.geometry) || blames(RingField::inner) || blames(RingField::outer)
+        || blames(RingField::fudge))
         return tr("the segment is not a shape that can be cut: the inner diameter, less the "
                   "fudge factor, must be smaller than the outer one and not below zero");
-    if (!std::isfinite(ring.kerf) || ring.kerf < 0 || ring.kerf > widestKerf)
+    if (blames(RingField::kerf) || result.spec.kerf > widestKerf)
         return tr("the kerf must be a length from 0 to 1 inch");
+    if (!result.sound())
+        return shown(result.problems.front().message);
     return std::nullopt;
 }
 
@@ -59,30 +63,28 @@ std::optional<CutList> cutList(const TemplateRing &ring)
 {
     if (templateProblem(ring))
         return std::nullopt;
+    const RingResult &result = ring.ring;
+    const RingSpec &spec = result.spec;
     CutList list;
-    list.ring = *computeRing(ring.inputs);
-    const Ring &r = list.ring;
-    list.stripLength = stripLength(r, ring.kerf);
+    list.ring = *result.geometry;
+    list.stripLength = result.stripLength->inches;
 
-    const RingInputs &in = ring.inputs;
-    list.segmentCount = shown(shortestDecimal(in.segmentCount));
-    list.outerDiameter = inches(in.outerDiameter);
-    list.innerDiameter = inches(in.innerDiameter);
-    list.fudge = inches(in.fudge);
-    if (ring.thickness && std::isfinite(*ring.thickness))
-        list.thickness = inches(*ring.thickness);
+    list.segmentCount = shown(shortestDecimal(spec.inputs.segmentCount));
+    list.outerDiameter = inches(spec.inputs.outerDiameter);
+    list.innerDiameter = inches(spec.inputs.innerDiameter);
+    list.fudge = inches(spec.inputs.fudge);
+    list.thickness = inches(*spec.thickness);
 
-    const auto miters = miterAngles(in.segmentCount);
-    list.sawAngle = shown(angleText(cutAngle(in.segmentCount), anglePicture));
-    list.longSideAngle = shown(angleText(miters->longSide, anglePicture));
-    list.shortSideAngle = shown(angleText(miters->shortSide, anglePicture));
+    list.sawAngle = shown(angleText(result.sawAngle, anglePicture));
+    list.longSideAngle = shown(result.longSideAngleText);
+    list.shortSideAngle = shown(result.shortSideAngleText);
 
-    list.longSide = lengthTexts(r.longSide);
-    list.shortSide = lengthTexts(r.shortSide);
-    list.boardWidth = lengthTexts(r.boardWidth);
-    list.kerf = lengthTexts(ring.kerf);
-    list.strip = lengthTexts(list.stripLength);
-    list.boardFeet = shown(boardFeetCaption(boardFeet(r, ring.thickness)));
+    list.longSide = lengthTexts(*result.longSide);
+    list.shortSide = lengthTexts(*result.shortSide);
+    list.boardWidth = lengthTexts(*result.boardWidth);
+    list.kerf = lengthTexts(lengthResult(spec.kerf));
+    list.strip = lengthTexts(*result.stripLength);
+    list.boardFeet = shown(result.boardFeetText);
     return list;
 }
 

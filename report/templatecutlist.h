@@ -21,7 +21,7 @@ struct LengthTexts
     QString decimal;
     QString millimetres;
 };
-LengthTexts lengthTexts(double inches);
+LengthTexts lengthTexts(const LengthResult &length);
 
 struct CutList
 {
@@ -33,7 +33,7 @@ struct CutList
     QString outerDiameter;
     QString innerDiameter;
     QString fudge;
-    QString thickness; // empty when there is none
+    QString thickness;
 
     QString sawAngle; // the cut's angle from square, 180 / n
     QString longSideAngle; // the window's miter angle under "Long Side"
@@ -44,13 +44,13 @@ struct CutList
     LengthTexts boardWidth;
     LengthTexts kerf;
     LengthTexts strip;
-    QString boardFeet; // as the window's caption, empty when there is no thickness
+    QString boardFeet; // as the window's caption
 };
 
 // Why a template cannot be made of `ring`, as a phrase to follow "could not be made: "; nothing
-// when it can. A count that makes no ring, a segment that is no trapezoid (the short side longer
-// than the long one, a board width of nothing, a number that is not finite) and a kerf that is
-// negative, wider than the widest or not finite are refused.
+// when it can. A ring with a problem (a count that makes no ring, an inner diameter not below the
+// outer one or below twice the fudge, no board thickness...), a segment that is no trapezoid and
+// a kerf wider than the widest are refused.
 std::optional<QString> templateProblem(const TemplateRing &ring);
 
 // The cut list of `ring`; nothing where templateProblem names a problem.

@@ -121,12 +121,12 @@ QString trimmed(const QString &fraction)
 
 QPolygonF segmentOutline(const Ring &ring)
 {
-    const double L = ring.longSide;
-    const double S = ring.shortSide;
+    // The page's y grows downwards: the long side at the bottom, the board width below the short one.
+    const SegmentCorners c = segmentCorners(ring);
     const double W = ring.boardWidth;
-    const double overhang = (L - S) / 2;
+    const auto onPage = [W](SegmentPoint p) { return QPointF(p.x, W - p.y); };
     return QPolygonF(
-        { QPointF(0, W), QPointF(L, W), QPointF(overhang + S, 0), QPointF(overhang, 0) });
+        { onPage(c.longLeft), onPage(c.longRight), onPage(c.shortRight), onPage(c.shortLeft) });
 }
 
 QRectF segmentDrawingBounds(const Ring &ring)

@@ -2,6 +2,7 @@
 // the report as PDF, open the full-size template, copy the results, show the help and close.
 
 #include "core/reading.h"
+#include "drawing/conversions.h"
 #include "window/orvane.h"
 #include "window/projectprompt.h"
 #include "window/spinner.h"
@@ -72,22 +73,23 @@ QString Orvane::resultsText() const
     text += input("Label3", innerDiameterBox);
     text += input("Label4", fudgeBox);
     text += input("Label6", thicknessBox);
-    text += row(tr("Miter angle, Long Side"), { longSideAngle->text().trimmed() });
-    text += row(tr("Miter angle, Short Side"), { shortSideAngle->text().trimmed() });
-    text += row(caption("Label8"),
-        { longSideFraction->text().trimmed(), longSideDecimal->text().trimmed() });
-    text += row(caption("Label9"),
-        { shortSideFraction->text().trimmed(), shortSideDecimal->text().trimmed() });
-    text += row(caption("Label10"),
-        { boardWidthFraction->text().trimmed(), boardWidthDecimal->text().trimmed() });
-    text += row(caption("Label7"), { boardFeetField->text().trimmed() });
+    const auto value = [](const std::string &shownText) { return shown(shownText).trimmed(); };
+    const auto length = [&value](const std::optional<LengthResult> &inches) {
+        return inches ? QStringList { value(inches->fraction), value(inches->decimal) }
+                      : QStringList { QString(), QString() };
+    };
+    text += row(tr("Miter angle, Long Side"), { value(result.longSideAngleText) });
+    text += row(tr("Miter angle, Short Side"), { value(result.shortSideAngleText) });
+    text += row(caption("Label8"), length(result.longSide));
+    text += row(caption("Label9"), length(result.shortSide));
+    text += row(caption("Label10"), length(result.boardWidth));
+    text += row(caption("Label7"), { value(result.boardFeetText) });
     return text;
 }
 
 void Orvane::openTemplate()
 {
-    TemplateDialog dialog(projectPrompt->nameBox()->text(), readRingInputs(),
-        wholeNumber(thicknessBox->text().toStdString()), this);
+    TemplateDialog dialog(projectPrompt->nameBox()->text(), readRing(), this);
     dialog.exec();
 }
 

@@ -192,7 +192,7 @@ void Orvane::connectEvents()
     for (QLineEdit *box : { segmentCountBox, outerDiameterBox, innerDiameterBox, fudgeBox })
         connect(box, &QLineEdit::textChanged, this, &Orvane::recalculate);
     // The thickness enters nothing but the board feet.
-    connect(thicknessBox, &QLineEdit::textChanged, this, &Orvane::showBoardFeet);
+    connect(thicknessBox, &QLineEdit::textChanged, this, &Orvane::thicknessChanged);
 
     connect(zoomOutButton, &QPushButton::clicked, this, &Orvane::zoomOut);
     connect(zoomInButton, &QPushButton::clicked, this, &Orvane::zoomIn);
@@ -233,10 +233,16 @@ void Orvane::askForProjectName()
     projectPrompt->raise();
 }
 
-RingInputs Orvane::readRingInputs() const
+// The ring as the boxes give it: the four inputs by the leading-number rule, the thickness only
+// when its box holds one number, and the project name as typed.
+RingSpec Orvane::readRing() const
 {
-    return { numberIn(segmentCountBox), numberIn(outerDiameterBox), numberIn(innerDiameterBox),
-        numberIn(fudgeBox) };
+    RingSpec spec = defaultRing();
+    spec.name = projectPrompt->nameBox()->text().toStdString();
+    spec.inputs = { numberIn(segmentCountBox), numberIn(outerDiameterBox),
+        numberIn(innerDiameterBox), numberIn(fudgeBox) };
+    spec.thickness = wholeNumber(thicknessBox->text().toStdString());
+    return spec;
 }
 
 } // namespace orvane

@@ -4,7 +4,7 @@
 // feet, the ring drawn to scale and one segment in detail, a help panel and a printed report.
 // Every change of an input recomputes and redraws everything that depends on it at once.
 
-#include "core/ring.h"
+#include "core/ringresult.h"
 #include "report/reportpage.h"
 
 #include <QWidget>
@@ -38,7 +38,9 @@ public:
     void recalculate();
 
     // The ring of the last recalculation; none when its count makes no ring.
-    const std::optional<Ring> &ring() const { return currentRing; }
+    const std::optional<Ring> &ring() const { return result.geometry; }
+    // Everything the window shows of the ring, from the last recalculation.
+    const RingResult &ringResult() const { return result; }
 
     // Prints the one-page report of the current ring on the default printer. Without a printer
     // it offers to save the page as a PDF file; a report that does not get there is reported.
@@ -60,12 +62,11 @@ private:
     void buildCommands();
 
     // The steps of a recalculation, in order.
-    RingInputs readRingInputs() const;
-    void showMiterAngles(double segmentCount);
+    RingSpec readRing() const;
+    void showMiterAngles();
     void showLengths();
     void showBoardFeet();
-    // One of the current ring's lengths, none when there is no ring.
-    std::optional<double> currentLength(double Ring::*length) const;
+    void thicknessChanged();
 
     ReportValues reportValues() const;
     void showPrintFailure(const QString &printerName, const QString &cause);
@@ -79,7 +80,7 @@ private:
     void askForProjectName();
     void openTemplate();
 
-    std::optional<Ring> currentRing;
+    RingResult result;
 
     // Inputs and their spinners.
     QLineEdit *segmentCountBox = nullptr;

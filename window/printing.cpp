@@ -24,14 +24,8 @@ ReportValues Orvane::reportValues() const
     ReportValues values;
     values.projectName = projectPrompt->nameBox()->text();
     values.segmentCount = segmentCountBox->text();
-    values.boardWidth = boardWidthFraction->text();
-    values.boardWidthInches = currentLength(&Ring::boardWidth);
     values.boardThickness = thicknessBox->text();
-    values.boardFeet = boardFeetField->text();
-    values.shortSide = shortSideFraction->text();
-    values.shortSideInches = currentLength(&Ring::shortSide);
-    values.longSide = longSideFraction->text();
-    values.longSideInches = currentLength(&Ring::longSide);
+    values.ring = result;
     return values;
 }
 

@@ -1,10 +1,5 @@
 // The window's recalculation: from the input boxes to every caption and drawing.
 
-#include "core/angles.h"
-#include "core/boardfeet.h"
-#include "core/fractions.h"
-#include "core/picture.h"
-#include "core/reading.h"
 #include "drawing/conversions.h"
 #include "drawing/detailview.h"
 #include "drawing/navigation.h"
@@ -20,52 +15,48 @@ namespace orvane {
 
 namespace {
 
-void showLength(std::optional<double> inches, QLabel *fraction, QLabel *decimal)
+void showLength(const std::optional<LengthResult> &length, QLabel *fraction, QLabel *decimal)
 {
-    fraction->setText(inches ? shown(fractionText(*inches)) : QString());
-    decimal->setText(inches ? shown(decimalText(*inches)) : QString());
+    fraction->setText(length ? shown(length->fraction) : QString());
+    decimal->setText(length ? shown(length->decimal) : QString());
 }
 
 } // namespace
 
 void Orvane::recalculate()
 {
-    const RingInputs inputs = readRingInputs();
-    currentRing = computeRing(inputs);
-    drawPlanView(*planView, inputs, currentRing);
-    showMiterAngles(inputs.segmentCount);
+    result = computeRingResult(readRing(), calculatorLargestCount);
+    drawPlanView(*planView, result.spec.inputs, result.geometry);
+    showMiterAngles();
     showLengths();
-    drawSegmentDetail(*detailView, currentRing);
+    drawSegmentDetail(*detailView, result.geometry);
     showBoardFeet();
 }
 
-void Orvane::showMiterAngles(double segmentCount)
+void Orvane::showMiterAngles()
 {
-    const auto angles = miterAngles(segmentCount);
-    longSideAngle->setText(
-        shown(angleText(angles ? std::optional(angles->longSide) : std::nullopt, anglePicture)));
-    shortSideAngle->setText(
-        shown(angleText(angles ? std::optional(angles->shortSide) : std::nullopt, anglePicture)));
+    longSideAngle->setText(shown(result.longSideAngleText));
+    shortSideAngle->setText(shown(result.shortSideAngleText));
 }
 
 void Orvane::showLengths()
 {
-    showLength(currentLength(&Ring::longSide), longSideFraction, longSideDecimal);
-    showLength(currentLength(&Ring::shortSide), shortSideFraction, shortSideDecimal);
-    showLength(currentLength(&Ring::boardWidth), boardWidthFraction, boardWidthDecimal);
+    showLength(result.longSide, longSideFraction, longSideDecimal);
+    showLength(result.shortSide, shortSideFraction, shortSideDecimal);
+    showLength(result.boardWidth, boardWidthFraction, boardWidthDecimal);
 }
 
-std::optional<double> Orvane::currentLength(double Ring::*length) const
-{
-    return currentRing ? std::optional((*currentRing).*length) : std::nullopt;
-}
-
-// The board feet of the last ring computed, at the thickness in its box now.
 void Orvane::showBoardFeet()
 {
-    const auto thickness = wholeNumber(thicknessBox->text().toStdString());
-    const auto estimate = currentRing ? boardFeet(*currentRing, thickness) : std::nullopt;
-    boardFeetField->setText(shown(boardFeetCaption(estimate)));
+    boardFeetField->setText(shown(result.boardFeetText));
+}
+
+// The board thickness enters only the board feet: the ring is computed again at the thickness in
+// its box now, and only its board feet are shown.
+void Orvane::thicknessChanged()
+{
+    result = computeRingResult(readRing(), calculatorLargestCount);
+    showBoardFeet();
 }
 
 void Orvane::zoomOut()

@@ -69,11 +69,9 @@ QString printerTitle(const QPrinter &printer)
 
 } // namespace
 
-TemplateDialog::TemplateDialog(const QString &projectName, const RingInputs &ringInputs,
-    std::optional<double> boardThickness, QWidget *parent)
+TemplateDialog::TemplateDialog(const QString &projectName, const RingSpec &ringSpec, QWidget *parent)
     : QDialog(parent)
-    , inputs(ringInputs)
-    , thickness(boardThickness)
+    , ring(ringSpec)
     , printerPaper(QPrinterInfo::defaultPrinter().defaultPageSize())
     , dialogs(standardTemplateDialogs())
 {
@@ -145,10 +143,13 @@ TemplateDialog::Template TemplateDialog::currentTemplate() const
     const ReadKerf kerf = readKerf(kerfBox->text());
     if (!kerf.inches)
         return { {}, kerf.problem };
-    TemplateRing ring { projectBox->text(), inputs, thickness, *kerf.inches };
-    if (const auto problem = templateProblem(ring))
+    RingSpec spec = ring;
+    spec.kerf = *kerf.inches;
+    // The template is one of the calculator's outputs: it computes the counts the calculator does.
+    const TemplateRing made { projectBox->text(), computeRingResult(spec, calculatorLargestCount) };
+    if (const auto problem = templateProblem(made))
         return { {}, tr("No template can be made of this ring: %1.").arg(*problem) };
-    return { ring, {} };
+    return { made, {} };
 }
 
 QPageSize TemplateDialog::pdfPaper() const

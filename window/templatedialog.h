@@ -6,9 +6,8 @@
 // under the kerf says why. A template that did not get where it was sent is reported, and the
 // dialog stays open; one that did closes it.
 //
-// The window opens it with the text of the project name prompt's box, its ring inputs and board
-// thickness:
-//     TemplateDialog dialog(nameBox->text(), ringInputs, thickness, this);
+// The window opens it with the text of the project name prompt's box and its ring:
+//     TemplateDialog dialog(nameBox->text(), ring, this);
 //     dialog.exec();
 
 #include "core/ring.h"
@@ -34,8 +33,8 @@ class TemplateDialog : public QDialog
     Q_OBJECT
 
 public:
-    TemplateDialog(const QString &projectName, const RingInputs &ringInputs,
-        std::optional<double> boardThickness, QWidget *parent = nullptr);
+    TemplateDialog(
+        const QString &projectName, const RingSpec &ringSpec, QWidget *parent = nullptr);
     ~TemplateDialog() override;
 
     // What the dialog asks through the system's dialogs; those of the system unless replaced.
@@ -61,8 +60,7 @@ private:
     void buildControls(const QString &projectName);
     void showProblem();
 
-    RingInputs inputs;
-    std::optional<double> thickness;
+    RingSpec ring; // the kerf is the dialog's
     QPageSize printerPaper; // the default printer's, invalid when there is none
     QLineEdit *projectBox = nullptr;
     QLineEdit *kerfBox = nullptr;

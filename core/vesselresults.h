@@ -1,0 +1,53 @@
+#pragma once
+
+// What a vessel comes to: every ring's one result, where the rings stand, their totals, the
+// lumber per wood and the joints between rings too narrow to glue.
+
+#include "core/ringresult.h"
+#include "core/vessel.h"
+
+#include <string>
+#include <vector>
+
+namespace orvane {
+
+// The narrowest glue face between two rings that holds: a quarter inch.
+inline constexpr double narrowestGlueFace = 0.25;
+
+// The lumber of one wood: its rings, board feet and strip length. Rings without a wood count
+// under the empty name.
+struct WoodTotal
+{
+    std::string wood;
+    int rings = 0;
+    double boardFeet = 0;
+    double stripLength = 0; // inches
+};
+
+// Two neighbouring rings, `lower` and `lower + 1` counted from the bottom from 0, that share less
+// than the narrowest glue face: the smaller of their outer radii less the larger of their inner
+// radii, of the finished diameters.
+struct NarrowJoint
+{
+    std::size_t lower = 0;
+    double glueFace = 0; // inches; below zero where the rings do not meet at all
+};
+
+struct VesselResults
+{
+    std::vector<RingResult> rings; // the bottom ring first
+    std::vector<double> bottoms; // each ring's height above the foot, inches
+    double height = 0; // the rings' thicknesses added up
+    double widestDiameter = 0; // the largest outer diameter
+    double boardFeet = 0;
+    double stripLength = 0;
+    std::vector<WoodTotal> woods; // in the order each wood first appears from the bottom
+    std::vector<NarrowJoint> narrowJoints;
+};
+
+VesselResults computeVessel(const Vessel &vessel);
+
+// The width the glue faces of two neighbouring rings share.
+double glueFace(const RingSpec &lower, const RingSpec &upper);
+
+} // namespace orvane
