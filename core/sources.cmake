@@ -11,5 +11,6 @@ set(ORVANE_CORE_SOURCES
   reading.cpp reading.h
   results.cpp results.h
   ring.cpp ring.h
+  text.cpp text.h
 )
 list(TRANSFORM ORVANE_CORE_SOURCES PREPEND ${CMAKE_CURRENT_LIST_DIR}/)
