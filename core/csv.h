@@ -45,7 +45,7 @@ CsvText readCsv(std::string_view text);
 // `text` as one field of a record that `separator` separates: in double quotes, with each quote
 // written twice, when it holds the separator, a quote or a line break, starts or ends with a
 // blank, or starts with "#"; as it is otherwise.
-std::string csvField(std::string_view text, char separator);
+std::string csvField(std::string_view text, char separator = ',');
 
 // Problems in a text's quoting.
 inline constexpr std::string_view csvUnclosedQuote
