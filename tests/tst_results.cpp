@@ -30,8 +30,6 @@ private slots:
     void shortestNumbers();
     void jsonStrings_data();
     void jsonStrings();
-    void csvFields_data();
-    void csvFields();
 };
 
 namespace {
@@ -301,31 +299,6 @@ void TestResults::jsonStrings()
     QFETCH(QByteArray, text);
     QFETCH(QByteArray, json);
     QCOMPARE(QByteArray::fromStdString(jsonString(text.toStdString())), json);
-}
-
-void TestResults::csvFields_data()
-{
-    QTest::addColumn<QByteArray>("text");
-    QTest::addColumn<QByteArray>("csv");
-
-    QTest::newRow("plain") << QByteArray("Base") << QByteArray("Base");
-    QTest::newRow("inner blanks") << QByteArray("21  1/ 16+") << QByteArray("21  1/ 16+");
-    QTest::newRow("comma") << QByteArray("Rim, top") << QByteArray("\"Rim, top\"");
-    QTest::newRow("quote") << QByteArray("10\" bowl") << QByteArray("\"10\"\" bowl\"");
-    QTest::newRow("line break") << QByteArray("a\nb") << QByteArray("\"a\nb\"");
-    QTest::newRow("carriage return") << QByteArray("a\rb") << QByteArray("\"a\rb\"");
-    QTest::newRow("trailing blank")
-        << QByteArray("Segmented Circle ") << QByteArray("\"Segmented Circle \"");
-    QTest::newRow("leading tab") << QByteArray("\tx") << QByteArray("\"\tx\"");
-    QTest::newRow("comment sign") << QByteArray("#1") << QByteArray("\"#1\"");
-    QTest::newRow("empty") << QByteArray("") << QByteArray("");
-}
-
-void TestResults::csvFields()
-{
-    QFETCH(QByteArray, text);
-    QFETCH(QByteArray, csv);
-    QCOMPARE(QByteArray::fromStdString(csvField(text.toStdString())), csv);
 }
 
 QTEST_APPLESS_MAIN(TestResults)
