@@ -85,7 +85,8 @@ void TestResults::closedForms_data()
     QTest::newRow("start") << 6.0 << 36.0 << 30.0 << 0.25 << 0.75 << 0.125;
     QTest::newRow("three segments") << 3.0 << 10.0 << 4.0 << 0.0 << 1.0 << 0.0;
     QTest::newRow("thirty segments") << 30.0 << 72.0 << 71.0 << 4.0 << 8.0 << 0.25;
-    QTest::newRow("no hole") << 8.0 << 6.0 << 0.0 << 0.125 << 0.5 << 0.1;
+    QTest::newRow("pie wedges") << 8.0 << 6.0 << 0.25 << 0.125 << 0.5 << 0.1;
+    QTest::newRow("a hundred segments") << 100.0 << 48.0 << 46.0 << 0.25 << 0.75 << 0.125;
     QTest::newRow("thin ring in mm")
         << 24.0 << 254 / 25.4 << 240 / 25.4 << 0.0625 << 0.75 << 3 / 25.4;
     QTest::newRow("odd count") << 13.0 << 17.5 << 12.25 << 0.5 << 1.25 << 0.09375;
