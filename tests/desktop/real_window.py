@@ -1,5 +1,6 @@
 """Starts Orvane on a real X server of its own (Xvfb) and uses it as a user would: finds the
-window by its caption, checks its size, clicks the up arrow of the outer diameter spinner and
+window by its caption, checks its size and that it offers the program's icon at every size
+shipped, clicks the up arrow of the outer diameter spinner and
 sees the ring plan view change, then closes the window and sees the program end cleanly.
 
 Usage: real_window.py <path to the orvane executable>
@@ -18,6 +19,9 @@ from Xlib.ext import xtest
 CLIENT_SIZE = (637, 583)
 OUTER_SPINNER = (168, 56, 17, 27)  # left, top, width, height
 PLAN_VIEW = (304, 24, 313, 313)
+# The icons the program ships, one PNG file for each size.
+ICON_FOLDER = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "packaging",
+                           "icons")
 
 
 def start_xvfb():
@@ -49,6 +53,30 @@ def find_window(dpy, caption, timeout=20):
                 return child
         time.sleep(0.05)
     return None
+
+
+def shipped_icon_sizes():
+    """The (width, height) of each icon shipped, read from the PNG files' headers."""
+    sizes = set()
+    for name in os.listdir(ICON_FOLDER):
+        if name.startswith("orvane-") and name.endswith(".png"):
+            with open(os.path.join(ICON_FOLDER, name), "rb") as png:
+                header = png.read(24)
+            sizes.add((int.from_bytes(header[16:20], "big"), int.from_bytes(header[20:24], "big")))
+    return sizes
+
+
+def window_icon_sizes(dpy, window):
+    """The sizes the window's _NET_WM_ICON offers: each picture is its width, its height and
+    then its pixels."""
+    prop = window.get_full_property(dpy.intern_atom("_NET_WM_ICON"), Xatom.CARDINAL)
+    data = list(prop.value) if prop else []
+    sizes, at = set(), 0
+    while at + 2 <= len(data):
+        width, height = data[at], data[at + 1]
+        sizes.add((width, height))
+        at += 2 + width * height
+    return sizes
 
 
 def grab(window, area):
@@ -102,6 +130,10 @@ def main():
         if (geometry.width, geometry.height) != CLIENT_SIZE:
             failures.append("client area is %dx%d, not %dx%d"
                             % (geometry.width, geometry.height, *CLIENT_SIZE))
+        shipped = shipped_icon_sizes()
+        missing = shipped - window_icon_sizes(dpy, window)
+        if not shipped or missing:
+            failures.append("the window's icon lacks the sizes %s" % sorted(missing or ["any"]))
 
         time.sleep(0.3)  # let the first paint land
         before = grab(window, PLAN_VIEW)
