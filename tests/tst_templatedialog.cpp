@@ -163,7 +163,7 @@ void TestTemplateDialog::refusedKerf()
     QVERIFY(!control<QPushButton>("saveAsPdf")->isEnabled());
 
     dialogs->fileName = file(QStringLiteral("refused.pdf"));
-    dialogs->onPrint = [](QPrinter &) { return true; };
+    dialogs->setUpPrinter = [](QPrinter &) { return true; };
     dialog->saveAsPdf();
     dialog->print();
     QCOMPARE(dialogs->suggestedNames, QStringList());
@@ -313,7 +313,7 @@ void TestTemplateDialog::prints()
     const QString pdf = file(QStringLiteral("printed.pdf"));
     int resolution = 0;
     bool fullPage = true;
-    dialogs->onPrint = [&](QPrinter &printer) {
+    dialogs->setUpPrinter = [&](QPrinter &printer) {
         resolution = printer.resolution();
         fullPage = printer.fullPage();
         printer.setOutputFormat(QPrinter::PdfFormat);
@@ -334,7 +334,7 @@ void TestTemplateDialog::prints()
 
 void TestTemplateDialog::printDialogCancelled()
 {
-    dialogs->onPrint = [](QPrinter &) { return false; };
+    dialogs->setUpPrinter = [](QPrinter &) { return false; };
     QTest::mouseClick(control<QPushButton>("print"), Qt::LeftButton);
     QCOMPARE(dialogs->printDialogs, 1);
     QCOMPARE(dialogs->failures, QStringList());
@@ -345,7 +345,7 @@ void TestTemplateDialog::printDialogCancelled()
 void TestTemplateDialog::printerThatFailsIsReported()
 {
     const QString pdf = file(QStringLiteral("missing/printed.pdf"));
-    dialogs->onPrint = [&](QPrinter &printer) {
+    dialogs->setUpPrinter = [&](QPrinter &printer) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
         return true;

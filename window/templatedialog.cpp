@@ -135,7 +135,7 @@ void TemplateDialog::buildControls(const QString &projectName)
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void TemplateDialog::setDialogs(std::unique_ptr<TemplateDialogs> replacement)
+void TemplateDialog::setDialogs(std::unique_ptr<PageDialogs> replacement)
 {
     dialogs = std::move(replacement);
 }
