@@ -9,7 +9,6 @@
 #include "report/templatepages.h"
 
 #include <QCoreApplication>
-#include <QLocale>
 
 namespace orvane {
 
@@ -57,12 +56,6 @@ QList<TemplateRing> templateRings(const std::vector<RingSpec> &rings)
     for (const RingSpec &ring : rings)
         result.append(templateRing(ring));
     return result;
-}
-
-QPageSize templatePaper()
-{
-    return QPageSize(QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
-                                                                                : QPageSize::A4);
 }
 
 QStringList templateProblems(
