@@ -16,9 +16,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <cerrno>
-#include <cstring>
-
 class TestPrintServer : public WindowDriver
 {
     Q_OBJECT
@@ -211,22 +208,17 @@ void TestPrintServer::withoutADefaultTheUserMaySaveAPdf()
 
     QCOMPARE(dialogs->choicesOffered, 1);
     QCOMPARE(dialogs->printDialogs, printToFile ? 1 : 0);
+    QCOMPARE(QFileInfo::exists(pdf), written);
+    QCOMPARE(dialogs->failures.size(), written ? 0 : 1);
     if (!written) {
-        QCOMPARE(dialogs->failures.size(), 1);
         const QString message = dialogs->failures.constFirst();
         QVERIFY2(message.contains(QDir::toNativeSeparators(pdf)), qPrintable(message));
-        QVERIFY2(
-            message.contains(QString::fromLocal8Bit(std::strerror(ENOENT)), Qt::CaseInsensitive),
-            qPrintable(message));
-        QVERIFY(!QFileInfo::exists(pdf));
         return;
     }
-    QCOMPARE(dialogs->failures, QStringList());
     const PdfContents contents = readPdf(pdf);
     QVERIFY2(contents.error.isEmpty(), qPrintable(contents.error));
     QCOMPARE(contents.pages, 1);
     QVERIFY(contents.texts().contains(QStringLiteral("Project Name: Segmented Circle")));
-    QVERIFY(contents.texts().contains(QStringLiteral("Note: Not to scale or proportion!")));
 }
 
 QString TestPrintServer::printNamed(const QString &name)

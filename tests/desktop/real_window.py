@@ -19,9 +19,10 @@ from Xlib.ext import xtest
 CLIENT_SIZE = (637, 583)
 OUTER_SPINNER = (168, 56, 17, 27)  # left, top, width, height
 PLAN_VIEW = (304, 24, 313, 313)
-# The icons the program ships, one PNG file for each size.
-ICON_FOLDER = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "packaging",
-                           "icons")
+# The sizes of the icons the program ships, from their files' names: orvane-<size>.png.
+ICON_SIZES = {(int(name[7:-4]),) * 2 for name in os.listdir(
+    os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "packaging", "icons"))
+    if name.startswith("orvane-") and name.endswith(".png")}
 
 
 def start_xvfb():
@@ -55,27 +56,14 @@ def find_window(dpy, caption, timeout=20):
     return None
 
 
-def shipped_icon_sizes():
-    """The (width, height) of each icon shipped, read from the PNG files' headers."""
-    sizes = set()
-    for name in os.listdir(ICON_FOLDER):
-        if name.startswith("orvane-") and name.endswith(".png"):
-            with open(os.path.join(ICON_FOLDER, name), "rb") as png:
-                header = png.read(24)
-            sizes.add((int.from_bytes(header[16:20], "big"), int.from_bytes(header[20:24], "big")))
-    return sizes
-
-
-def window_icon_sizes(dpy, window):
-    """The sizes the window's _NET_WM_ICON offers: each picture is its width, its height and
-    then its pixels."""
+def icon_sizes(dpy, window):
+    """The (width, height) of each picture of the window's _NET_WM_ICON, which holds a width, a
+    height and the pixels for each."""
     prop = window.get_full_property(dpy.intern_atom("_NET_WM_ICON"), Xatom.CARDINAL)
-    data = list(prop.value) if prop else []
-    sizes, at = set(), 0
+    data, sizes, at = list(prop.value) if prop else [], set(), 0
     while at + 2 <= len(data):
-        width, height = data[at], data[at + 1]
-        sizes.add((width, height))
-        at += 2 + width * height
+        sizes.add((data[at], data[at + 1]))
+        at += 2 + data[at] * data[at + 1]
     return sizes
 
 
@@ -130,9 +118,8 @@ def main():
         if (geometry.width, geometry.height) != CLIENT_SIZE:
             failures.append("client area is %dx%d, not %dx%d"
                             % (geometry.width, geometry.height, *CLIENT_SIZE))
-        shipped = shipped_icon_sizes()
-        missing = shipped - window_icon_sizes(dpy, window)
-        if not shipped or missing:
+        missing = ICON_SIZES - icon_sizes(dpy, window)
+        if not ICON_SIZES or missing:
             failures.append("the window's icon lacks the sizes %s" % sorted(missing or ["any"]))
 
         time.sleep(0.3)  # let the first paint land
