@@ -36,7 +36,8 @@ void savePdf(benchmark::State &state, const orvane::TemplateRing &ring)
 void largestRingPdf(benchmark::State &state)
 {
     savePdf(state,
-        orvane::makeTemplateRing(QStringLiteral("Largest ring"), orvane::ringOf({ 24, 72, 71, 4 }, 8, 0.125)));
+        orvane::makeTemplateRing(
+            QStringLiteral("Largest ring"), orvane::ringOf({ 24, 72, 71, 4 }, 8, 0.125)));
 }
 
 void startRingPdf(benchmark::State &state)

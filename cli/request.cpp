@@ -130,27 +130,28 @@ QString ringOptionValue(RingField field)
 
 QString description()
 {
-    return tr("Segmented ring calculator. With no arguments Orvane opens its window; with "
-              "arguments it computes one ring, or every ring of a project file, and writes the "
-              "results, the report pages and the full-size templates without a window:\n"
-              "\n"
-              "  orvane [ring options] [outputs]      one ring\n"
-              "  orvane --project file.csv [outputs]  every ring of a project file\n"
-              "\n"
-              "A length is a number with an optional unit: in or \" (inches, when no unit is "
-              "given), mm or cm. Inches may also be written as a fraction: 3/4, 10 1/2 or "
-              "10-1/2 (quote it for the shell).\n"
-              "\n"
-              "A project file is CSV with a header row naming its columns in any order: name, "
-              "segments, outer and inner, and optionally fudge, thickness, kerf and wood, which take "
-              "the defaults below where the column or a cell is missing. Its cells take the "
-              "same lengths as the options. Blank lines and lines starting with # are skipped. "
-              "Cells are separated by commas, or by semicolons where the header row has one "
-              "first; then a length may use a decimal comma (10,5). A file that is not UTF-8 "
-              "is read as Windows-1252.\n"
-              "\n"
-              "With no output option, --results is meant. Exit status: 0 success, 1 an output "
-              "that could not be written, 2 bad input (nothing is written).");
+    return tr(
+        "Segmented ring calculator. With no arguments Orvane opens its window; with "
+        "arguments it computes one ring, or every ring of a project file, and writes the "
+        "results, the report pages and the full-size templates without a window:\n"
+        "\n"
+        "  orvane [ring options] [outputs]      one ring\n"
+        "  orvane --project file.csv [outputs]  every ring of a project file\n"
+        "\n"
+        "A length is a number with an optional unit: in or \" (inches, when no unit is "
+        "given), mm or cm. Inches may also be written as a fraction: 3/4, 10 1/2 or "
+        "10-1/2 (quote it for the shell).\n"
+        "\n"
+        "A project file is CSV with a header row naming its columns in any order: name, "
+        "segments, outer and inner, and optionally fudge, thickness, kerf and wood, which take "
+        "the defaults below where the column or a cell is missing. Its cells take the "
+        "same lengths as the options. Blank lines and lines starting with # are skipped. "
+        "Cells are separated by commas, or by semicolons where the header row has one "
+        "first; then a length may use a decimal comma (10,5). A file that is not UTF-8 "
+        "is read as Windows-1252.\n"
+        "\n"
+        "With no output option, --results is meant. Exit status: 0 success, 1 an output "
+        "that could not be written, 2 bad input (nothing is written).");
 }
 
 class ArgumentReader

@@ -2,6 +2,7 @@
 // problem, naming the file, the line and the column and saying what is allowed.
 
 #include "core/project.h"
+#include "core/reading.h"
 #include "core/ringreader.h"
 
 #include <QTest>
@@ -100,6 +101,14 @@ void TestProject::defaults()
     QCOMPARE(project.rings[0].thickness, 0.75);
     QCOMPARE(project.rings[1].thickness, 1.5);
     QCOMPARE(project.rings[2].thickness, 0.75);
+
+    // The calculator window starts with the same ring: its boxes' texts read as these numbers.
+    namespace start = ringDefaults;
+    QCOMPARE(leadingNumber(start::segmentCountText), start::segmentCount);
+    QCOMPARE(leadingNumber(start::outerDiameterText), start::outerDiameter);
+    QCOMPARE(leadingNumber(start::innerDiameterText), start::innerDiameter);
+    QCOMPARE(leadingNumber(start::fudgeText), start::fudge);
+    QCOMPARE(leadingNumber(start::thicknessText), start::thickness);
 }
 
 void TestProject::units()

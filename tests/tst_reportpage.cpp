@@ -14,12 +14,12 @@
 #include <algorithm>
 #include <cmath>
 
-using orvane::ReportValues;
-using orvane::RingSpec;
 using orvane::calculatorLargestCount;
 using orvane::computeRingResult;
 using orvane::leadingNumber;
 using orvane::lengthResult;
+using orvane::ReportValues;
+using orvane::RingSpec;
 
 namespace {
 

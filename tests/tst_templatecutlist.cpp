@@ -9,10 +9,10 @@
 #include <cmath>
 
 using orvane::CutList;
-using orvane::RingSpec;
-using orvane::ringOf;
-using orvane::TemplateRing;
 using orvane::makeTemplateRing;
+using orvane::ringOf;
+using orvane::RingSpec;
+using orvane::TemplateRing;
 
 Q_DECLARE_METATYPE(expected::Ring)
 Q_DECLARE_METATYPE(orvane::TemplateRing)
@@ -170,8 +170,9 @@ void TestTemplateCutList::refusedRings_data()
     QTest::newRow("kerf of an inch") << ring(6, 36, 30, 0.25, 1) << false;
     QTest::newRow("count 0") << ring(0, 36, 30, 0.25, 0.125) << true;
     QTest::newRow("count 101") << ring(101, 36, 30, 0.25, 0.125) << true;
-    QTest::newRow("no thickness") << makeTemplateRing(QStringLiteral("Test"),
-        ringOf({ 12, 10, 7, 0.25 }, std::nullopt)) << true;
+    QTest::newRow("no thickness") << makeTemplateRing(
+        QStringLiteral("Test"), ringOf({ 12, 10, 7, 0.25 }, std::nullopt))
+                                  << true;
     QTest::newRow("inner below twice the fudge") << ring(12, 10, 0.4, 0.25, 0.125) << true;
     QTest::newRow("count 100") << ring(100, 72, 71, 0.25, 0.125) << false;
     QTest::newRow("inner larger than outer") << ring(6, 10, 12, 0, 0.125) << true;

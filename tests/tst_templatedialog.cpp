@@ -85,8 +85,8 @@ void TestTemplateDialog::cleanup()
 
 void TestTemplateDialog::openDialog(double count)
 {
-    dialog = std::make_unique<TemplateDialog>(
-        QStringLiteral("Walnut bowl"), orvane::ringOf(orvane::RingInputs { count, 36, 30, 0.25 }, 0.75));
+    dialog = std::make_unique<TemplateDialog>(QStringLiteral("Walnut bowl"),
+        orvane::ringOf(orvane::RingInputs { count, 36, 30, 0.25 }, 0.75));
     dialogs = scriptTemplateDialogs(*dialog);
     dialog->show();
     QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));

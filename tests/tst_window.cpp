@@ -233,8 +233,7 @@ private slots:
     void iconAtEveryShippedSize()
     {
         orvane::setApplicationIcon();
-        const orvane::TemplateDialog dialog(
-            QString(), orvane::defaultRing(), window.get());
+        const orvane::TemplateDialog dialog(QString(), orvane::defaultRing(), window.get());
         const QFileInfoList shipped = QDir(QStringLiteral(ORVANE_ICON_FOLDER))
                                           .entryInfoList({ QStringLiteral("orvane-*.png") });
         QVERIFY(!shipped.isEmpty());

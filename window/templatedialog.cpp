@@ -62,7 +62,8 @@ QString suggestedTemplatePath(const QString &projectName)
 
 } // namespace
 
-TemplateDialog::TemplateDialog(const QString &projectName, const RingSpec &ringSpec, QWidget *parent)
+TemplateDialog::TemplateDialog(
+    const QString &projectName, const RingSpec &ringSpec, QWidget *parent)
     : QDialog(parent)
     , ring(ringSpec)
     , printerPaper(QPrinterInfo::defaultPrinter().defaultPageSize())

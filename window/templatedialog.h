@@ -33,8 +33,7 @@ class TemplateDialog : public QDialog
     Q_OBJECT
 
 public:
-    TemplateDialog(
-        const QString &projectName, const RingSpec &ringSpec, QWidget *parent = nullptr);
+    TemplateDialog(const QString &projectName, const RingSpec &ringSpec, QWidget *parent = nullptr);
     ~TemplateDialog() override;
 
     // What the dialog asks through the system's dialogs; those of the system unless replaced.
