@@ -87,12 +87,32 @@ bool wantsCommandLine(int argc, char *argv[])
 {
     for (int i = 1; i < argc; ++i) {
         bool takesValue = false;
-        if (!isWindowSystemOption(argv[i], takesValue))
+        if (!isWindowSystemOption(argv[i], takesValue) && !isVesselFileArgument(argv[i]))
             return true;
         if (takesValue)
             ++i;
     }
     return false;
+}
+
+bool isVesselFileArgument(std::string_view argument)
+{
+    return !argument.starts_with('-');
+}
+
+QStringList vesselFileArguments(int argc, char *argv[])
+{
+    QStringList files;
+    if (wantsCommandLine(argc, argv))
+        return files;
+    for (int i = 1; i < argc; ++i) {
+        bool takesValue = false;
+        if (isWindowSystemOption(argv[i], takesValue))
+            i += takesValue ? 1 : 0;
+        else
+            files << QString::fromLocal8Bit(argv[i]);
+    }
+    return files;
 }
 
 int runCommandLine(const QStringList &arguments)

@@ -1,0 +1,35 @@
+#pragma once
+
+// The vessel's stack drawn to scale from the side, cut in half, the selected ring highlighted. It
+// paints the document's results as they are at each repaint.
+
+#include <QWidget>
+
+#include <cstddef>
+#include <optional>
+
+namespace orvane {
+
+class VesselDocument;
+
+class StackView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit StackView(const VesselDocument &document, QWidget *parent = nullptr);
+
+    void setSelectedRing(std::optional<std::size_t> ring);
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    const VesselDocument &document;
+    std::optional<std::size_t> selectedRing;
+};
+
+} // namespace orvane
