@@ -69,9 +69,9 @@ QString explanation(int column)
 
 } // namespace
 
-RingTableModel::RingTableModel(VesselDocument &document, QObject *parent)
+RingTableModel::RingTableModel(VesselDocument &vesselDocument, QObject *parent)
     : QAbstractTableModel(parent)
-    , document(document)
+    , document(vesselDocument)
 {
     connectDocument();
 }

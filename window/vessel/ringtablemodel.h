@@ -36,7 +36,7 @@ public:
         numberOfColumns
     };
 
-    explicit RingTableModel(VesselDocument &document, QObject *parent = nullptr);
+    explicit RingTableModel(VesselDocument &vesselDocument, QObject *parent = nullptr);
 
     // The ring's field a column edits; none for a result.
     static std::optional<RingField> field(int column);

@@ -3,13 +3,14 @@
 #include "drawing/stackpainting.h"
 #include "window/vessel/vesseldocument.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 
 namespace orvane {
 
-StackView::StackView(const VesselDocument &document, QWidget *parent)
+StackView::StackView(const VesselDocument &vesselDocument, QWidget *parent)
     : QWidget(parent)
-    , document(document)
+    , document(vesselDocument)
 {
     setObjectName(QStringLiteral("stackView"));
     setAccessibleName(tr("Stack of rings"));
@@ -43,7 +44,17 @@ void StackView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    paintStack(painter, QRectF(rect()), document.results(), selectedRing);
+    paintStack(painter, QRectF(rect()), document.results(), selectedRing, document.vessel().units);
+}
+
+void StackView::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton) {
+        if (const auto ring = stackRingAt(QRectF(rect()), document.results(),
+                QFontMetricsF(fontMetrics()), event->position()))
+            emit ringClicked(*ring);
+    }
+    QWidget::mousePressEvent(event);
 }
 
 } // namespace orvane

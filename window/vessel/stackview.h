@@ -1,7 +1,7 @@
 #pragma once
 
 // The vessel's stack drawn to scale from the side, cut in half, the selected ring highlighted. It
-// paints the document's results as they are at each repaint.
+// paints the document's results as they are at each repaint; a click on a ring selects it.
 
 #include <QWidget>
 
@@ -17,15 +17,19 @@ class StackView : public QWidget
     Q_OBJECT
 
 public:
-    explicit StackView(const VesselDocument &document, QWidget *parent = nullptr);
+    explicit StackView(const VesselDocument &vesselDocument, QWidget *parent = nullptr);
 
     void setSelectedRing(std::optional<std::size_t> ring);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
+signals:
+    void ringClicked(std::size_t ring);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
 
 private:
     const VesselDocument &document;

@@ -72,10 +72,10 @@ void TotalsPanel::showTotals(const VesselResults &results, Units units)
     };
     woods->setRowCount(static_cast<int>(results.woods.size()) + 1);
     int row = 0;
-    const auto showRow = [&](const QString &wood, int count, double boardFeet, double stripLength) {
+    const auto showRow = [&](const QString &wood, int woodRings, double boardFeet, double stripLength) {
         const auto [stripText, stripDetail] = strip(stripLength);
         woods->setItem(row, woodColumn, cell(wood));
-        woods->setItem(row, ringsColumn, cell(QString::number(count)));
+        woods->setItem(row, ringsColumn, cell(QString::number(woodRings)));
         woods->setItem(row, boardFeetColumn, cell(shown(boardFeetCaption(boardFeet))));
         woods->setItem(row, stripLengthColumn, cell(stripText, stripDetail));
         ++row;

@@ -5,6 +5,7 @@
 #include <QUndoCommand>
 
 #include <algorithm>
+#include <functional>
 #include <utility>
 
 namespace orvane {
@@ -26,117 +27,21 @@ QString fieldTitle(RingField field)
     return {};
 }
 
-// The undo commands: each keeps the part of the value it replaces, before and after.
-
-class RingReplacement : public QUndoCommand
+// An undo step: the change and its opposite, each holding the part of the value it puts in.
+class Change : public QUndoCommand
 {
 public:
-    RingReplacement(VesselDocument &document, std::size_t place, RingSpec after,
-        const QString &text)
+    Change(const QString &text, std::function<void()> forward, std::function<void()> backward)
         : QUndoCommand(text)
-        , document(document)
-        , place(place)
-        , before(document.vessel().rings[place])
-        , after(std::move(after))
+        , redoChange(std::move(forward))
+        , undoChange(std::move(backward))
     { }
-    void redo() override { document.replaceRingValue(place, after); }
-    void undo() override { document.replaceRingValue(place, before); }
+    void redo() override { redoChange(); }
+    void undo() override { undoChange(); }
 
 private:
-    VesselDocument &document;
-    std::size_t place;
-    RingSpec before;
-    RingSpec after;
-};
-
-class RingInsertion : public QUndoCommand
-{
-public:
-    RingInsertion(VesselDocument &document, std::size_t place, RingSpec ring)
-        : QUndoCommand(QObject::tr("Add Ring"))
-        , document(document)
-        , place(place)
-        , ring(std::move(ring))
-    { }
-    void redo() override { document.insertRingValue(place, ring); }
-    void undo() override { document.removeRingValue(place); }
-
-private:
-    VesselDocument &document;
-    std::size_t place;
-    RingSpec ring;
-};
-
-class RingRemoval : public QUndoCommand
-{
-public:
-    RingRemoval(VesselDocument &document, std::size_t place)
-        : QUndoCommand(QObject::tr("Remove Ring"))
-        , document(document)
-        , place(place)
-        , ring(document.vessel().rings[place])
-    { }
-    void redo() override { document.removeRingValue(place); }
-    void undo() override { document.insertRingValue(place, ring); }
-
-private:
-    VesselDocument &document;
-    std::size_t place;
-    RingSpec ring;
-};
-
-class RingMove : public QUndoCommand
-{
-public:
-    RingMove(VesselDocument &document, std::size_t from, std::size_t to)
-        : QUndoCommand(to > from ? QObject::tr("Move Up") : QObject::tr("Move Down"))
-        , document(document)
-        , from(from)
-        , to(to)
-    { }
-    void redo() override { document.moveRingValue(from, to); }
-    void undo() override { document.moveRingValue(to, from); }
-
-private:
-    VesselDocument &document;
-    std::size_t from;
-    std::size_t to;
-};
-
-class UnitsChange : public QUndoCommand
-{
-public:
-    UnitsChange(VesselDocument &document, Units after)
-        : QUndoCommand(after == Units::inches ? QObject::tr("Inches") : QObject::tr("Millimetres"))
-        , document(document)
-        , before(document.vessel().units)
-        , after(after)
-    { }
-    void redo() override { document.setUnitsValue(after); }
-    void undo() override { document.setUnitsValue(before); }
-
-private:
-    VesselDocument &document;
-    Units before;
-    Units after;
-};
-
-class NameChange : public QUndoCommand
-{
-public:
-    NameChange(VesselDocument &document, std::string after)
-        : QUndoCommand(QObject::tr("Project Name"))
-        , document(document)
-        , before(document.vessel().name)
-        , after(std::move(after))
-    { }
-    void redo() override { document.setNameValue(after); }
-    void undo() override { document.setNameValue(before); }
-
-private:
-    VesselDocument &document;
-    std::string before;
-    std::string after;
+    std::function<void()> redoChange;
+    std::function<void()> undoChange;
 };
 
 int row(std::size_t place)
@@ -185,9 +90,12 @@ std::optional<std::string> VesselDocument::typeIntoRing(
         = editRing(value.rings.at(place), place, field, text.toStdString(), value.units);
     if (!edit.problem.empty())
         return edit.problem;
-    if (!sameRing(edit.ring, value.rings[place])) {
-        history.push(new RingReplacement(*this, place, edit.ring,
-            tr("%1 of %2").arg(fieldTitle(field), QString::fromStdString(edit.ring.name))));
+    const RingSpec &before = value.rings[place];
+    if (!sameRing(edit.ring, before)) {
+        history.push(
+            new Change(tr("%1 of %2").arg(fieldTitle(field), QString::fromStdString(before.name)),
+                [this, place, after = edit.ring] { replaceRingValue(place, after); },
+                [this, place, before] { replaceRingValue(place, before); }));
     }
     return std::nullopt;
 }
@@ -205,14 +113,19 @@ std::size_t VesselDocument::addRing(std::optional<std::size_t> place)
         newPlace = value.rings.size();
     }
     ring.name = unusedRingName(value, newPlace);
-    history.push(new RingInsertion(*this, newPlace, ring));
+    history.push(new Change(
+        tr("Add Ring"), [this, newPlace, ring] { insertRingValue(newPlace, ring); },
+        [this, newPlace] { removeRingValue(newPlace); }));
     return newPlace;
 }
 
 void VesselDocument::removeRing(std::size_t place)
 {
-    if (place < value.rings.size())
-        history.push(new RingRemoval(*this, place));
+    if (place >= value.rings.size())
+        return;
+    history.push(new Change(
+        tr("Remove Ring"), [this, place] { removeRingValue(place); },
+        [this, place, ring = value.rings[place]] { insertRingValue(place, ring); }));
 }
 
 bool VesselDocument::moveRing(std::size_t place, int direction)
@@ -220,20 +133,31 @@ bool VesselDocument::moveRing(std::size_t place, int direction)
     if (place >= value.rings.size() || (direction < 0 && place == 0)
         || (direction > 0 && place + 1 >= value.rings.size()))
         return false;
-    history.push(new RingMove(*this, place, direction > 0 ? place + 1 : place - 1));
+    const std::size_t to = direction > 0 ? place + 1 : place - 1;
+    history.push(new Change(
+        direction > 0 ? tr("Move Up") : tr("Move Down"),
+        [this, place, to] { moveRingValue(place, to); },
+        [this, place, to] { moveRingValue(to, place); }));
     return true;
 }
 
 void VesselDocument::setUnits(Units units)
 {
-    if (units != value.units)
-        history.push(new UnitsChange(*this, units));
+    if (units == value.units)
+        return;
+    history.push(new Change(
+        units == Units::inches ? tr("Inches") : tr("Millimetres"),
+        [this, units] { setUnitsValue(units); },
+        [this, before = value.units] { setUnitsValue(before); }));
 }
 
 void VesselDocument::setName(const std::string &name)
 {
-    if (name != value.name)
-        history.push(new NameChange(*this, name));
+    if (name == value.name)
+        return;
+    history.push(new Change(
+        tr("Project Name"), [this, name] { setNameValue(name); },
+        [this, before = value.name] { setNameValue(before); }));
 }
 
 void VesselDocument::replaceRingValue(std::size_t place, const RingSpec &ring)

@@ -138,6 +138,10 @@ void VesselWindow::connectDocument()
     connect(&document, &VesselDocument::ringRemoved, this, [this](int place) {
         goToRing(std::min(place, model->rowCount() - 1));
     });
+    connect(stack, &StackView::ringClicked, this, [this](std::size_t ring) {
+        goToRing(static_cast<int>(ring));
+        table->setFocus();
+    });
     connect(table->selectionModel(), &QItemSelectionModel::currentChanged, this,
         &VesselWindow::showSelectedRing);
     connect(model, &RingTableModel::editRefused, this,
