@@ -17,6 +17,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSplitter>
@@ -26,13 +27,25 @@
 
 namespace orvane {
 
+namespace {
+
+QIcon vesselIcon()
+{
+    QIcon icon;
+    for (const int size : { 16, 32, 48, 256 })
+        icon.addFile(QStringLiteral(":/icons/orvane-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+} // namespace
+
 VesselWindow::VesselWindow(Vessel vessel, const QString &fileName, QWidget *parent)
     : QMainWindow(parent)
     , vesselDocument(std::make_unique<VesselDocument>(std::move(vessel), fileName))
     , vesselDialogs(standardVesselDialogs())
 {
     setObjectName(QStringLiteral("vesselWindow"));
-    setWindowIcon(QApplication::windowIcon());
+    setWindowIcon(vesselIcon());
     buildLayout();
     buildMenus();
     connectDocument();
