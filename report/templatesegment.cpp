@@ -121,7 +121,8 @@ QString trimmed(const QString &fraction)
 
 QPolygonF segmentOutline(const Ring &ring)
 {
-    // The page's y grows downwards: the long side at the bottom, the board width below the short one.
+    // The page's y grows downwards: the long side at the bottom, the board width below the short
+    // one.
     const SegmentCorners c = segmentCorners(ring);
     const double W = ring.boardWidth;
     const auto onPage = [W](SegmentPoint p) { return QPointF(p.x, W - p.y); };
