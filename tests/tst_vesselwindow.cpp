@@ -120,11 +120,12 @@ void typeInto(VesselWindow *window, int row, int column, const QString &text)
     for (const QChar c : text)
         QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCoreApplication::processEvents(); // the editor hands in its value in the event loop's turn
 }
 
 QAction *menuAction(VesselWindow *window, const QString &text)
 {
-    for (QAction *action : window->menuBar()->findChildren<QAction *>()) {
+    for (QAction *action : window->findChildren<QAction *>()) {
         if (action->text() == text)
             return action;
     }

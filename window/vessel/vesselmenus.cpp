@@ -155,9 +155,10 @@ void VesselWindow::updateActions()
 {
     const std::size_t rings = vesselDocument->ringCount();
     const int row = table->currentRing();
-    removeRingAction->setEnabled(row >= 0);
-    moveDownAction->setEnabled(row > 0);
-    moveUpAction->setEnabled(row >= 0 && static_cast<std::size_t>(row) + 1 < rings);
+    // The move commands stay on at the ends, where they say why nothing moves, so that their
+    // keys never fall through to the table as keys that move the cell.
+    for (QAction *action : { removeRingAction, moveDownAction, moveUpAction })
+        action->setEnabled(row >= 0);
     for (QAction *action : std::as_const(needRings))
         action->setEnabled(rings > 0);
 }

@@ -60,7 +60,13 @@ VesselWindow::VesselWindow(Vessel vessel, const QString &fileName, QWidget *pare
     resize(1180, 720);
 }
 
-VesselWindow::~VesselWindow() = default;
+VesselWindow::~VesselWindow()
+{
+    // The views and the model read the document, which goes with the window's members: they go
+    // first, any cell still being edited handing in its value while the document is there.
+    delete takeCentralWidget();
+    delete model;
+}
 
 void VesselWindow::setDialogs(std::shared_ptr<VesselDialogs> dialogs)
 {
@@ -273,8 +279,11 @@ void VesselWindow::removeRing()
 
 void VesselWindow::moveRing(int direction)
 {
-    if (const int row = table->currentRing(); row >= 0)
-        vesselDocument->moveRing(static_cast<std::size_t>(row), direction);
+    const int row = table->currentRing();
+    if (row < 0 || vesselDocument->moveRing(static_cast<std::size_t>(row), direction))
+        return;
+    statusBar()->showMessage(direction > 0 ? tr("Ring %1 is the top ring already").arg(row + 1)
+                                           : tr("Ring %1 is the foot already").arg(row + 1));
 }
 
 void VesselWindow::closeEvent(QCloseEvent *event)
