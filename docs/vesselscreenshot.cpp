@@ -33,7 +33,6 @@ int main(int argc, char *argv[])
     }
     const auto middle = static_cast<int>(reading.vessel->rings.size() / 2);
     orvane::VesselWindow window(std::move(*reading.vessel), arguments[1]);
-    window.resize(1280, 720);
     window.show();
     window.ringTable()->goToRing(middle);
     QApplication::processEvents();

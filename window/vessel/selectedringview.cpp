@@ -8,7 +8,7 @@
 #include "window/looks.h"
 
 #include <QLabel>
-#include <QVBoxLayout>
+#include <QGridLayout>
 
 #include <algorithm>
 #include <cmath>
@@ -17,7 +17,7 @@ namespace orvane {
 
 namespace {
 
-constexpr int planSide = 220;
+constexpr int planSide = 190;
 // Room around the ring in the plan view, as a share of its widest extent.
 constexpr double planMargin = 1.12;
 
@@ -62,12 +62,11 @@ SelectedRingView::SelectedRingView(QWidget *parent)
         tr("Segment of the selected ring"),
         tr("One segment of the selected ring as laid out on the board, with its angles"), this);
 
-    auto *layout = new QVBoxLayout(this);
+    auto *layout = new QGridLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(title);
-    layout->addWidget(plan);
-    layout->addWidget(detail);
-    layout->addStretch();
+    layout->addWidget(title, 0, 0, 1, 2);
+    layout->addWidget(plan, 1, 0);
+    layout->addWidget(detail, 1, 1, Qt::AlignTop);
 }
 
 void SelectedRingView::showRing(const RingResult *ring, std::size_t place)

@@ -1,7 +1,7 @@
 #pragma once
 
 // The selected ring: its name, the ring drawn in plan to fit the view, and one segment in
-// detail, drawn by the same drawings as the calculator's views.
+// detail beside it, drawn by the same drawings as the calculator's views.
 
 #include <QWidget>
 

@@ -47,9 +47,12 @@ TotalsPanel::TotalsPanel(QWidget *parent)
     woods->setHorizontalHeaderLabels(
         { tr("Wood"), tr("Rings"), tr("Board Feet"), tr("Strip Length") });
     woods->verticalHeader()->hide();
+    woods->verticalHeader()->setDefaultSectionSize(woods->fontMetrics().height() + 8);
     woods->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     woods->setEditTriggers(QAbstractItemView::NoEditTriggers);
     woods->setFocusPolicy(Qt::NoFocus);
+    woods->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    woods->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -57,7 +57,7 @@ VesselWindow::VesselWindow(Vessel vessel, const QString &fileName, QWidget *pare
         table->setCurrentIndex(model->index(0, 0));
     table->setFocus();
     showSelectedRing();
-    resize(1180, 720);
+    resize(1360, 760);
 }
 
 VesselWindow::~VesselWindow()
@@ -101,17 +101,15 @@ void VesselWindow::buildLayout()
                                        "inputs and wood, then its cut and lumber"));
     table->setRingModel(model);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table->horizontalHeader()->setSectionResizeMode(
-        RingTableModel::nameColumn, QHeaderView::Interactive);
-    table->horizontalHeader()->resizeSection(RingTableModel::nameColumn, 120);
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 8);
 
     totals = new TotalsPanel;
 
     auto *left = new QWidget;
     auto *leftLayout = new QVBoxLayout(left);
     leftLayout->addLayout(nameRow);
-    leftLayout->addWidget(table, 3);
-    leftLayout->addWidget(totals, 1);
+    leftLayout->addWidget(table, 1);
+    leftLayout->addWidget(totals);
 
     // The drawing of the whole vessel: the stack, and later other views of the vessel in its
     // place, one at a time.
@@ -124,14 +122,14 @@ void VesselWindow::buildLayout()
     auto *right = new QWidget;
     auto *rightLayout = new QVBoxLayout(right);
     rightLayout->addWidget(drawing, 1);
-    rightLayout->addWidget(selectedRing, 0, Qt::AlignHCenter);
+    rightLayout->addWidget(selectedRing);
 
     auto *splitter = new QSplitter(Qt::Horizontal);
     splitter->setObjectName(QStringLiteral("vesselSplitter"));
     splitter->addWidget(left);
     splitter->addWidget(right);
-    splitter->setStretchFactor(0, 3);
-    splitter->setStretchFactor(1, 2);
+    splitter->setStretchFactor(0, 1);
+    splitter->setStretchFactor(1, 0);
     splitter->setChildrenCollapsible(false);
     setCentralWidget(splitter);
 
