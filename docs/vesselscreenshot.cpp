@@ -38,7 +38,8 @@ int main(int argc, char *argv[])
     QApplication::processEvents();
     const QImage image = window.grab().toImage();
     if (!image.save(arguments[2], "PNG")) {
-        std::fprintf(stderr, "orvane_vessel_screenshot: cannot write %s\n", qPrintable(arguments[2]));
+        std::fprintf(
+            stderr, "orvane_vessel_screenshot: cannot write %s\n", qPrintable(arguments[2]));
         return 1;
     }
     return 0;

@@ -254,18 +254,28 @@ void TestVesselWindow::typedValuesAreTaken_data()
     QTest::addColumn<int>("column");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("name") << vase << 0 << int(Model::nameColumn) << "Base" << "Base";
-    QTest::newRow("count") << vase << 0 << int(Model::segmentsColumn) << "12" << "12";
-    QTest::newRow("fraction") << vase << 1 << int(Model::outerColumn) << "10 1/2" << "10.5";
-    QTest::newRow("millimetres") << vase << 1 << int(Model::outerColumn) << "254mm" << "10";
-    QTest::newRow("inch mark") << vase << 1 << int(Model::innerColumn) << "5 1/4\"" << "5.25";
-    QTest::newRow("fudge") << vase << 0 << int(Model::fudgeColumn) << "1/4" << "0.25";
-    QTest::newRow("thickness") << vase << 2 << int(Model::thicknessColumn) << "1.5" << "1.5";
-    QTest::newRow("wood") << vase << 2 << int(Model::woodColumn) << "Cherry" << "Cherry";
+    QTest::newRow("name") << vase << 0 << int(Model::nameColumn) << "Base"
+                          << "Base";
+    QTest::newRow("count") << vase << 0 << int(Model::segmentsColumn) << "12"
+                           << "12";
+    QTest::newRow("fraction") << vase << 1 << int(Model::outerColumn) << "10 1/2"
+                              << "10.5";
+    QTest::newRow("millimetres") << vase << 1 << int(Model::outerColumn) << "254mm"
+                                 << "10";
+    QTest::newRow("inch mark") << vase << 1 << int(Model::innerColumn) << "5 1/4\""
+                               << "5.25";
+    QTest::newRow("fudge") << vase << 0 << int(Model::fudgeColumn) << "1/4"
+                           << "0.25";
+    QTest::newRow("thickness") << vase << 2 << int(Model::thicknessColumn) << "1.5"
+                               << "1.5";
+    QTest::newRow("wood") << vase << 2 << int(Model::woodColumn) << "Cherry"
+                          << "Cherry";
     QTest::newRow("plain number in a millimetre project")
-        << metricBowl << 0 << int(Model::outerColumn) << "160" << "160 mm";
+        << metricBowl << 0 << int(Model::outerColumn) << "160"
+        << "160 mm";
     QTest::newRow("inches in a millimetre project")
-        << metricBowl << 0 << int(Model::outerColumn) << "6in" << "152.4 mm";
+        << metricBowl << 0 << int(Model::outerColumn) << "6in"
+        << "152.4 mm";
 }
 
 // The typed value is shown, the window has unsaved changes, and Enter moved on to the ring above.
@@ -309,8 +319,8 @@ void TestVesselWindow::resultsFollowTheRing()
     typeInto(window, 0, Model::thicknessColumn, QString::number(*ring.thickness));
 
     QCOMPARE(cell(window, 0, Model::sawAngleColumn), expected::angle(180.0 / ring.segmentCount));
-    QCOMPARE(cell(window, 0, Model::boardFeetColumn),
-        expected::fourDecimals(expected::boardFeet(ring)));
+    QCOMPARE(
+        cell(window, 0, Model::boardFeetColumn), expected::fourDecimals(expected::boardFeet(ring)));
     const QList<QPair<int, double>> lengths { { Model::longSideColumn, expected::longSide(ring) },
         { Model::shortSideColumn, expected::shortSide(ring) },
         { Model::boardWidthColumn, expected::boardWidth(ring) },
@@ -364,7 +374,8 @@ void TestVesselWindow::refusedValuesKeepTheCell()
     const QString before = cell(window, row, column);
     typeInto(window, row, column, typed);
     QCOMPARE(cell(window, row, column), before);
-    QVERIFY2(toolTip(window, row, column).contains(reason), qPrintable(toolTip(window, row, column)));
+    QVERIFY2(
+        toolTip(window, row, column).contains(reason), qPrintable(toolTip(window, row, column)));
     QVERIFY2(window->statusBar()->currentMessage().contains(reason),
         qPrintable(window->statusBar()->currentMessage()));
     QCOMPARE(window->ringTable()->currentIndex(), window->ringTable()->model()->index(row, column));
@@ -378,8 +389,8 @@ void TestVesselWindow::ringCommands_data()
     QTest::addColumn<QKeySequence>("keys");
     QTest::addColumn<QStringList>("names");
     QTest::addColumn<int>("current");
-    QTest::newRow("add: a copy on top") << 1 << QKeySequence("Ctrl++")
-                                        << QStringList { "Foot", "Belly", "Ring 3", "Rim" } << 2;
+    QTest::newRow("add: a copy on top")
+        << 1 << QKeySequence("Ctrl++") << QStringList { "Foot", "Belly", "Ring 3", "Rim" } << 2;
     QTest::newRow("remove") << 1 << QKeySequence("Ctrl+-") << QStringList { "Foot", "Rim" } << 1;
     QTest::newRow("move up, toward the rim")
         << 0 << QKeySequence("Ctrl+Shift+Up") << QStringList { "Belly", "Foot", "Rim" } << 1;
@@ -456,8 +467,8 @@ void TestVesselWindow::unitsAreAnEditSavedInTheFile()
     VesselWindow *window = open(vase);
     QVERIFY(window);
     menuAction(window, QStringLiteral("Millimetres"))->trigger();
-    QCOMPARE(column(window, Model::outerColumn),
-        QStringList({ "152.4 mm", "228.6 mm", "177.8 mm" }));
+    QCOMPARE(
+        column(window, Model::outerColumn), QStringList({ "152.4 mm", "228.6 mm", "177.8 mm" }));
     QVERIFY(window->isWindowModified());
     QCOMPARE(vesselSettings::newVesselUnits(), Units::millimetres);
     press(QKeySequence::Save);
@@ -513,8 +524,7 @@ void TestVesselWindow::copyGivesTheTable()
     QCOMPARE(lines.size(), 4);
     QCOMPARE(lines[0].split(u'\t'),
         QStringList({ "Name", "Segments", "Outer", "Inner", "Fudge", "Thickness", "Wood",
-            "Saw Angle", "Long Side", "Short Side", "Board Width", "Strip Length",
-            "Board Feet" }));
+            "Saw Angle", "Long Side", "Short Side", "Board Width", "Strip Length", "Board Feet" }));
     const expected::Ring belly { 12, 9, 5, 0.25, 1 };
     QCOMPARE(lines[2].split(u'\t').mid(0, 10),
         QStringList({ "Belly", "12", "9", "5", "0.25", "1", "Walnut", "15.0°",
@@ -531,7 +541,8 @@ void TestVesselWindow::narrowJointsAreMarked()
     VesselWindow *window = open(narrow);
     QVERIFY(window);
     auto *warning = window->findChild<QLabel *>("jointWarning");
-    QCOMPARE(warning->text(), QStringLiteral("Less than 1/4 inch of glue face between rings 1 and 2"));
+    QCOMPARE(
+        warning->text(), QStringLiteral("Less than 1/4 inch of glue face between rings 1 and 2"));
     QVERIFY(toolTip(window, 0, Model::nameColumn).contains("glue face with ring 2"));
     QVERIFY(toolTip(window, 1, Model::nameColumn).contains("glue face with ring 1"));
     QVERIFY(toolTip(window, 2, Model::nameColumn).isEmpty());

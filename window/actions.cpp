@@ -118,8 +118,8 @@ void Orvane::startVessel()
                    .arg(shown(problems.front().message));
         ring = defaultRing();
     }
-    showVesselWindow(newVessel(ring, projectPrompt->nameBox()->text().trimmed().toStdString()),
-        {}, vesselDialogs, note);
+    showVesselWindow(newVessel(ring, projectPrompt->nameBox()->text().trimmed().toStdString()), {},
+        vesselDialogs, note);
 }
 
 void Orvane::openTemplate()

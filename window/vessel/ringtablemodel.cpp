@@ -54,12 +54,14 @@ QString explanation(int column)
     case RingTableModel::innerColumn: return QObject::tr("The finished ring's inner diameter");
     case RingTableModel::fudgeColumn:
         return QObject::tr("The extra wood left inside and outside the finished ring");
-    case RingTableModel::thicknessColumn: return QObject::tr("The board's thickness: the ring's height");
+    case RingTableModel::thicknessColumn:
+        return QObject::tr("The board's thickness: the ring's height");
     case RingTableModel::woodColumn: return QObject::tr("The wood the ring is cut from");
     case RingTableModel::sawAngleColumn: return QObject::tr("Each end cut's angle from square");
     case RingTableModel::longSideColumn: return QObject::tr("The segment's outer side");
     case RingTableModel::shortSideColumn: return QObject::tr("The segment's inner side");
-    case RingTableModel::boardWidthColumn: return QObject::tr("The width of board the segments take");
+    case RingTableModel::boardWidthColumn:
+        return QObject::tr("The width of board the segments take");
     case RingTableModel::stripLengthColumn:
         return QObject::tr("The length of board strip all the segments take, kerf included");
     case RingTableModel::boardFeetColumn: return QObject::tr("The lumber of the ring");
@@ -196,8 +198,8 @@ bool RingTableModel::setData(const QModelIndex &index, const QVariant &value, in
     const std::optional<RingField> edited = field(index.column());
     if (role != Qt::EditRole || !edited || !checkIndex(index, CheckIndexOption::IndexIsValid))
         return false;
-    const std::optional<std::string> problem = document.typeIntoRing(
-        static_cast<std::size_t>(index.row()), *edited, value.toString());
+    const std::optional<std::string> problem
+        = document.typeIntoRing(static_cast<std::size_t>(index.row()), *edited, value.toString());
     if (problem) {
         refusal = Refusal { index.row(), index.column(), shown(*problem) };
         emit dataChanged(index, index, { Qt::ToolTipRole });
@@ -225,9 +227,8 @@ void RingTableModel::connectDocument()
     connect(&document, &VesselDocument::ringAboutToBeRemoved, this,
         [this](int place) { beginRemoveRows({}, place, place); });
     connect(&document, &VesselDocument::ringRemoved, this, [this] { endRemoveRows(); });
-    connect(&document, &VesselDocument::ringAboutToBeMoved, this, [this](int from, int to) {
-        beginMoveRows({}, from, from, {}, to > from ? to + 1 : to);
-    });
+    connect(&document, &VesselDocument::ringAboutToBeMoved, this,
+        [this](int from, int to) { beginMoveRows({}, from, from, {}, to > from ? to + 1 : to); });
     connect(&document, &VesselDocument::ringMoved, this, [this] { endMoveRows(); });
     // Every cell may change with any edit: the units change every length, a ring's diameters the
     // glue faces of its neighbours.

@@ -7,8 +7,8 @@
 #include "drawing/planview.h"
 #include "window/looks.h"
 
-#include <QLabel>
 #include <QGridLayout>
+#include <QLabel>
 
 #include <algorithm>
 #include <cmath>

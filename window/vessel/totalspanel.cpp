@@ -64,9 +64,9 @@ void TotalsPanel::showTotals(const VesselResults &results, Units units)
 {
     const int rings = static_cast<int>(results.rings.size());
     const QString count = rings == 1 ? tr("1 ring") : tr("%1 rings").arg(rings);
-    size->setText(tr("%1, %2 high, %3 at the widest")
-                      .arg(count, sizeText(results.height, units),
-                          sizeText(results.widestDiameter, units)));
+    size->setText(
+        tr("%1, %2 high, %3 at the widest")
+            .arg(count, sizeText(results.height, units), sizeText(results.widestDiameter, units)));
     size->setAccessibleName(size->text());
 
     const auto strip = [units](double inches) {
@@ -75,14 +75,15 @@ void TotalsPanel::showTotals(const VesselResults &results, Units units)
     };
     woods->setRowCount(static_cast<int>(results.woods.size()) + 1);
     int row = 0;
-    const auto showRow = [&](const QString &wood, int woodRings, double boardFeet, double stripLength) {
-        const auto [stripText, stripDetail] = strip(stripLength);
-        woods->setItem(row, woodColumn, cell(wood));
-        woods->setItem(row, ringsColumn, cell(QString::number(woodRings)));
-        woods->setItem(row, boardFeetColumn, cell(shown(boardFeetCaption(boardFeet))));
-        woods->setItem(row, stripLengthColumn, cell(stripText, stripDetail));
-        ++row;
-    };
+    const auto showRow
+        = [&](const QString &wood, int woodRings, double boardFeet, double stripLength) {
+              const auto [stripText, stripDetail] = strip(stripLength);
+              woods->setItem(row, woodColumn, cell(wood));
+              woods->setItem(row, ringsColumn, cell(QString::number(woodRings)));
+              woods->setItem(row, boardFeetColumn, cell(shown(boardFeetCaption(boardFeet))));
+              woods->setItem(row, stripLengthColumn, cell(stripText, stripDetail));
+              ++row;
+          };
     for (const WoodTotal &wood : results.woods) {
         showRow(wood.wood.empty() ? tr("(no wood given)") : shown(wood.wood), wood.rings,
             wood.boardFeet, wood.stripLength);

@@ -92,10 +92,10 @@ std::optional<std::string> VesselDocument::typeIntoRing(
         return edit.problem;
     const RingSpec &before = value.rings[place];
     if (!sameRing(edit.ring, before)) {
-        history.push(
-            new Change(tr("%1 of %2").arg(fieldTitle(field), QString::fromStdString(before.name)),
-                [this, place, after = edit.ring] { replaceRingValue(place, after); },
-                [this, place, before] { replaceRingValue(place, before); }));
+        history.push(new Change(
+            tr("%1 of %2").arg(fieldTitle(field), QString::fromStdString(before.name)),
+            [this, place, after = edit.ring] { replaceRingValue(place, after); },
+            [this, place, before] { replaceRingValue(place, before); }));
     }
     return std::nullopt;
 }

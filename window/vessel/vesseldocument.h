@@ -39,7 +39,8 @@ public:
     // The edits, each one step of the undo history.
     // `text` typed into `field` of the ring at `place`: the reason when it is refused, and then
     // nothing changes. A text that gives the value the ring has already changes nothing either.
-    std::optional<std::string> typeIntoRing(std::size_t place, RingField field, const QString &text);
+    std::optional<std::string> typeIntoRing(
+        std::size_t place, RingField field, const QString &text);
     // A copy of the ring at `place` on top of it, or the start ring in a vessel without rings;
     // gives the new ring's place.
     std::size_t addRing(std::optional<std::size_t> place);

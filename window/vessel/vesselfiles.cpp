@@ -98,9 +98,8 @@ bool VesselWindow::writeProjectFile(const QString &fileName)
 
 void VesselWindow::exportCsv()
 {
-    const QString fileName = askForFileToWrite(tr("Export CSV"),
-        fileStem(), QStringLiteral(".csv"),
-        tr("Project CSV files (*.csv)"));
+    const QString fileName = askForFileToWrite(
+        tr("Export CSV"), fileStem(), QStringLiteral(".csv"), tr("Project CSV files (*.csv)"));
     if (fileName.isEmpty())
         return;
     if (const auto problem = writeWhole(fileName, vesselCsv(vesselDocument->vessel()))) {
@@ -126,20 +125,18 @@ void VesselWindow::printCutList()
 void VesselWindow::saveCutListAsPdf()
 {
     const QString fileName = askForFileToWrite(tr("Save Cut List as PDF"),
-        tr("%1 cut list").arg(fileStem()),
-        QStringLiteral(".pdf"), tr("PDF files (*.pdf)"));
+        tr("%1 cut list").arg(fileStem()), QStringLiteral(".pdf"), tr("PDF files (*.pdf)"));
     if (fileName.isEmpty())
         return;
-    if (const auto problem = orvane::saveCutListAsPdf(
-            fileName, vesselDocument->vessel(), vesselSettings::paper()))
+    if (const auto problem
+        = orvane::saveCutListAsPdf(fileName, vesselDocument->vessel(), vesselSettings::paper()))
         vesselDialogs->showProblem(this, tr("Save Cut List as PDF"), *problem);
 }
 
 void VesselWindow::saveTemplatesAsPdf()
 {
     const QString fileName = askForFileToWrite(tr("Save Templates as PDF"),
-        tr("%1 templates").arg(fileStem()),
-        QStringLiteral(".pdf"), tr("PDF files (*.pdf)"));
+        tr("%1 templates").arg(fileStem()), QStringLiteral(".pdf"), tr("PDF files (*.pdf)"));
     if (fileName.isEmpty())
         return;
     if (const auto problem = orvane::saveVesselTemplatesAsPdf(

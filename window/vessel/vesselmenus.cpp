@@ -112,8 +112,7 @@ QMenu *VesselWindow::buildEditMenu()
     QAction *add = command(menu, tr("Add Ring"), { QKeySequence(Qt::CTRL | Qt::Key_Plus) });
     add->setStatusTip(tr("A copy of the selected ring, on top of it"));
     connect(add, &QAction::triggered, this, &VesselWindow::addRing);
-    removeRingAction
-        = command(menu, tr("Remove Ring"), { QKeySequence(Qt::CTRL | Qt::Key_Minus) });
+    removeRingAction = command(menu, tr("Remove Ring"), { QKeySequence(Qt::CTRL | Qt::Key_Minus) });
     connect(removeRingAction, &QAction::triggered, this, &VesselWindow::removeRing);
     moveUpAction
         = command(menu, tr("Move Up"), { QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Up) });
@@ -146,8 +145,8 @@ QMenu *VesselWindow::buildViewMenu()
         vesselSettings::rememberForNewVessels(chosen, vesselDocument->vessel().kerf);
     };
     connect(inchesAction, &QAction::triggered, this, [setUnits] { setUnits(Units::inches); });
-    connect(millimetresAction, &QAction::triggered, this,
-        [setUnits] { setUnits(Units::millimetres); });
+    connect(
+        millimetresAction, &QAction::triggered, this, [setUnits] { setUnits(Units::millimetres); });
     return menu;
 }
 

@@ -37,8 +37,8 @@ VesselWindow *windowOf(const QString &fileName)
     return nullptr;
 }
 
-VesselWindow *showReading(VesselFileReading reading, const QString &fileName,
-    std::shared_ptr<VesselDialogs> dialogs)
+VesselWindow *showReading(
+    VesselFileReading reading, const QString &fileName, std::shared_ptr<VesselDialogs> dialogs)
 {
     vesselSettings::setLastFolder(QFileInfo(fileName).absolutePath());
     if (reading.projectFile)
@@ -98,9 +98,9 @@ VesselWindow *openVesselFile(
 
 void askToOpenVessel(const std::shared_ptr<VesselDialogs> &dialogs, QWidget *parent)
 {
-    const QString fileName = dialogs->openFileName(parent, QObject::tr("Open Vessel"),
-        vesselSettings::lastFolder(),
-        QObject::tr("Orvane vessels (*.orvane);;Project CSV files (*.csv);;All files (*)"));
+    const QString fileName
+        = dialogs->openFileName(parent, QObject::tr("Open Vessel"), vesselSettings::lastFolder(),
+            QObject::tr("Orvane vessels (*.orvane);;Project CSV files (*.csv);;All files (*)"));
     if (!fileName.isEmpty())
         openVesselFile(fileName, dialogs, parent);
 }
@@ -108,8 +108,7 @@ void askToOpenVessel(const std::shared_ptr<VesselDialogs> &dialogs, QWidget *par
 void askToImportCsv(const std::shared_ptr<VesselDialogs> &dialogs, QWidget *parent)
 {
     const QString fileName = dialogs->openFileName(parent, QObject::tr("Import CSV"),
-        vesselSettings::lastFolder(),
-        QObject::tr("Project CSV files (*.csv);;All files (*)"));
+        vesselSettings::lastFolder(), QObject::tr("Project CSV files (*.csv);;All files (*)"));
     if (!fileName.isEmpty())
         openVesselFile(fileName, dialogs, parent);
 }

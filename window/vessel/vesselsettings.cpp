@@ -55,8 +55,7 @@ QString lastFolder()
     const QString folder = store().value(folderKey).toString();
     if (!folder.isEmpty() && QFileInfo(folder).isDir())
         return folder;
-    const QString documents
-        = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
@@ -71,7 +70,7 @@ QPageSize paper()
     if (store().contains(paperKey) && stored.isValid())
         return stored;
     return QPageSize(QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
-                                                                                 : QPageSize::A4);
+                                                                                : QPageSize::A4);
 }
 
 void setPaper(const QPageSize &paper)
@@ -83,7 +82,7 @@ void setPaper(const QPageSize &paper)
 Units newVesselUnits()
 {
     return store().value(unitsKey).toString() == QLatin1String("mm") ? Units::millimetres
-                                                                       : Units::inches;
+                                                                     : Units::inches;
 }
 
 double newVesselKerf()
@@ -98,8 +97,8 @@ double newVesselKerf()
 void rememberForNewVessels(Units units, double kerf)
 {
     QSettings settings = store();
-    settings.setValue(unitsKey,
-        units == Units::millimetres ? QStringLiteral("mm") : QStringLiteral("in"));
+    settings.setValue(
+        unitsKey, units == Units::millimetres ? QStringLiteral("mm") : QStringLiteral("in"));
     settings.setValue(kerfKey, kerf);
 }
 

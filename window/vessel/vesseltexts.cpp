@@ -35,8 +35,8 @@ QString resultText(const LengthResult &length, Units units)
 QString resultDetail(const LengthResult &length, Units units)
 {
     if (units == Units::millimetres)
-        return shown(length.fraction).trimmed() + QStringLiteral(" in, ")
-            + shown(length.decimal) + QStringLiteral(" in");
+        return shown(length.fraction).trimmed() + QStringLiteral(" in, ") + shown(length.decimal)
+            + QStringLiteral(" in");
     return shown(length.decimal);
 }
 

@@ -150,11 +150,9 @@ void VesselWindow::connectDocument()
     // The ring an edit, an undo or a redo touches becomes the current one.
     connect(&document, &VesselDocument::ringReplaced, this, &VesselWindow::goToRing);
     connect(&document, &VesselDocument::ringInserted, this, &VesselWindow::goToRing);
-    connect(&document, &VesselDocument::ringMoved, this,
-        [this](int, int to) { goToRing(to); });
-    connect(&document, &VesselDocument::ringRemoved, this, [this](int place) {
-        goToRing(std::min(place, model->rowCount() - 1));
-    });
+    connect(&document, &VesselDocument::ringMoved, this, [this](int, int to) { goToRing(to); });
+    connect(&document, &VesselDocument::ringRemoved, this,
+        [this](int place) { goToRing(std::min(place, model->rowCount() - 1)); });
     connect(stack, &StackView::ringClicked, this, [this](std::size_t ring) {
         goToRing(static_cast<int>(ring));
         table->setFocus();
@@ -231,10 +229,8 @@ void VesselWindow::showRefusal(const QString &reason, int row, int column)
     const std::size_t place = static_cast<std::size_t>(row);
     const QString ring = shown(vesselDocument->vessel().rings.at(place).name);
     const QString what = model->headerData(column, Qt::Horizontal).toString();
-    statusBar()->showMessage(tr("Not taken, %1 of ring %2 (%3): %4")
-                                 .arg(what.toLower())
-                                 .arg(row + 1)
-                                 .arg(ring, reason));
+    statusBar()->showMessage(
+        tr("Not taken, %1 of ring %2 (%3): %4").arg(what.toLower()).arg(row + 1).arg(ring, reason));
 }
 
 void VesselWindow::updateTitle()
@@ -246,9 +242,7 @@ void VesselWindow::updateTitle()
 QString VesselWindow::tableText() const
 {
     QString text;
-    const auto line = [&text](const QStringList &cells) {
-        text += cells.join(u'\t') + u'\n';
-    };
+    const auto line = [&text](const QStringList &cells) { text += cells.join(u'\t') + u'\n'; };
     QStringList header;
     for (int column = 0; column < model->columnCount(); ++column)
         header << model->headerData(column, Qt::Horizontal).toString();
@@ -265,8 +259,7 @@ QString VesselWindow::tableText() const
 void VesselWindow::addRing()
 {
     const int row = table->currentRing();
-    vesselDocument->addRing(
-        row >= 0 ? std::optional(static_cast<std::size_t>(row)) : std::nullopt);
+    vesselDocument->addRing(row >= 0 ? std::optional(static_cast<std::size_t>(row)) : std::nullopt);
 }
 
 void VesselWindow::removeRing()
