@@ -4,6 +4,7 @@
 
 #include "core/projectfile.h"
 #include "tests/support/expected.h"
+#include "tests/support/pdfpages.h"
 #include "window/orvane.h"
 #include "window/vessel/ringtablemodel.h"
 #include "window/vessel/ringtableview.h"
@@ -180,6 +181,8 @@ private slots:
     void filesThatCannotOpen_data();
     void filesThatCannotOpen();
     void csvOpensAsANewVessel();
+    void pagesOfTheVessel_data();
+    void pagesOfTheVessel();
     void calculatorStartsAVessel();
 
 private:
@@ -619,6 +622,38 @@ void TestVesselWindow::csvOpensAsANewVessel()
     QCOMPARE(saved.vessel->name, std::string("bowl"));
     QCOMPARE(saved.vessel->rings.size(), std::size_t(2));
     QCOMPARE(vesselSettings::recentFiles().value(0), path("bowl.orvane"));
+}
+
+void TestVesselWindow::pagesOfTheVessel_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("under");
+    QTest::addColumn<bool>("written");
+    QTest::newRow("cut list") << "Save Cut List as PDF…" << "" << true;
+    QTest::newRow("templates") << "Save Templates as PDF…" << "" << true;
+    QTest::newRow("cut list, no such folder") << "Save Cut List as PDF…" << "gone/" << false;
+}
+
+// The vessel's pages saved from the File menu, under the project's name and each ring's name; a
+// file that cannot be written is reported.
+void TestVesselWindow::pagesOfTheVessel()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, under);
+    QFETCH(bool, written);
+
+    VesselWindow *window = open(vase);
+    QVERIFY(window);
+    dialogs->fileToSave = path(under + QStringLiteral("pages"));
+    menuAction(window, command)->trigger();
+    QCOMPARE(dialogs->problems.size(), written ? 0 : 1);
+    if (!written)
+        return;
+    const PdfContents pdf = readPdf(path("pages.pdf"));
+    QVERIFY2(pdf.error.isEmpty(), qPrintable(pdf.error));
+    const QString text = pdf.texts().join(u' ');
+    for (const char *name : { "Vase", "Foot", "Belly", "Rim" })
+        QVERIFY2(text.contains(QLatin1String(name)), name);
 }
 
 // "New Vessel…" starts a vessel of the calculator's ring, or of the start ring with a word why;

@@ -198,6 +198,12 @@ bool RingTableModel::setData(const QModelIndex &index, const QVariant &value, in
     const std::optional<RingField> edited = field(index.column());
     if (role != Qt::EditRole || !edited || !checkIndex(index, CheckIndexOption::IndexIsValid))
         return false;
+    // The editor starts from the cell's text, which is rounded: handed back as it was, it keeps
+    // the value as it is.
+    if (value.toString() == displayText(index.row(), index.column())) {
+        clearRefusal();
+        return true;
+    }
     const std::optional<std::string> problem
         = document.typeIntoRing(static_cast<std::size_t>(index.row()), *edited, value.toString());
     if (problem) {

@@ -75,6 +75,8 @@ VesselWindow *showVesselWindow(Vessel vessel, const QString &fileName,
     if (!note.isEmpty())
         window->statusBar()->showMessage(note);
     window->show();
+    window->raise();
+    window->activateWindow();
     return window;
 }
 

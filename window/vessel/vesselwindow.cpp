@@ -8,11 +8,7 @@
 #include "window/vessel/totalspanel.h"
 #include "window/vessel/vesseldialogs.h"
 #include "window/vessel/vesseldocument.h"
-#include "window/vessel/vesseltexts.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -20,10 +16,13 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace orvane {
 
@@ -57,7 +56,10 @@ VesselWindow::VesselWindow(Vessel vessel, const QString &fileName, QWidget *pare
         table->setCurrentIndex(model->index(0, 0));
     table->setFocus();
     showSelectedRing();
-    resize(1360, 760);
+    // As large as the table wants, within the screen.
+    const QRect screenArea = screen()->availableGeometry();
+    resize(
+        std::min(1360, screenArea.width() * 9 / 10), std::min(760, screenArea.height() * 9 / 10));
 }
 
 VesselWindow::~VesselWindow()
