@@ -1,4 +1,5 @@
 #include "cli/commandline.h"
+#include "window/applicationicon.h"
 #include "window/orvane.h"
 #include "window/vessel/vesselopening.h"
 
@@ -29,6 +30,7 @@ int main(int argc, char *argv[])
     // opened, none is. (Read before the application takes its own options out of argv.)
     const QStringList vesselFiles = orvane::vesselFileArguments(argc, argv);
     QApplication app(argc, argv);
+    orvane::setApplicationIcon();
     if (!vesselFiles.isEmpty()) {
         const QStringList problems = orvane::openVesselFiles(vesselFiles);
         for (const QString &problem : problems)

@@ -3,6 +3,7 @@
 #include "cli/request.h"
 #include "cli/ringpages.h"
 #include "core/results.h"
+#include "report/pdfformat.h"
 #include "report/reportoutput.h"
 #include "report/templateoutput.h"
 
@@ -137,8 +138,9 @@ int runCommandLine(const QStringList &arguments)
     for (const RingSpec &ring : request.rings)
         rings.push_back(computeRingResult(ring));
 
-    // A ring the template cannot draw is bad input too: refused before anything is written.
-    const QPageSize paper = templatePaper();
+    // A ring the template cannot draw is bad input too: refused before anything is written. The
+    // templates go on the paper of the locale, as the window's template dialog starts with.
+    const QPageSize paper = localePaper();
     if (!request.templateFile.isEmpty()) {
         const QStringList problems = templateProblems(rings, request.projectFile, paper);
         for (const QString &problem : problems)

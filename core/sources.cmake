@@ -10,14 +10,14 @@ set(ORVANE_CORE_SOURCES
   length.cpp length.h
   picture.cpp picture.h
   project.cpp project.h
-  projectfile.cpp projectfile.h
+  projectfile.cpp projectfile.h projectfilewriter.cpp
   reading.cpp reading.h
   results.h resultscsv.cpp resultsjson.cpp resultstext.cpp resultvalues.cpp
   ring.cpp ring.h
   ringreader.cpp ringreader.h
   ringresult.cpp ringresult.h
   ringspec.cpp ringspec.h
-  text.h
+  text.cpp text.h
   vessel.h
   vesselresults.cpp vesselresults.h
 )

@@ -13,7 +13,6 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
@@ -26,25 +25,12 @@
 
 namespace orvane {
 
-namespace {
-
-QIcon vesselIcon()
-{
-    QIcon icon;
-    for (const int size : { 16, 32, 48, 256 })
-        icon.addFile(QStringLiteral(":/icons/orvane-%1.png").arg(size), QSize(size, size));
-    return icon;
-}
-
-} // namespace
-
 VesselWindow::VesselWindow(Vessel vessel, const QString &fileName, QWidget *parent)
     : QMainWindow(parent)
     , vesselDocument(std::make_unique<VesselDocument>(std::move(vessel), fileName))
     , vesselDialogs(standardVesselDialogs())
 {
     setObjectName(QStringLiteral("vesselWindow"));
-    setWindowIcon(vesselIcon());
     buildLayout();
     buildMenus();
     connectDocument();
