@@ -35,12 +35,15 @@ void savePdf(benchmark::State &state, const orvane::TemplateRing &ring)
 
 void largestRingPdf(benchmark::State &state)
 {
-    savePdf(state, { QStringLiteral("Largest ring"), { 24, 72, 71, 4 }, 8, 0.125 });
+    savePdf(state,
+        makeTemplateRing(QStringLiteral("Largest ring"), ringOf({ 24, 72, 71, 4 }, 8, 0.125)));
 }
 
 void startRingPdf(benchmark::State &state)
 {
-    savePdf(state, { QStringLiteral("Segmented Circle"), { 6, 36, 30, 0.25 }, 0.75, 0.125 });
+    savePdf(state,
+        makeTemplateRing(
+            QStringLiteral("Segmented Circle"), ringOf({ 6, 36, 30, 0.25 }, 0.75, 0.125)));
 }
 
 } // namespace

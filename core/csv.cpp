@@ -1,13 +1,12 @@
 #include "core/csv.h"
 
+#include "core/text.h"
+
 namespace orvane {
 
 namespace {
 
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
+constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
 
 class CsvReader
 {
@@ -19,24 +18,38 @@ public:
     CsvText read()
     {
         CsvText result;
-        if (text.starts_with("\xEF\xBB\xBF"))
-            position = 3;
         while (position < text.size()) {
             if (skipLine())
                 continue;
             CsvRecord record;
             record.line = line;
-            if (!readRecord(record.fields, result.problem))
-                return result;
+            const bool complete = readRecord(record.fields, result.problem);
+            // The header row decides the separator; without one in it, fields are not split
+            // at semicolons.
+            if (separator == undecided)
+                separator = ',';
+            if (!complete)
+                break;
             result.records.push_back(std::move(record));
         }
+        result.separator = separator == undecided ? ',' : separator;
         return result;
     }
 
 private:
+    static constexpr char undecided = '\0';
+
     std::string_view text;
     std::size_t position = 0;
     int line = 1;
+    char separator = undecided;
+
+    // Until the separator is decided, the first comma or semicolon is one.
+    bool atSeparator() const
+    {
+        const char c = peek();
+        return separator == undecided ? c == ',' || c == ';' : c == separator;
+    }
 
     char peek() const { return position < text.size() ? text[position] : '\0'; }
     bool atEnd() const { return position >= text.size(); }
@@ -75,7 +88,8 @@ private:
             if (!readField(field, problem))
                 return false;
             fields.push_back(std::move(field));
-            if (peek() == ',') {
+            if (atSeparator()) {
+                separator = peek();
                 ++position;
                 continue;
             }
@@ -85,7 +99,7 @@ private:
         }
     }
 
-    // One field, up to the comma or line break after it.
+    // One field, up to the separator or line break after it.
     bool readField(std::string &field, std::optional<CsvProblem> &problem)
     {
         std::size_t start = position;
@@ -95,7 +109,7 @@ private:
             position = start + 1;
             return readQuoted(field, problem);
         }
-        while (!atEnd() && peek() != ',' && !atLineBreak())
+        while (!atEnd() && !atSeparator() && !atLineBreak())
             field += text[position++];
         return true;
     }
@@ -128,7 +142,7 @@ private:
         }
         while (isBlank(peek()))
             ++position;
-        if (!atEnd() && peek() != ',' && !atLineBreak()) {
+        if (!atEnd() && !atSeparator() && !atLineBreak()) {
             problem = CsvProblem { line, std::string(csvTextAfterQuote) };
             return false;
         }
@@ -140,15 +154,20 @@ private:
 
 CsvText readCsv(std::string_view text)
 {
-    return CsvReader(text).read();
+    if (text.starts_with(byteOrderMark))
+        text.remove_prefix(byteOrderMark.size());
+    if (validUtf8(text))
+        return CsvReader(text).read();
+    const std::string utf8 = utf8FromWindows1252(text);
+    return CsvReader(utf8).read();
 }
 
-std::string csvField(std::string_view text)
+std::string csvField(std::string_view text, char separator)
 {
-    const bool quote = text.find_first_of(",\"\r\n") != std::string_view::npos
+    const bool quote = text.find_first_of("\"\r\n") != std::string_view::npos
+        || text.find(separator) != std::string_view::npos
         || (!text.empty()
-            && (text.front() == ' ' || text.front() == '\t' || text.back() == ' '
-                || text.back() == '\t' || text.front() == '#'));
+            && (isBlank(text.front()) || isBlank(text.back()) || text.front() == '#'));
     if (!quote)
         return std::string(text);
     std::string out = "\"";

@@ -1,6 +1,7 @@
 #include "core/length.h"
 
 #include "core/cutlist.h"
+#include "core/text.h"
 
 #include <algorithm>
 #include <charconv>
@@ -12,17 +13,15 @@ namespace orvane {
 
 namespace {
 
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
 bool isDigit(char c)
 {
     return c >= '0' && c <= '9';
 }
-char lower(char c)
+
+bool holdsBothMarks(std::string_view text, DecimalMark mark)
 {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    return mark == DecimalMark::comma && text.find(',') != std::string_view::npos
+        && text.find('.') != std::string_view::npos;
 }
 
 // Reads a text as it is given, character by character.
@@ -140,13 +139,7 @@ enum class Unit
 // The unit at the cursor and what follows it: nothing more may. No unit is inches.
 std::optional<Unit> readUnit(Cursor &cursor)
 {
-    cursor.skipBlanks();
-    const std::string_view rest = cursor.rest();
-    std::string unit;
-    for (const char c : rest)
-        unit += lower(c);
-    while (!unit.empty() && isBlank(unit.back()))
-        unit.pop_back();
+    const std::string unit = lowered(trimmed(cursor.rest()));
     if (unit.empty() || unit == "in" || unit == "\"")
         return Unit::inches;
     if (unit == "mm")
@@ -209,8 +202,10 @@ std::optional<double> readFractionalInches(Cursor &cursor)
 
 } // namespace
 
-std::optional<double> readLength(std::string_view text, DecimalMark)
+std::optional<double> readLength(std::string_view text, DecimalMark mark)
 {
+    if (holdsBothMarks(text, mark))
+        return std::nullopt;
     Cursor cursor(text);
     cursor.skipBlanks();
     const bool negative = cursor.take('-');
@@ -233,8 +228,8 @@ std::optional<double> readLength(std::string_view text, DecimalMark)
 
     const std::string_view whole = cursor.digits();
     std::string_view fraction;
-    const bool point = cursor.take('.');
-    if (point)
+    const bool marked = cursor.take('.') || (mark == DecimalMark::comma && cursor.take(','));
+    if (marked)
         fraction = cursor.digits();
     if (whole.empty() && fraction.empty())
         return std::nullopt;
@@ -251,6 +246,11 @@ std::optional<double> readLength(std::string_view text, DecimalMark)
     if (!inches || !std::isfinite(*inches))
         return std::nullopt;
     return negative ? -*inches : *inches;
+}
+
+std::string_view whyNotALength(std::string_view text, DecimalMark mark)
+{
+    return holdsBothMarks(text, mark) ? oneDecimalMark : lengthForms;
 }
 
 } // namespace orvane

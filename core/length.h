@@ -8,24 +8,32 @@
 
 namespace orvane {
 
-// The length `text` stands for, in inches: a number and an optional unit, "in" or '"' (inches, the
-// unit when none is given), "mm" or "cm", in any case and with or without blanks before it. The
-// number is a decimal ("10", "10.5", ".25", "5."); in inches it may also be a fraction ("3/4") or
-// a whole number and a fraction ("10 1/2", "10-1/2"). A leading "-" makes the length negative, a
-// leading "+" changes nothing; blanks around the whole text are allowed. Exponents ("1e3") are not
-// lengths. Nothing when the text is not a length: empty, another word or unit, anything after
-// the unit, a fraction over zero, or a value too large for a double.
-// In a file whose cells are separated by semicolons, a comma may be the decimal mark.
+// What may stand between the whole part of a decimal and its decimals.
 enum class DecimalMark
 {
-    point,
-    comma
+    point, // "10.5" only, a comma is no part of a length: the command line, comma-separated files
+    comma, // "10,5" or "10.5", not both in one length: files separated by semicolons
 };
+
+// The length `text` stands for, in inches: a number and an optional unit, "in" or '"' (inches, the
+// unit when none is given), "mm" or "cm", in any case and with or without blanks before it. The
+// number is a decimal ("10", "10.5", ".25", "5."; with the comma mark also "10,5", ",25"); in
+// inches it may also be a fraction ("3/4") or a whole number and a fraction ("10 1/2", "10-1/2").
+// A leading "-" makes the length negative, a leading "+" changes nothing; blanks around the whole
+// text are allowed. Exponents ("1e3") are not lengths. Nothing when the text is not a length:
+// empty, another word or unit, anything after the unit, a fraction over zero, a value too large
+// for a double, or, with the comma mark, a text holding both a comma and a point.
 std::optional<double> readLength(std::string_view text, DecimalMark mark = DecimalMark::point);
 
 // What a length may look like, for the messages that refuse one.
 inline constexpr std::string_view lengthForms
     = "a number with an optional unit in, \", mm or cm (inches when none is given); inches also "
       "as a fraction such as 3/4, 10 1/2 or 10-1/2";
+inline constexpr std::string_view oneDecimalMark
+    = "a length has one decimal mark: a comma or a point, not both";
+
+// Why `text`, which readLength refuses, is not a length: oneDecimalMark for a text holding both
+// marks where a comma may be one, lengthForms otherwise.
+std::string_view whyNotALength(std::string_view text, DecimalMark mark = DecimalMark::point);
 
 } // namespace orvane

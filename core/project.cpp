@@ -131,7 +131,7 @@ Project readProject(std::string_view text, std::string_view fileName)
     }
     project.rings.reserve(csv.records.size() - 1);
     // Spreadsheets that separate cells with semicolons write decimal commas.
-    const DecimalMark mark = DecimalMark::point;
+    const DecimalMark mark = csv.separator == ';' ? DecimalMark::comma : DecimalMark::point;
     for (std::size_t i = 1; i < csv.records.size(); ++i)
         readRing(csv.records[i], header, mark, fileName, project);
     if (!project.problems.empty())

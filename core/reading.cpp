@@ -9,7 +9,10 @@ namespace orvane {
 
 namespace {
 
-bool isBlank(char c)
+// What the readers of the calculator window's boxes pass over: spaces and tabs, and also the line
+// breaks a text pasted into a box may carry. Wider on purpose than the blanks of the readers of
+// files and the command line (core/text.h), where a line break ends a line.
+bool skippedInBox(char c)
 {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r';
 }
@@ -120,7 +123,7 @@ double leadingNumber(std::string_view text)
     std::string compact;
     compact.reserve(text.size());
     for (const char c : text) {
-        if (isBlank(c))
+        if (skippedInBox(c))
             continue;
         if (!isDigit(c) && c != '.' && c != '+' && c != '-' && c != 'e' && c != 'E')
             break;
@@ -134,9 +137,9 @@ std::optional<double> wholeNumber(std::string_view text)
 {
     std::size_t first = 0;
     std::size_t last = text.size();
-    while (first < last && isBlank(text[first]))
+    while (first < last && skippedInBox(text[first]))
         ++first;
-    while (last > first && isBlank(text[last - 1]))
+    while (last > first && skippedInBox(text[last - 1]))
         --last;
     const std::string_view trimmed = text.substr(first, last - first);
     const Scan scan = scanNumber(trimmed);

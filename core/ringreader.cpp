@@ -2,6 +2,7 @@
 
 #include "core/reading.h"
 #include "core/ringresult.h"
+#include "core/text.h"
 
 #include <cmath>
 
@@ -36,14 +37,18 @@ bool inRange(RingField field, double value)
 FieldReading readRingField(RingField field, std::string_view text, DecimalMark mark)
 {
     if (field == RingField::segments) {
-        const auto count = wholeNumber(text);
+        // A count is digits alone: no blanks inside it, as in no length.
+        const std::string_view digits = trimmed(text);
+        const auto count = digits.find_first_of(" \t\r\n") == std::string_view::npos
+            ? wholeNumber(digits)
+            : std::nullopt;
         if (!count || !inRange(field, *count))
             return refused(text, notAllowed, segmentCountAllowed);
         return FieldReading { *count, {} };
     }
     const auto length = readLength(text, mark);
     if (!length)
-        return refused(text, notALength, lengthForms);
+        return refused(text, notALength, whyNotALength(text, mark));
     return checkRingField(field, *length, text);
 }
 

@@ -14,6 +14,15 @@ RingSpec defaultRing()
     return ring;
 }
 
+RingSpec ringOf(const RingInputs &inputs, std::optional<double> thickness, double kerf)
+{
+    RingSpec ring;
+    ring.inputs = inputs;
+    ring.thickness = thickness;
+    ring.kerf = kerf;
+    return ring;
+}
+
 std::string_view fieldName(RingField field)
 {
     switch (field) {

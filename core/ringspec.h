@@ -37,6 +37,9 @@ inline constexpr double thickness = 0.75;
 inline constexpr double kerf = defaultKerf;
 } // namespace ringDefaults
 RingSpec defaultRing();
+// A ring of `inputs` with no name.
+RingSpec ringOf(
+    const RingInputs &inputs, std::optional<double> thickness, double kerf = defaultKerf);
 
 // The values of a ring, named as the project file's columns and the command line's options are.
 enum class RingField

@@ -15,7 +15,7 @@ set(ORVANE_CORE_SOURCES
   ringreader.cpp ringreader.h
   ringresult.cpp ringresult.h
   ringspec.cpp ringspec.h
-  text.h
+  text.cpp text.h
   vessel.h
   vesselresults.cpp vesselresults.h
 )

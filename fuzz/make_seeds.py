@@ -62,3 +62,31 @@ for i, ring in enumerate(rings):
         chunks += [flag(True), double(number)]
     chunks += [flag(True), double(0.75)]
     write("ring", f"ring{i:02d}", laid_down(b"", *chunks))
+
+# The lengths: the forms of the tests of lengths, with either decimal mark, and some refused.
+lengths = ["36", "30.25", ".25", "5.", "  \t12 \t", "12 IN", "12\"", "254mm", "12.7 MM",
+           "19.0500 mm", "2.54cm", "3/4", "3/4in", "21/4", "10 1/2", "10-3/16\"", "-10-1/2",
+           "+7", "10,5", "10,5mm", ",25", "-2,54cm", "1,000.5", "1,2,3", "10,5 1/2", "3/0",
+           "1e3", "12 mm x", "9" * 400 + "mm", "0." + "0" * 330 + "1mm"]
+for i, text in enumerate(lengths):
+    write("length", f"text{i:02d}", text.encode())
+
+# The project files: those of the tests of project files, with commas, semicolons, a byte order
+# mark, CRLF and Windows-1252.
+header = "name,segments,outer,inner,fudge,thickness,kerf\n"
+projects = [
+    "# A small bowl\n" + header + "Base,8,6,0,.125,1,0.1\n\n\"Rim, top\",12,10 1/2,9,0,0.75,0\n",
+    " Inner , KERF,outer, name ,segments\n20, 0.2, 24 , Middle ring ,16\n",
+    "name,segments,outer,inner,thickness\nA,6,36,30,\nB,6,36,30,1.5\nC,6,36,30\n",
+    header + "m,12,254mm,20.32 cm,6.35mm,3/4\",3.175 mm\n",
+    header + "A,2,36,30,,,\nB,6,abc,30,,,\nC,6,36,36,,,\nD,6,36,30,,,1/0\n",
+    "name,segments,outer,inner,Outer\nA,6,36,30,36\n",
+    "name,segments,outer,inner\n\"open,1\n",
+    "name;segments;outer;inner;fudge\nAhorn;12;10,5;9,5;0,25\n\"Rim; top\";8;254mm;7 1/2;\n",
+]
+for i, text in enumerate(projects):
+    write("project", f"file{i:02d}.csv", text.encode())
+write("project", "bom-crlf.csv",
+      b"\xef\xbb\xbfname;segments;outer;inner\r\nAhorn \xc3\xa9;12;10,5;9\r\n")
+write("project", "windows-1252.csv",
+      b"name;segments;outer;inner\r\nAhorn \xe9;12;10,5mm;1.000,5\r\n\x93Rim\x94;8;12;10\r\n")

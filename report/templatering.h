@@ -20,4 +20,10 @@ struct TemplateRing
     RingResult ring;
 };
 
+// The template of `spec` under `projectName`.
+inline TemplateRing makeTemplateRing(const QString &projectName, const RingSpec &spec)
+{
+    return TemplateRing { projectName, computeRingResult(spec) };
+}
+
 } // namespace orvane

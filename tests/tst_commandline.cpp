@@ -478,11 +478,8 @@ void TestCommandLine::templateAsTheReportLayerDrawsIt()
     QVERIFY2(result.exitCode == 0, described(result));
     QVERIFY2(result.out.isEmpty(), result.out);
 
-    orvane::TemplateRing ring;
-    ring.projectName = QStringLiteral("Rim, top");
-    ring.inputs = orvane::RingInputs { 16, 12, 10.5, 0.125 };
-    ring.thickness = 1;
-    ring.kerf = 0.09375;
+    const orvane::TemplateRing ring = orvane::makeTemplateRing(QStringLiteral("Rim, top"),
+        orvane::ringOf(orvane::RingInputs { 16, 12, 10.5, 0.125 }, 1, 0.09375));
     const QPageSize paper(QLocale().measurementSystem() == QLocale::ImperialUSSystem
             ? QPageSize::Letter
             : QPageSize::A4);

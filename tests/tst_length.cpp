@@ -1,5 +1,5 @@
-// Lengths as the command line and project files take them: units, fractions, and every text that
-// is not a length.
+// Lengths as the command line and project files take them: units, fractions, decimal commas, and
+// every text that is not a length.
 
 #include "core/length.h"
 
@@ -18,6 +18,8 @@ private slots:
     void lengths();
     void notLengths_data();
     void notLengths();
+    void decimalMarks_data();
+    void decimalMarks();
     void metricIsTheSameRing();
 };
 
@@ -141,6 +143,48 @@ void TestLength::notLengths()
     QFETCH(QByteArray, text);
     const auto length = readLength(text.toStdString());
     QVERIFY2(!length.has_value(), QByteArray::number(length.value_or(0), 'g', 17));
+}
+
+void TestLength::decimalMarks_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("withComma"); // the length in inches, or why it is not one
+    QTest::addColumn<QString>("withPoint");
+    const auto inches = [](double value) { return QString::number(value, 'g', 17); };
+    const QString forms = QString::fromUtf8(lengthForms);
+    const QString twoMarks = QString::fromUtf8(oneDecimalMark);
+    const auto row = [](const char *text, const QString &withComma, const QString &withPoint) {
+        QTest::newRow(text) << QByteArray(text) << withComma << withPoint;
+    };
+
+    row("10,5", inches(10.5), forms);
+    row("10,5mm", inches(105.0 / 254), forms);
+    row("19,05 mm", inches(0.75), forms);
+    row("-2,54cm", inches(-1), forms);
+    row(" 12,5\" ", inches(12.5), forms);
+    row(",25", inches(0.25), forms);
+    row("10.5", inches(10.5), inches(10.5));
+    row("10 1/2", inches(10.5), inches(10.5));
+    row("1,000.5", twoMarks, forms);
+    row("1.000,5 mm", twoMarks, forms);
+    row("1,2,3", forms, forms);
+    row("10,5 1/2", forms, forms);
+}
+
+// A comma is a decimal mark only where it may be one; a text with both marks is refused, and the
+// message says why.
+void TestLength::decimalMarks()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QString, withComma);
+    QFETCH(QString, withPoint);
+    const auto read = [&](DecimalMark mark) {
+        const auto length = readLength(text.toStdString(), mark);
+        return length ? QString::number(*length, 'g', 17)
+                      : QString::fromUtf8(whyNotALength(text.toStdString(), mark));
+    };
+    QCOMPARE(read(DecimalMark::comma), withComma);
+    QCOMPARE(read(DecimalMark::point), withPoint);
 }
 
 // The same diameter written in inches, millimetres and centimetres must give the very same

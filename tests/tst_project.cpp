@@ -2,6 +2,7 @@
 // problem, naming the file, the line and the column and saying what is allowed.
 
 #include "core/project.h"
+#include "core/ringreader.h"
 
 #include <QTest>
 

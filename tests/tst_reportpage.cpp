@@ -5,6 +5,7 @@
 // header stands at the top left, the drawing about the centre of the page, the note at the bottom
 // left.
 
+#include "core/reading.h"
 #include "report/reportpage.h"
 #include "tests/support/recordingpagesurface.h"
 
@@ -14,6 +15,11 @@
 #include <cmath>
 
 using orvane::ReportValues;
+using orvane::RingSpec;
+using orvane::calculatorLargestCount;
+using orvane::computeRingResult;
+using orvane::leadingNumber;
+using orvane::lengthResult;
 
 namespace {
 
@@ -74,20 +80,22 @@ struct Page
 
 // A ring of 6 segments, 36 inches outside and 30 inside, with a quarter inch of fudge, as the
 // window shows it.
-ReportValues defaultRing()
+// The count's text is read as the window reads its box.
+ReportValues ringOf(const QString &segmentCount)
 {
     ReportValues v;
     v.projectName = QStringLiteral("Segmented Circle ");
-    v.segmentCount = QStringLiteral("6");
-    v.boardWidth = QStringLiteral(" 5  1/ 2-");
-    v.boardWidthInches = 5.476125720;
+    v.segmentCount = segmentCount;
     v.boardThickness = QStringLiteral("0.75");
-    v.boardFeet = QStringLiteral("3.5108");
-    v.shortSide = QStringLiteral(" 14  3/ 4+");
-    v.shortSideInches = 14.750001475;
-    v.longSide = QStringLiteral(" 21  1/ 16+");
-    v.longSideInches = 21.073287635;
+    RingSpec spec = orvane::defaultRing();
+    spec.inputs.segmentCount = leadingNumber(segmentCount.toStdString());
+    v.ring = computeRingResult(spec, calculatorLargestCount);
     return v;
+}
+
+ReportValues defaultRing()
+{
+    return ringOf(QStringLiteral("6"));
 }
 
 struct Line
@@ -276,10 +284,9 @@ void TestReportPage::wholeReport()
     QFETCH(QString, longSideAngle);
     QFETCH(QString, shortSideAngle);
 
-    ReportValues values = defaultRing();
+    ReportValues values = ringOf(segmentCount);
     values.projectName = projectName;
-    values.segmentCount = segmentCount;
-    values.boardWidthInches = boardWidthInches;
+    values.ring.boardWidth = lengthResult(boardWidthInches);
 
     Page page(width, height);
     drawReport(page.surface, values);
@@ -339,10 +346,7 @@ void TestReportPage::pageAndDocument()
     QCOMPARE(open.surface.ofKind(Operation::EndDocument).size(), qsizetype(0));
     QCOMPARE(open.surface.ofKind(Operation::NewPage).size(), qsizetype(0));
 
-    ReportValues none = defaultRing();
-    none.segmentCount = QStringLiteral("0");
-    none.boardWidth = none.shortSide = none.longSide = none.boardFeet = QString();
-    none.boardWidthInches = none.shortSideInches = none.longSideInches = std::nullopt;
+    const ReportValues none = ringOf(QStringLiteral("0"));
     Page page(8, 10.5);
     drawReport(page.surface, none);
     const QList<Operation> &ops = page.surface.operations;

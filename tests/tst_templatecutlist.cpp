@@ -9,7 +9,10 @@
 #include <cmath>
 
 using orvane::CutList;
+using orvane::RingSpec;
+using orvane::ringOf;
 using orvane::TemplateRing;
+using orvane::makeTemplateRing;
 
 Q_DECLARE_METATYPE(expected::Ring)
 Q_DECLARE_METATYPE(orvane::TemplateRing)
@@ -21,9 +24,9 @@ constexpr double inchesPerMillimetre = 1 / 25.4;
 
 TemplateRing templateRing(const expected::Ring &ring, double kerf = 0.125)
 {
-    return TemplateRing { QStringLiteral("Test"),
-        { double(ring.segmentCount), ring.outerDiameter, ring.innerDiameter, ring.fudge },
-        ring.thickness, kerf };
+    return makeTemplateRing(QStringLiteral("Test"),
+        ringOf({ double(ring.segmentCount), ring.outerDiameter, ring.innerDiameter, ring.fudge },
+            ring.thickness, kerf));
 }
 
 // The strip's length found by laying the segments out along it, one after another, each turned
@@ -161,13 +164,14 @@ void TestTemplateCutList::refusedRings_data()
     QTest::addColumn<TemplateRing>("ring");
     QTest::addColumn<bool>("refused");
     const auto ring = [](double n, double D, double d, double f, double k) {
-        return TemplateRing { QStringLiteral("Test"), { n, D, d, f }, 0.75, k };
+        return makeTemplateRing(QStringLiteral("Test"), ringOf({ n, D, d, f }, 0.75, k));
     };
     QTest::newRow("start") << ring(6, 36, 30, 0.25, 0.125) << false;
     QTest::newRow("no kerf") << ring(6, 36, 30, 0.25, 0) << false;
     QTest::newRow("kerf of an inch") << ring(6, 36, 30, 0.25, 1) << false;
     QTest::newRow("count 0") << ring(0, 36, 30, 0.25, 0.125) << true;
-    QTest::newRow("count 31") << ring(31, 36, 30, 0.25, 0.125) << true;
+    QTest::newRow("count 101") << ring(101, 36, 30, 0.25, 0.125) << true;
+    QTest::newRow("count 100") << ring(100, 72, 71, 0.25, 0.125) << false;
     QTest::newRow("inner larger than outer") << ring(6, 10, 12, 0, 0.125) << true;
     QTest::newRow("inner radius below zero") << ring(6, 10, 3, 2, 0.125) << true;
     QTest::newRow("outer diameter infinite") << ring(6, INFINITY, 30, 0.25, 0.125) << true;

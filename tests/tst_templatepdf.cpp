@@ -17,7 +17,10 @@
 #include <memory>
 
 using orvane::TemplateLayout;
+using orvane::RingSpec;
+using orvane::ringOf;
 using orvane::TemplateRing;
+using orvane::makeTemplateRing;
 using orvane::Tile;
 using orvane::TilePlan;
 
@@ -41,9 +44,9 @@ constexpr double squareTolerance = 1.5 / squareDpi; // inches
 TemplateRing templateRing(
     const expected::Ring &ring, const QString &name = QStringLiteral("Walnut bowl"))
 {
-    return TemplateRing { name,
-        { double(ring.segmentCount), ring.outerDiameter, ring.innerDiameter, ring.fudge },
-        ring.thickness, 0.125 };
+    return makeTemplateRing(name,
+        ringOf({ double(ring.segmentCount), ring.outerDiameter, ring.innerDiameter, ring.fudge },
+            ring.thickness, 0.125));
 }
 
 // A page in an orientation with the margins of a saved template: a quarter inch.
@@ -544,14 +547,14 @@ void TestTemplatePdf::ringThatMakesNoTemplateWritesNothing_data()
     QTest::addColumn<QList<TemplateRing>>("rings");
     QTest::addColumn<QString>("cause");
     const auto ring = [](double n, double D, double d, double f) {
-        return TemplateRing { QStringLiteral("Bad"), { n, D, d, f }, 0.75, 0.125 };
+        return makeTemplateRing(QStringLiteral("Bad"), ringOf({ n, D, d, f }, 0.75, 0.125));
     };
     QTest::newRow("no ring at all") << QList<TemplateRing> {} << "no ring";
     QTest::newRow("count 0") << QList<TemplateRing> { ring(0, 36, 30, 0.25) } << "count";
     QTest::newRow("inner larger than outer")
         << QList<TemplateRing> { ring(6, 10, 12, 0) } << "inner diameter";
-    // A count just over 2: a long side of about 80 feet.
-    QTest::newRow("too many pages") << QList<TemplateRing> { ring(2.05, 36, 30, 0.25) } << "pages";
+    // Three segments of a ring 25 feet across: a long side of about 43 feet.
+    QTest::newRow("too many pages") << QList<TemplateRing> { ring(3, 300, 290, 0.25) } << "pages";
     QTest::newRow("the second ring")
         << QList<TemplateRing> { ring(6, 36, 30, 0.25), ring(0, 36, 30, 0.25) } << "count";
 }
