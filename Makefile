@@ -17,7 +17,7 @@ FUZZ_SECONDS ?= 10
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 # What building and running Orvane needs.
-RUN_PACKAGES := g++ cmake make qt6-base-dev fonts-dejavu-core fonts-liberation
+RUN_PACKAGES := g++ cmake make qt6-base-dev nlohmann-json3-dev fonts-dejavu-core fonts-liberation
 # What the tests need besides: packaging tools, the desktop's file type database and lintian, a
 # private X server driven from python, PDF readers (poppler-utils), a print server with a virtual
 # PDF printer, clang with its fuzzer runtime, clang-format for the format check, and Google

@@ -4,10 +4,13 @@
 #include "core/text.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <string>
+#include <vector>
 
 namespace orvane {
 
@@ -81,52 +84,56 @@ std::optional<double> decimal(
 }
 
 static_assert(millimetresPerInch == 25.4);
-constexpr std::uint64_t tenthMillimetresPerInch = 254;
-
-// Whole numbers below 2^53 are exact in a double.
-constexpr std::uint64_t exactLimit = std::uint64_t { 1 } << 53;
-
-// `value` times ten `times` times, when the product stays exact in a double.
-std::optional<std::uint64_t> timesTen(std::uint64_t value, int times)
-{
-    for (int i = 0; i < times; ++i) {
-        if (value > exactLimit / 10)
-            return std::nullopt;
-        value *= 10;
-    }
-    return value;
-}
+constexpr int tenthMillimetresPerInch = 254;
 
 // A metric length in inches: the decimal `wholeDigits`.`fractionDigits` times 10 to the power
-// `shift`, in millimetres, divided by 25.4. Written as one exact whole number divided by another,
-// digits times a power of ten over 254 times a power of ten, the division is the only rounding,
-// so 19.05 mm is exactly 0.75 in. Too many digits for that are divided as a double.
+// `shift`, in millimetres, divided by 25.4 exactly, and rounded once to the nearest double, so that
+// 19.05 mm is exactly 0.75 in and a length reads the same whatever its number of digits.
 std::optional<double> metricInches(
     std::string_view wholeDigits, std::string_view fractionDigits, int shift)
 {
     std::string digits(wholeDigits);
     digits += fractionDigits;
-    int exponent = shift - static_cast<int>(fractionDigits.size());
-    while (!digits.empty() && digits.back() == '0' && exponent < 0) {
-        digits.pop_back();
-        ++exponent;
-    }
     const auto first = digits.find_first_not_of('0');
-    digits = first == std::string::npos ? std::string("0") : digits.substr(first);
-    // mm / 25.4 = digits * 10^exponent * 10 / 254, 254 being the tenths of a millimetre in an
-    // inch.
-    ++exponent;
-    if (digits.size() <= 15) {
-        const std::uint64_t whole = std::stoull(digits);
-        const auto numerator = timesTen(whole, std::max(exponent, 0));
-        const auto denominator = timesTen(tenthMillimetresPerInch, std::max(-exponent, 0));
-        if (numerator && denominator && *numerator < exactLimit && *denominator < exactLimit)
-            return static_cast<double>(*numerator) / static_cast<double>(*denominator);
+    if (first == std::string::npos)
+        return 0.0;
+    digits.erase(0, first);
+    // mm / 25.4 = digits * 10^(shift - fraction digits) * 10 / 254, 254 being the tenths of a
+    // millimetre in an inch. The long division by 254 goes on until it is exact or has 40
+    // significant digits, beyond which a last digit 1 stands for a remainder: the quotient then
+    // lies strictly between the same neighbouring doubles as the exact one, and rounds as it does.
+    long long scale
+        = static_cast<long long>(shift) - static_cast<long long>(fractionDigits.size()) + 1;
+    std::string quotient;
+    int remainder = 0;
+    std::size_t used = 0;
+    constexpr std::size_t significantDigits = 40;
+    while (used < digits.size() || remainder != 0) {
+        if (used < digits.size()) {
+            remainder = remainder * 10 + (digits[used++] - '0');
+        } else {
+            remainder *= 10;
+            --scale;
+        }
+        const int digit = remainder / tenthMillimetresPerInch;
+        remainder %= tenthMillimetresPerInch;
+        if (!quotient.empty() || digit != 0)
+            quotient += static_cast<char>('0' + digit);
+        if (quotient.size() == significantDigits) {
+            scale += static_cast<long long>(digits.size() - used);
+            if (remainder != 0 || digits.find_first_not_of('0', used) != std::string::npos) {
+                quotient += '1';
+                --scale;
+            }
+            break;
+        }
     }
-    const auto mm = decimal(wholeDigits, fractionDigits, shift);
-    if (!mm)
+    const std::string text = quotient + 'e' + std::to_string(scale);
+    double inches = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), inches);
+    if (error != std::errc {} || end != text.data() + text.size())
         return std::nullopt;
-    return *mm / millimetresPerInch;
+    return inches;
 }
 
 enum class Unit
@@ -251,6 +258,94 @@ std::optional<double> readLength(std::string_view text, DecimalMark mark)
 std::string_view whyNotALength(std::string_view text, DecimalMark mark)
 {
     return holdsBothMarks(text, mark) ? oneDecimalMark : lengthForms;
+}
+
+std::optional<double> millimetresInInches(std::string_view number)
+{
+    Cursor cursor(number);
+    const bool negative = cursor.take('-');
+    if (!negative)
+        cursor.take('+');
+    const std::string_view whole = cursor.digits();
+    std::string_view fraction;
+    if (cursor.take('.'))
+        fraction = cursor.digits();
+    if (whole.empty() && fraction.empty())
+        return std::nullopt;
+    // An exponent beyond this makes any number of digits a text can hold infinite or zero; ten
+    // times it stays within an int.
+    constexpr int widestShift = 100'000'000;
+    int shift = 0;
+    if (cursor.take('e') || cursor.take('E')) {
+        const bool down = cursor.take('-');
+        if (!down)
+            cursor.take('+');
+        const std::string_view exponent = cursor.digits();
+        if (exponent.empty())
+            return std::nullopt;
+        for (const char digit : exponent)
+            shift = std::min(shift * 10 + (digit - '0'), widestShift);
+        shift = down ? -shift : shift;
+    }
+    if (!cursor.rest().empty())
+        return std::nullopt;
+    const auto nonZero = [](char c) { return c != '0'; };
+    if (std::none_of(whole.begin(), whole.end(), nonZero)
+        && std::none_of(fraction.begin(), fraction.end(), nonZero))
+        return negative ? -0.0 : 0.0;
+    const auto inches = metricInches(whole, fraction, shift);
+    if (!inches || !std::isfinite(*inches))
+        return std::nullopt;
+    return negative ? -*inches : *inches;
+}
+
+std::string shortestMillimetres(double inches)
+{
+    if (!std::isfinite(inches))
+        return {};
+    constexpr double largest = std::numeric_limits<double>::max();
+    const double product = std::clamp(inches * millimetresPerInch, -largest, largest);
+    const auto readsBack
+        = [&](const std::string &text) { return millimetresInInches(text) == inches; };
+    std::array<char, 40> buffer {};
+    const auto shortest = [&](double value) {
+        return std::string(
+            buffer.data(), std::to_chars(buffer.data(), buffer.data() + buffer.size(), value).ptr);
+    };
+    for (int digits = 1; digits <= 17; ++digits) {
+        // The product to `digits` significant digits, "-1.905e+01", as a whole number of units
+        // of its last digit and the power of ten of that digit.
+        const std::string rounded(buffer.data(),
+            std::to_chars(buffer.data(), buffer.data() + buffer.size(), product,
+                std::chars_format::scientific, digits - 1)
+                .ptr);
+        const auto e = rounded.find('e');
+        std::string mantissa = rounded.substr(0, e);
+        std::erase(mantissa, '.');
+        const bool negative = mantissa.starts_with('-');
+        const long long units = std::stoll(negative ? mantissa.substr(1) : mantissa);
+        const int power = std::stoi(rounded.substr(e + 1)) - (digits - 1);
+        // The product is a few units in its last place from the exact millimetres: with more
+        // digits than that holds, the decimal nearest the exact millimetres may be a few units of
+        // its last digit away from the product's.
+        const int reach = digits < 15 ? 0 : 8;
+        for (int step = 0; step <= 2 * reach; ++step) {
+            const long long candidate = units + (step % 2 == 0 ? step / 2 : -(step + 1) / 2);
+            if (candidate <= 0)
+                continue;
+            const std::string text
+                = (negative ? "-" : "") + std::to_string(candidate) + 'e' + std::to_string(power);
+            if (!readsBack(text))
+                continue;
+            // "19.05" rather than "1905e-2", where the shortest form of its double reads back
+            // the same; else the decimal as it is.
+            double value = 0;
+            std::from_chars(text.data(), text.data() + text.size(), value);
+            const std::string plain = shortest(value);
+            return readsBack(plain) ? plain : text;
+        }
+    }
+    return shortest(product);
 }
 
 } // namespace orvane

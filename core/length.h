@@ -4,6 +4,7 @@
 // fraction.
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace orvane {
@@ -24,6 +25,18 @@ enum class DecimalMark
 // empty, another word or unit, anything after the unit, a fraction over zero, a value too large
 // for a double, or, with the comma mark, a text holding both a comma and a point.
 std::optional<double> readLength(std::string_view text, DecimalMark mark = DecimalMark::point);
+
+// A number of millimetres written as JSON writes numbers, with an optional sign, point and
+// exponent ("150", "-3.175", "1.5e2"), in inches, converted exactly as a length typed in
+// millimetres is, so that 19.05 mm is 3/4 inch from every source. Nothing when the text is not
+// such a number or its value is beyond the range of a double.
+std::optional<double> millimetresInInches(std::string_view number);
+
+// A length in inches as the shortest number of millimetres that `millimetresInInches` reads back
+// as exactly the same inches: 150 mm read and written again is "150", not "150.00000000000003",
+// and 3/4 inch is "19.05". The nearest when no number reads back exactly; the empty text for a
+// value that is not finite.
+std::string shortestMillimetres(double inches);
 
 // What a length may look like, for the messages that refuse one.
 inline constexpr std::string_view lengthForms

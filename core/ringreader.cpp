@@ -83,6 +83,11 @@ void RingReader::missing(RingField field)
     problems.push_back({ field, std::string(missingValue) + std::string(fieldAllowed(field)) });
 }
 
+void RingReader::refuse(RingField field, std::string why)
+{
+    problems.push_back({ field, std::move(why) });
+}
+
 void RingReader::take(RingField field, const FieldReading &reading)
 {
     if (!reading.problem.empty()) {

@@ -37,6 +37,9 @@ public:
     void number(RingField field, double value, std::string_view written);
     // A required field that is not given.
     void missing(RingField field);
+    // A value its source refuses before it could be read (text where a file has a number), `why`
+    // saying what is given and what is allowed.
+    void refuse(RingField field, std::string why);
 
     // The ring, or every problem of it: first those of single values; when there are none, those
     // of the ring as a whole (an inner diameter not below the outer, a short side below zero...).

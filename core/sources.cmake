@@ -6,9 +6,11 @@ set(ORVANE_CORE_SOURCES
   cutlist.cpp cutlist.h
   fractions.cpp fractions.h
   jsontext.cpp jsontext.h
+  jsontree.cpp jsontree.h
   length.cpp length.h
   picture.cpp picture.h
   project.cpp project.h
+  projectfile.cpp projectfile.h
   reading.cpp reading.h
   results.h resultscsv.cpp resultsjson.cpp resultstext.cpp resultvalues.cpp
   ring.cpp ring.h

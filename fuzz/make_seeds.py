@@ -90,3 +90,24 @@ write("project", "bom-crlf.csv",
       b"\xef\xbb\xbfname;segments;outer;inner\r\nAhorn \xc3\xa9;12;10,5;9\r\n")
 write("project", "windows-1252.csv",
       b"name;segments;outer;inner\r\nAhorn \xe9;12;10,5mm;1.000,5\r\n\x93Rim\x94;8;12;10\r\n")
+
+# The project file: a vessel in inches, one in millimetres with the defaults left out, one with
+# no rings, one with a problem in each ring, and one with a length of more digits than a double
+# holds.
+project_files = {
+    "vase": '{"format": "orvane-vessel", "version": 1, "name": "Vase", "units": "in", '
+            '"kerf": 0.125, "rings": [{"name": "Foot", "segments": 8, "outer": 6, '
+            '"inner": 4.25, "fudge": 0.125, "thickness": 0.75, "kerf": 0.125, "wood": "Maple"}, '
+            '{"name": "Belly", "segments": 16, "outer": 10, "inner": 7.5}]}\n',
+    "bowl-mm": '{"format": "orvane-vessel", "version": 1, "units": "mm", "kerf": 3.175,\n'
+               ' "rings": [{"segments": 12, "outer": 254.5, "inner": 150, "fudge": 3.175}]}\n',
+    "empty": '\ufeff{"format": "orvane-vessel", "version": 1, "rings": []}',
+    "problems": '{"format": "orvane-vessel", "version": 1, "rings": [{"segments": 7.5, '
+                '"outer": "6", "inner": 4, "inner": 4}, {"name": "Belly", "segments": 12, '
+                '"outer": 10, "inner": 10}], "colour": "red"}',
+    "long-millimetres": '{"format": "orvane-vessel", "version": 1, "units": "mm", '
+                        '"kerf": 1.197599999999999999999, "rings": [{"segments": 12, '
+                        '"outer": 470.5, "inner": 300, "fudge": 3.175}]}',
+}
+for name, text in project_files.items():
+    write("projectfile", name, text.encode())

@@ -1,0 +1,470 @@
+#include "core/projectfile.h"
+
+#include "core/jsontext.h"
+#include "core/jsontree.h"
+#include "core/length.h"
+#include "core/ringreader.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <filesystem>
+
+namespace orvane {
+
+namespace {
+
+using Kind = JsonValue::Kind;
+
+class VesselFileReader;
+
+// A key of the vessel: its name, the first version of the format that has it, whether a file must
+// give it, whether the keys after it depend on it (a problem with it leaves them unread), what it
+// holds, for the messages, and how it is read. A key that a later version adds is one more entry.
+struct VesselKey
+{
+    std::string_view name;
+    int since = 1;
+    bool required = false;
+    bool heading = false;
+    std::string_view allowed;
+    void (VesselFileReader::*read)(const JsonValue &value);
+};
+
+// A key of a ring, read by the ring reader as the ring's field of that name.
+struct RingKey
+{
+    RingField field;
+    int since = 1;
+    bool required = false;
+};
+
+inline constexpr std::array ringKeys { RingKey { RingField::name },
+    RingKey { RingField::segments, 1, true }, RingKey { RingField::outer, 1, true },
+    RingKey { RingField::inner, 1, true }, RingKey { RingField::fudge },
+    RingKey { RingField::thickness }, RingKey { RingField::kerf }, RingKey { RingField::wood } };
+
+// Texts from a file as messages quote them: long ones cut short, control characters escaped.
+std::string shown(std::string_view text)
+{
+    constexpr std::size_t longest = 40;
+    std::string cut(text.substr(0, longest));
+    if (text.size() > longest) {
+        // Not in the middle of a character.
+        while (!cut.empty() && (static_cast<unsigned char>(cut.back()) & 0xC0) == 0x80)
+            cut.pop_back();
+        if (!cut.empty() && static_cast<unsigned char>(cut.back()) >= 0xC0)
+            cut.pop_back();
+        cut += "...";
+    }
+    const std::string quoted = jsonString(cut);
+    return quoted.substr(1, quoted.size() - 2);
+}
+
+std::string described(const JsonValue &value)
+{
+    switch (value.kind) {
+    case Kind::null:
+    case Kind::boolean: return value.text;
+    case Kind::number: return "the number " + shown(value.text);
+    case Kind::string: return "the text \"" + shown(value.text) + '"';
+    case Kind::object: return "an object";
+    case Kind::array: return "a list";
+    }
+    return {};
+}
+
+// "the text "10" is not a number: a length more than 0..."
+std::string wrongType(const JsonValue &value, std::string_view expected, std::string_view allowed)
+{
+    return described(value) + " is not " + std::string(expected) + ": " + std::string(allowed);
+}
+
+std::string refusedValue(std::string_view written, std::string_view allowed)
+{
+    return '"' + shown(written) + '"' + std::string(notAllowed) + std::string(allowed);
+}
+
+// "name, segments and outer"
+std::string listed(const std::vector<std::string_view> &names)
+{
+    std::string text;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (i > 0)
+            text += i + 1 == names.size() ? " and " : ", ";
+        text += names[i];
+    }
+    return text;
+}
+
+std::string baseName(std::string_view fileName)
+{
+    return std::filesystem::path(fileName).stem().string();
+}
+
+class VesselFileReader
+{
+public:
+    explicit VesselFileReader(std::string_view fileName)
+        : file(fileName)
+    {
+        vessel.name = baseName(fileName);
+    }
+
+    ProjectFileReading read(std::string_view text);
+
+    void readFormat(const JsonValue &value);
+    void readVersion(const JsonValue &value);
+    void readName(const JsonValue &value);
+    void readUnits(const JsonValue &value);
+    void readKerf(const JsonValue &value);
+    void readRings(const JsonValue &value);
+
+private:
+    void readRing(const JsonValue &value, std::size_t place);
+
+    // The value given under each of `names` (none when not given); a problem for every other key
+    // and for every key given more than once.
+    std::vector<const JsonValue *> keyed(const JsonValue &object,
+        const std::vector<std::string_view> &names, std::string_view where, std::string_view whose);
+
+    void problem(std::string_view where, std::string_view key, std::string_view message);
+    double inches(const JsonValue &number) const;
+    std::string written(const JsonValue &number) const;
+    std::string lengthAllowed(std::string_view allowed) const;
+
+    std::string file;
+    Vessel vessel;
+    int version = projectFileVersion;
+    std::vector<std::string> problems;
+};
+
+const std::array vesselKeys {
+    VesselKey { "format", 1, true, true, formatAllowed, &VesselFileReader::readFormat },
+    VesselKey { "version", 1, true, true, versionAllowed, &VesselFileReader::readVersion },
+    VesselKey { "name", 1, false, false, vesselNameAllowed, &VesselFileReader::readName },
+    VesselKey { "units", 1, false, false, unitsAllowed, &VesselFileReader::readUnits },
+    VesselKey { "kerf", 1, false, false, nonNegativeLengthAllowed, &VesselFileReader::readKerf },
+    VesselKey { "rings", 1, true, false, ringsAllowed, &VesselFileReader::readRings },
+};
+
+const JsonValue *firstMember(const JsonValue &object, std::string_view key)
+{
+    const auto found = std::find_if(object.members.begin(), object.members.end(),
+        [&](const JsonValue &member) { return member.key == key; });
+    return found == object.members.end() ? nullptr : &*found;
+}
+
+ProjectFileReading VesselFileReader::read(std::string_view text)
+{
+    const JsonTree tree = readJsonTree(text);
+    if (tree.error) {
+        problems.push_back(file + ':' + std::to_string(tree.error->line) + ':'
+            + std::to_string(tree.error->column) + ": " + std::string(notJson)
+            + tree.error->message);
+    } else if (tree.root->kind != Kind::object) {
+        problems.push_back(file + ": " + std::string(notAVessel));
+    } else {
+        const JsonValue &root = *tree.root;
+        // The format and its version first: they say what the other keys may be.
+        for (const VesselKey &key : vesselKeys) {
+            if (!key.heading)
+                continue;
+            if (const JsonValue *value = firstMember(root, key.name))
+                (this->*key.read)(*value);
+            else
+                problem({}, key.name, std::string(missingValue) + std::string(key.allowed));
+        }
+        if (problems.empty()) {
+            std::vector<std::string_view> names;
+            for (const VesselKey &key : vesselKeys) {
+                if (key.since <= version)
+                    names.push_back(key.name);
+            }
+            const std::vector<const JsonValue *> given = keyed(root, names, {}, "a vessel");
+            std::size_t i = 0;
+            for (const VesselKey &key : vesselKeys) {
+                if (key.since > version)
+                    continue;
+                const JsonValue *value = given[i++];
+                if (key.heading)
+                    continue;
+                if (value)
+                    (this->*key.read)(*value);
+                else if (key.required)
+                    problem({}, key.name, std::string(missingValue) + std::string(key.allowed));
+            }
+        }
+    }
+    if (!problems.empty())
+        return { std::nullopt, std::move(problems) };
+    return { std::move(vessel), {} };
+}
+
+void VesselFileReader::readFormat(const JsonValue &value)
+{
+    if (value.kind != Kind::string)
+        problem({}, "format", wrongType(value, "text", formatAllowed));
+    else if (value.text != projectFileFormat)
+        problem({}, "format", refusedValue(value.text, formatAllowed));
+}
+
+void VesselFileReader::readVersion(const JsonValue &value)
+{
+    if (value.kind != Kind::number)
+        problem({}, "version", wrongType(value, "a number", versionAllowed));
+    else if (value.number != std::floor(value.number) || value.number < 1)
+        problem({}, "version", refusedValue(value.text, versionAllowed));
+    else if (value.number > projectFileVersion)
+        problem({}, "version",
+            "version " + shown(value.text) + std::string(madeByNewer) + "version "
+                + std::to_string(projectFileVersion));
+    else
+        version = static_cast<int>(value.number);
+}
+
+void VesselFileReader::readName(const JsonValue &value)
+{
+    if (value.kind != Kind::string)
+        problem({}, "name", wrongType(value, "text", vesselNameAllowed));
+    else
+        vessel.name = value.text;
+}
+
+void VesselFileReader::readUnits(const JsonValue &value)
+{
+    if (value.kind != Kind::string)
+        problem({}, "units", wrongType(value, "text", unitsAllowed));
+    else if (value.text == "in")
+        vessel.units = Units::inches;
+    else if (value.text == "mm")
+        vessel.units = Units::millimetres;
+    else
+        problem({}, "units", refusedValue(value.text, unitsAllowed));
+}
+
+void VesselFileReader::readKerf(const JsonValue &value)
+{
+    if (value.kind != Kind::number) {
+        problem({}, "kerf", wrongType(value, "a number", lengthAllowed(nonNegativeLengthAllowed)));
+        return;
+    }
+    const FieldReading kerf = checkRingField(RingField::kerf, inches(value), written(value));
+    if (!kerf.problem.empty())
+        problem({}, "kerf", kerf.problem);
+    else
+        vessel.kerf = kerf.value;
+}
+
+void VesselFileReader::readRings(const JsonValue &value)
+{
+    if (value.kind != Kind::array) {
+        problem({}, "rings", wrongType(value, "a list", ringsAllowed));
+        return;
+    }
+    vessel.rings.reserve(value.members.size());
+    for (std::size_t i = 0; i < value.members.size(); ++i)
+        readRing(value.members[i], i + 1);
+}
+
+void VesselFileReader::readRing(const JsonValue &value, std::size_t place)
+{
+    // Every message names the ring by its place and, when it has one, its name.
+    std::string name = defaultRingName(place);
+    if (value.kind == Kind::object) {
+        const JsonValue *given = firstMember(value, fieldName(RingField::name));
+        if (given && given->kind == Kind::string)
+            name = given->text;
+    }
+    std::string where = std::string(ringPrefix) + std::to_string(place);
+    if (!name.empty())
+        where += " (" + shown(name) + ')';
+    where += ": ";
+    if (value.kind != Kind::object) {
+        problems.push_back(file + ": " + where + wrongType(value, "an object", ringAllowed));
+        return;
+    }
+
+    std::vector<std::string_view> names;
+    std::vector<RingKey> keys;
+    for (const RingKey &key : ringKeys) {
+        if (key.since <= version) {
+            names.push_back(fieldName(key.field));
+            keys.push_back(key);
+        }
+    }
+    const std::vector<const JsonValue *> values = keyed(value, names, where, "a ring");
+
+    RingSpec start = defaultRing();
+    start.name = name;
+    start.kerf = vessel.kerf;
+    start.wood.clear();
+    start.line = value.line;
+    RingReader reader(std::move(start));
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        const RingField field = keys[i].field;
+        const JsonValue *given = values[i];
+        if (!given) {
+            if (keys[i].required)
+                reader.missing(field);
+        } else if (isTextField(field)) {
+            if (given->kind == Kind::string)
+                reader.text(field, given->text);
+            else
+                reader.refuse(field, wrongType(*given, "text", fieldAllowed(field)));
+        } else if (given->kind != Kind::number) {
+            reader.refuse(field,
+                wrongType(*given, "a number",
+                    field == RingField::segments ? std::string(segmentCountAllowed)
+                                                 : lengthAllowed(fieldAllowed(field))));
+        } else if (field == RingField::segments) {
+            reader.number(field, given->number, given->text);
+        } else {
+            reader.number(field, inches(*given), written(*given));
+        }
+    }
+    RingReader::Reading reading = reader.finish();
+    for (const RingProblem &ringProblem : reading.problems) {
+        if (ringProblem.field)
+            problem(where, fieldName(*ringProblem.field), ringProblem.message);
+        else
+            problems.push_back(file + ": " + where + ringProblem.message);
+    }
+    if (reading.problems.empty())
+        vessel.rings.push_back(std::move(reading.ring));
+}
+
+std::vector<const JsonValue *> VesselFileReader::keyed(const JsonValue &object,
+    const std::vector<std::string_view> &names, std::string_view where, std::string_view whose)
+{
+    std::vector<const JsonValue *> values(names.size(), nullptr);
+    std::vector<int> counts(names.size(), 0);
+    for (const JsonValue &member : object.members) {
+        const auto found = std::find(names.begin(), names.end(), member.key);
+        if (found == names.end()) {
+            problem(where, member.key,
+                std::string(unknownKey) + std::string(whose) + " are " + listed(names));
+            continue;
+        }
+        const auto i = static_cast<std::size_t>(found - names.begin());
+        if (counts[i]++ == 0)
+            values[i] = &member;
+    }
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (counts[i] > 1) {
+            problem(where, names[i],
+                "given "
+                    + (counts[i] == 2 ? std::string("twice") : std::to_string(counts[i]) + " times")
+                    + std::string(repeatedKey));
+        }
+    }
+    return values;
+}
+
+void VesselFileReader::problem(
+    std::string_view where, std::string_view key, std::string_view message)
+{
+    problems.push_back(file + ": " + std::string(where) + std::string(keyPrefix) + shown(key)
+        + "': " + std::string(message));
+}
+
+// A length in inches: millimetres converted as every length typed in millimetres is.
+double VesselFileReader::inches(const JsonValue &number) const
+{
+    if (vessel.units != Units::millimetres)
+        return number.number;
+    return millimetresInInches(number.text).value_or(number.number / millimetresPerInch);
+}
+
+std::string VesselFileReader::written(const JsonValue &number) const
+{
+    return vessel.units == Units::millimetres ? number.text + " mm" : number.text;
+}
+
+std::string VesselFileReader::lengthAllowed(std::string_view allowed) const
+{
+    return std::string(allowed)
+        + std::string(vessel.units == Units::millimetres ? inMillimetres : inInches);
+}
+
+// A number as the file writes it: no sign on a zero, null for what is not a number.
+std::string numberText(double value)
+{
+    if (!std::isfinite(value))
+        return "null";
+    return shortestNumber(value == 0 ? 0.0 : value);
+}
+
+std::string lengthText(double inches, Units units)
+{
+    if (units == Units::millimetres && std::isfinite(inches) && inches != 0)
+        return shortestMillimetres(inches);
+    return numberText(inches);
+}
+
+std::string ringText(const RingSpec &ring, Units units)
+{
+    std::string text;
+    const auto add = [&](RingField field, const std::string &value) {
+        text += text.empty() ? "{\"" : ", \"";
+        text += fieldName(field);
+        text += "\": ";
+        text += value;
+    };
+    for (const RingField field : allRingFields) {
+        switch (field) {
+        case RingField::name: add(field, jsonString(ring.name)); break;
+        case RingField::segments: add(field, numberText(ring.inputs.segmentCount)); break;
+        case RingField::outer: add(field, lengthText(ring.inputs.outerDiameter, units)); break;
+        case RingField::inner: add(field, lengthText(ring.inputs.innerDiameter, units)); break;
+        case RingField::fudge: add(field, lengthText(ring.inputs.fudge, units)); break;
+        case RingField::thickness:
+            if (ring.thickness)
+                add(field, lengthText(*ring.thickness, units));
+            break;
+        case RingField::kerf: add(field, lengthText(ring.kerf, units)); break;
+        case RingField::wood:
+            if (!ring.wood.empty())
+                add(field, jsonString(ring.wood));
+            break;
+        }
+    }
+    return text + '}';
+}
+
+} // namespace
+
+ProjectFileReading readProjectFile(std::string_view text, std::string_view fileName)
+{
+    return VesselFileReader(fileName).read(text);
+}
+
+std::string writeProjectFile(const Vessel &vessel)
+{
+    std::string text = "{\n";
+    text += "  \"format\": " + jsonString(projectFileFormat) + ",\n";
+    text += "  \"version\": " + std::to_string(projectFileVersion) + ",\n";
+    text += "  \"name\": " + jsonString(vessel.name) + ",\n";
+    text += "  \"units\": ";
+    text += vessel.units == Units::millimetres ? "\"mm\"" : "\"in\"";
+    text += ",\n";
+    text += "  \"kerf\": " + lengthText(vessel.kerf, vessel.units) + ",\n";
+    text += "  \"rings\": [";
+    for (std::size_t i = 0; i < vessel.rings.size(); ++i) {
+        text += i == 0 ? "\n    " : ",\n    ";
+        text += ringText(vessel.rings[i], vessel.units);
+    }
+    text += vessel.rings.empty() ? "]\n" : "\n  ]\n";
+    text += "}\n";
+    return text;
+}
+
+bool looksLikeProjectFile(std::string_view text)
+{
+    if (text.starts_with("\xEF\xBB\xBF"))
+        text.remove_prefix(3);
+    const auto start = text.find_first_not_of(" \t\r\n");
+    return start != std::string_view::npos && text[start] == '{';
+}
+
+} // namespace orvane

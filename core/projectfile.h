@@ -1,0 +1,63 @@
+#pragma once
+
+// Project files: a vessel saved as JSON, lengths in the file's own units so that a file read and
+// written again keeps every number digit for digit.
+//
+//   {"format": "orvane-vessel", "version": 1, "name": "Vase", "units": "in", "kerf": 0.125,
+//    "rings": [{"name": "Foot", "segments": 8, "outer": 6, "inner": 4.25, "fudge": 0.125,
+//               "thickness": 0.75, "kerf": 0.125, "wood": "Maple"}]}
+
+#include "core/vessel.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orvane {
+
+inline constexpr std::string_view projectFileFormat = "orvane-vessel";
+// The newest version of the format this program reads, and the one it writes.
+inline constexpr int projectFileVersion = 1;
+inline constexpr std::string_view projectFileExtension = ".orvane";
+
+// The vessel of a project file's `text`, or every problem of it and no vessel. Each message starts
+// with `fileName`: "vase.orvane:3:14: not JSON: ..." with the line and column for a text that is
+// not JSON, else "vase.orvane: ring 2 (Belly): key 'inner': ..." naming the ring and the key. A
+// vessel without a name takes the file's base name without its extension.
+struct ProjectFileReading
+{
+    std::optional<Vessel> vessel;
+    std::vector<std::string> problems;
+};
+ProjectFileReading readProjectFile(std::string_view text, std::string_view fileName);
+
+// The vessel as a project file in its own units: one key a line and one ring a line, the keys in
+// the order above, ending with a line break. A ring's wood is left out when it has none.
+std::string writeProjectFile(const Vessel &vessel);
+
+// Whether `text` is to be read as a project file rather than a CSV: after a byte order mark and
+// blanks, it opens a JSON object.
+bool looksLikeProjectFile(std::string_view text);
+
+// Parts of the messages.
+inline constexpr std::string_view notJson = "not JSON: ";
+inline constexpr std::string_view notAVessel
+    = "not an Orvane vessel: a project file is a JSON object such as {\"format\": "
+      "\"orvane-vessel\", \"version\": 1, \"rings\": []}";
+inline constexpr std::string_view keyPrefix = "key '";
+inline constexpr std::string_view ringPrefix = "ring ";
+inline constexpr std::string_view formatAllowed = "\"orvane-vessel\", the format of a vessel";
+inline constexpr std::string_view versionAllowed = "the format's version, a whole number from 1";
+inline constexpr std::string_view madeByNewer = ", made by a newer Orvane: this one reads up to ";
+inline constexpr std::string_view vesselNameAllowed = "the vessel's name, any text";
+inline constexpr std::string_view unitsAllowed = "\"in\" or \"mm\"";
+inline constexpr std::string_view ringsAllowed = "the vessel's rings, a list from its foot up";
+inline constexpr std::string_view ringAllowed
+    = "a ring, an object such as {\"segments\": 12, \"outer\": 10, \"inner\": 7.5}";
+inline constexpr std::string_view unknownKey = "unknown: the keys of ";
+inline constexpr std::string_view repeatedKey = ": each key once";
+inline constexpr std::string_view inInches = ", written as a number of inches";
+inline constexpr std::string_view inMillimetres = ", written as a number of millimetres";
+
+} // namespace orvane

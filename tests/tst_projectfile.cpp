@@ -1,0 +1,306 @@
+// Project files: good files read with their defaults and units, files read and written again
+// unchanged digit for digit, and every problem of a bad file named with its place and key.
+
+#include "core/jsontext.h"
+#include "core/length.h"
+#include "core/project.h"
+#include "core/projectfile.h"
+
+#include <QFile>
+#include <QTest>
+
+using namespace orvane;
+
+class TestProjectFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void reads_data();
+    void reads();
+    void readsBackDigitForDigit_data();
+    void readsBackDigitForDigit();
+    void millimetresWrittenShortest();
+    void problems_data();
+    void problems();
+    void recognised();
+    void exampleIsTheCsvVase();
+};
+
+namespace {
+
+// A vessel as lines of text, lengths in inches to the last digit: the oracle of every test here.
+QStringList shown(const Vessel &vessel)
+{
+    const auto number = [](double value) { return QString::fromStdString(shortestNumber(value)); };
+    QStringList lines { QString::fromStdString(vessel.name)
+        + (vessel.units == Units::inches ? " in" : " mm") + " kerf " + number(vessel.kerf) };
+    for (const RingSpec &ring : vessel.rings) {
+        lines << QStringLiteral(
+            "line %1: %2, %3 segments, %4 / %5, fudge %6, thickness %7, kerf %8, %9")
+                     .arg(ring.line)
+                     .arg(QString::fromStdString(ring.name), number(ring.inputs.segmentCount),
+                         number(ring.inputs.outerDiameter), number(ring.inputs.innerDiameter),
+                         number(ring.inputs.fudge),
+                         ring.thickness ? number(*ring.thickness) : "none", number(ring.kerf),
+                         ring.wood.empty() ? QStringLiteral("no wood")
+                                           : QString::fromStdString(ring.wood));
+    }
+    return lines;
+}
+
+// A length given in thousandths of a millimetre, in inches: one rounding of the exact quotient.
+QString mm(int thousandths)
+{
+    return QString::fromStdString(shortestNumber(thousandths / 25'400.0));
+}
+
+QStringList problemsOf(const ProjectFileReading &reading)
+{
+    QStringList problems;
+    for (const std::string &problem : reading.problems)
+        problems << QString::fromStdString(problem);
+    return problems;
+}
+
+// A file of the given version, units line and rings.
+QByteArray file(const QByteArray &rest)
+{
+    return "{\"format\": \"orvane-vessel\", \"version\": 1, " + rest + "}";
+}
+
+} // namespace
+
+void TestProjectFile::reads_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QStringList>("vessel");
+
+    QTest::newRow("every key")
+        << "vase.orvane"
+        << QByteArray("{\"format\": \"orvane-vessel\", \"version\": 1, \"name\": \"Vase\",\n"
+                      " \"units\": \"in\", \"kerf\": 0.1,\n \"rings\": [\n"
+                      "  {\"name\": \"Foot\", \"segments\": 8, \"outer\": 6, \"inner\": 4.25, "
+                      "\"fudge\": 0.125, \"thickness\": 0.75, \"kerf\": 0.09375, \"wood\": "
+                      "\"Maple\"},\n  {\"segments\": 12.0, \"outer\": 7.5, \"inner\": 5}]}")
+        << QStringList { "Vase in kerf 0.1",
+               "line 4: Foot, 8 segments, 6 / 4.25, fudge 0.125, thickness 0.75, kerf "
+               "0.09375, Maple",
+               "line 5: Ring 2, 12 segments, 7.5 / 5, fudge 0.25, thickness 0.75, kerf "
+               "0.1, no wood" };
+    QTest::newRow("defaults, the name from the file's")
+        << "/home/ann/My Vase.v2.orvane"
+        << file("\"rings\": [{\"segments\": 6, \"outer\": "
+                "36, \"inner\": 30}]")
+        << QStringList { "My Vase.v2 in kerf 0.125",
+               "line 1: Ring 1, 6 segments, 36 / 30, fudge "
+               "0.25, thickness 0.75, kerf 0.125, no wood" };
+    // A length reads the same whatever its number of digits; a thickness left out is 3/4 inch.
+    QTest::newRow("millimetres, the units after the rings")
+        << "bowl.orvane"
+        << file("\"kerf\": 2.99999999999999999999, \"rings\": [{\"segments\": 12, \"outer\": "
+                "254.5, \"inner\": 150, "
+                "\"fudge\": 3.175}], \"units\": \"mm\"")
+        << QStringList { "bowl mm kerf " + mm(3000),
+               QStringLiteral(
+                   "line 1: Ring 1, 12 segments, %1 / %2, fudge %3, thickness %4, kerf %5, no wood")
+                   .arg(mm(254'500), mm(150'000), mm(3175), mm(19050), mm(3000)) };
+    QTest::newRow("no rings, a byte order mark")
+        << "empty.orvane"
+        << "\xEF\xBB\xBF" + file("\"rings\": []") << QStringList { "empty in kerf 0.125" };
+}
+
+void TestProjectFile::reads()
+{
+    QFETCH(QString, fileName);
+    QFETCH(QByteArray, text);
+    QFETCH(QStringList, vessel);
+
+    const ProjectFileReading reading = readProjectFile(text.toStdString(), fileName.toStdString());
+    QCOMPARE(problemsOf(reading), QStringList {});
+    QVERIFY(reading.vessel);
+    QCOMPARE(shown(*reading.vessel), vessel);
+}
+
+void TestProjectFile::readsBackDigitForDigit_data()
+{
+    QTest::addColumn<QByteArray>("text");
+
+    QTest::newRow("inches") << QByteArray(R"({
+  "format": "orvane-vessel",
+  "version": 1,
+  "name": "Vase \"Ø\" \\ 1",
+  "units": "in",
+  "kerf": 0.125,
+  "rings": [
+    {"name": "Foot", "segments": 8, "outer": 6, "inner": 4.25, "fudge": 0.125, "thickness": 0.75, "kerf": 0.125, "wood": "Maple"},
+    {"name": "Belly", "segments": 16, "outer": 10.333333333333334, "inner": 7.1, "fudge": 0, "thickness": 1e-05, "kerf": 0.09375}
+  ]
+}
+)");
+    QTest::newRow("millimetres") << QByteArray(R"({
+  "format": "orvane-vessel",
+  "version": 1,
+  "name": "Bowl",
+  "units": "mm",
+  "kerf": 3.175,
+  "rings": [
+    {"name": "Foot", "segments": 8, "outer": 150, "inner": 110.5, "fudge": 3.175, "thickness": 19.05, "kerf": 2.4, "wood": "Cherry"},
+    {"name": "Rim", "segments": 24, "outer": 254.5, "inner": 203.2, "fudge": 6.35, "thickness": 12.7, "kerf": 0.1}
+  ]
+}
+)");
+    QTest::newRow("no rings") << QByteArray(
+        "{\n  \"format\": \"orvane-vessel\",\n  \"version\": 1,\n  \"name\": \"\",\n  \"units\": "
+        "\"mm\",\n  \"kerf\": 0,\n  \"rings\": []\n}\n");
+}
+
+void TestProjectFile::readsBackDigitForDigit()
+{
+    QFETCH(QByteArray, text);
+
+    const ProjectFileReading reading = readProjectFile(text.toStdString(), "vase.orvane");
+    QCOMPARE(problemsOf(reading), QStringList {});
+    QCOMPARE(QByteArray::fromStdString(writeProjectFile(*reading.vessel)), text);
+}
+
+void TestProjectFile::millimetresWrittenShortest()
+{
+    // Every length to a hundredth of a millimetre up to a metre reads as the exact quotient and
+    // is written as typed, without trailing zeros.
+    for (int hundredths = 1; hundredths <= 100'000; ++hundredths) {
+        QString typed = QString::number(hundredths / 100) + '.'
+            + QString::number(hundredths % 100 + 100).sliced(1);
+        while (typed.endsWith('0'))
+            typed.chop(1);
+        if (typed.endsWith('.'))
+            typed.chop(1);
+        const double inches = hundredths / 2540.0;
+        const std::string written = shortestMillimetres(inches);
+        if (millimetresInInches(typed.toStdString()) != inches || written != typed.toStdString())
+            QFAIL(qPrintable(typed + " mm written as " + QString::fromStdString(written)));
+    }
+}
+
+void TestProjectFile::problems_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QStringList>("problems");
+
+    const QByteArray foot = "{\"name\": \"Foot\", \"segments\": 8, \"outer\": 6, \"inner\": 4.25";
+    QTest::newRow("not JSON")
+        << QByteArray("{\"format\": \"orvane-vessel\",\n \"version\": 1 \"rings\": []}")
+        << QStringList { "vase.orvane:2:21: not JSON: syntax error while parsing object" };
+    QTest::newRow("not an object")
+        << QByteArray("[]") << QStringList { "vase.orvane: not an Orvane vessel" };
+    QTest::newRow("another format, no version")
+        << QByteArray("{\"format\": \"orvane-bowl\", \"rings\": []}")
+        << QStringList {
+               "vase.orvane: key 'format': \"orvane-bowl\" is not allowed: \"orvane-vessel\"",
+               "vase.orvane: key 'version': missing"
+           };
+    QTest::newRow("newer version")
+        << QByteArray(R"({"format": "orvane-vessel", "version": 2, "profile": []})")
+        << QStringList { "vase.orvane: key 'version': version 2, made by a newer Orvane" };
+    QTest::newRow("version not whole")
+        << QByteArray(R"({"format": "orvane-vessel", "version": 0.5, "rings": []})")
+        << QStringList { "vase.orvane: key 'version': \"0.5\" is not allowed" };
+    QTest::newRow("unknown and repeated keys, no rings")
+        << file(R"("colour": "red", "kerf": 0.1, "kerf": 0.1)")
+        << QStringList {
+               "vase.orvane: key 'colour': unknown: the keys of a vessel are format, version, "
+               "name, units, kerf and rings",
+               "vase.orvane: key 'kerf': given twice", "vase.orvane: key 'rings': missing"
+           };
+    QTest::newRow("units in centimetres, text for a length")
+        << file(R"("units": "cm", "kerf": "1/8", "rings": [])")
+        << QStringList { "vase.orvane: key 'units': \"cm\" is not allowed: \"in\" or \"mm\"",
+               "vase.orvane: key 'kerf': the text \"1/8\" is not a number: a length of 0 or more" };
+    QTest::newRow("every ring's problems")
+        << file("\"rings\": [" + foot + ", \"woood\": \"Oak\", \"inner\": 4}, 8, " + foot
+               + ", \"outer\": \"6\"},\n {\"segments\": 7.5, \"inner\": true}]")
+        << QStringList {
+               "vase.orvane: ring 1 (Foot): key 'woood': unknown: the keys of a ring are name, "
+               "segments, outer, inner, fudge, thickness, kerf and wood",
+               "vase.orvane: ring 1 (Foot): key 'inner': given twice",
+               "vase.orvane: ring 2 (Ring 2): the number 8 is not an object",
+               "vase.orvane: ring 3 (Foot): key 'outer': given twice",
+               "vase.orvane: ring 4 (Ring 4): key 'segments': \"7.5\" is not allowed: a whole "
+               "number",
+               "vase.orvane: ring 4 (Ring 4): key 'outer': missing",
+               "vase.orvane: ring 4 (Ring 4): key 'inner': true is not a number"
+           };
+    QTest::newRow("inner not below outer")
+        << file("\"rings\": [" + foot
+               + "}, {\"name\": \"Belly\", \"segments\": 12, \"outer\": 10, \"inner\": 10}]")
+        << QStringList {
+               "vase.orvane: ring 2 (Belly): key 'inner': 10 in is not allowed: a length below "
+               "the outer diameter"
+           };
+    QTest::newRow("inner below twice the fudge, in millimetres") << file(
+        R"("units": "mm", "rings": [{"segments": 12, "outer": 100, "inner": 6.35, "fudge": 6.35}])")
+                                                                 << QStringList {
+                                                                        "vase.orvane: ring 1 (Ring "
+                                                                        "1): key 'inner': 0.25 in "
+                                                                        "is not allowed: the inner "
+                                                                        "diameter must be at least "
+                                                                        "twice the fudge"
+                                                                    };
+    QTest::newRow("a negative length in millimetres")
+        << file(R"("units": "mm", "rings": [{"segments": 12, "outer": -50, "inner": 6}])")
+        << QStringList {
+               "vase.orvane: ring 1 (Ring 1): key 'outer': \"-50 mm\" is not allowed: a length "
+               "more than 0"
+           };
+}
+
+void TestProjectFile::problems()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QStringList, problems);
+
+    const ProjectFileReading reading = readProjectFile(text.toStdString(), "vase.orvane");
+    QVERIFY(!reading.vessel);
+    const QStringList actual = problemsOf(reading);
+    QCOMPARE(actual.size(), problems.size());
+    for (qsizetype i = 0; i < problems.size(); ++i) {
+        if (!actual[i].startsWith(problems[i]))
+            QFAIL(qPrintable(actual.join('\n')));
+    }
+}
+
+void TestProjectFile::recognised()
+{
+    QVERIFY(looksLikeProjectFile("\xEF\xBB\xBF \r\n\t{\"format\""));
+    QVERIFY(!looksLikeProjectFile("name,segments,outer,inner\n"));
+    QVERIFY(!looksLikeProjectFile("# {\n"));
+    QVERIFY(!looksLikeProjectFile(" \n"));
+}
+
+void TestProjectFile::exampleIsTheCsvVase()
+{
+    const auto contents = [](const char *name) {
+        QFile file(QStringLiteral(ORVANE_SOURCE_DIR "/docs/examples/") + name);
+        if (!file.open(QIODevice::ReadOnly))
+            qFatal("%s cannot be read", name);
+        return file.readAll().toStdString();
+    };
+    const std::string text = contents("vase.orvane");
+    const ProjectFileReading reading = readProjectFile(text, "vase.orvane");
+    QCOMPARE(problemsOf(reading), QStringList {});
+    QCOMPARE(writeProjectFile(*reading.vessel), text);
+
+    // The same rings as the CSV's, which has no woods.
+    Vessel fromCsv { "Vase", Units::inches, 0.125,
+        readProject(contents("vase.csv"), "vase.csv").rings };
+    QCOMPARE(fromCsv.rings.size(), reading.vessel->rings.size());
+    for (std::size_t i = 0; i < fromCsv.rings.size(); ++i) {
+        fromCsv.rings[i].wood = reading.vessel->rings[i].wood;
+        fromCsv.rings[i].line = reading.vessel->rings[i].line;
+    }
+    QCOMPARE(shown(fromCsv), shown(*reading.vessel));
+}
+
+QTEST_GUILESS_MAIN(TestProjectFile)
+#include "tst_projectfile.moc"
