@@ -76,6 +76,7 @@ bench: build
 	./build/bench/bench_startup -n $(BENCH_STARTUP_RUNS) ./build/bench/startup_orvane \
 	  ./build/bench/startup_floor ./build/bench/startup_textfloor
 	QT_QPA_PLATFORM=offscreen ./build/bench/bench_template $(BENCH_FLAGS)
+	./build/bench/bench_vesselfile $(BENCH_FLAGS)
 	./bench/bench_commandline.sh build
 	@if command -v valgrind >/dev/null; then ./bench/window_instructions.sh build && \
 	  ./bench/startup_instructions.sh build; \

@@ -128,6 +128,8 @@ struct Placement
     double top = 0;
     double height = 0;
     bool continued = false;
+    double left = 0; // across the page: from here
+    double width = 0; // this far
 };
 using PagePlan = QList<QList<Placement>>;
 
@@ -184,47 +186,69 @@ private:
     }
     double headingsHeight() const { return 2 * line + 2 * padding; }
 
-    // The stack and the tables laid out down the pages, a table's title and headings repeated
-    // on every page it continues on.
+    // The stack with the lumber per wood beside it, where it fits there, then the rings' table
+    // down the pages, its title and headings repeated on every page it continues on; the lumber
+    // follows when it did not fit beside the stack.
     PagePlan layOut() const
     {
         PagePlan pages(1);
-        const double stackHeight = std::clamp(size().height() / 3, smallestStack, largestStack);
-        pages.back().append({ Placement::Kind::stack, 0, 0, headerHeight, stackHeight });
-        // The line under the stack, in the title's size.
-        double y = headerHeight + stackHeight + 2 + titleHeight + sectionGap / 2;
+        const double width = size().width();
         const double bottom = size().height();
+        const double stackHeight = std::clamp(size().height() / 3, smallestStack, largestStack);
+        double woodsHeight = titleHeight + headingsHeight();
+        for (const QList<Cell> &row : tables[1].rows)
+            woodsHeight += rowHeight(row);
+        const bool beside = woodsHeight <= stackHeight + titleHeight;
+        const double stackWidth = beside ? width * 0.56 : width;
+        pages.back().append(
+            { Placement::Kind::stack, 0, 0, headerHeight, stackHeight, false, 0, stackWidth });
+
+        double y = headerHeight;
+        double left = 0;
+        double across = width;
+        const auto place
+            = [&](Placement::Kind kind, int table, int row, double height, bool continued = false) {
+                  pages.back().append({ kind, table, row, y, height, continued, left, across });
+                  y += height;
+              };
         const auto newPage = [&] {
             pages.append(QList<Placement>());
             y = headerHeight;
         };
-        for (int t = 0; t < tables.size(); ++t) {
+        const auto flow = [&](int t) {
             const Table &table = tables[t];
             const auto start = [&](bool continued) {
-                pages.back().append({ Placement::Kind::title, t, 0, y, titleHeight, continued });
-                y += titleHeight;
-                pages.back().append({ Placement::Kind::headings, t, 0, y, headingsHeight() });
-                y += headingsHeight();
+                place(Placement::Kind::title, t, 0, titleHeight, continued);
+                place(Placement::Kind::headings, t, 0, headingsHeight());
             };
             const double first = table.rows.isEmpty() ? line : rowHeight(table.rows.front());
             if (y + titleHeight + headingsHeight() + first > bottom)
                 newPage();
             start(false);
-            if (table.rows.isEmpty()) {
-                pages.back().append({ Placement::Kind::empty, t, 0, y, line });
-                y += line;
-            }
+            if (table.rows.isEmpty())
+                place(Placement::Kind::empty, t, 0, line);
             for (int r = 0; r < table.rows.size(); ++r) {
                 const double height = rowHeight(table.rows[r]);
                 if (y + height > bottom) {
                     newPage();
                     start(true);
                 }
-                pages.back().append({ Placement::Kind::row, t, r, y, height });
-                y += height;
+                place(Placement::Kind::row, t, r, height);
             }
             y += sectionGap;
+        };
+        if (beside) {
+            left = width * 0.6;
+            across = width - left;
+            flow(1);
+            left = 0;
+            across = width;
         }
+        // Below the stack and the line under it, in the title's size.
+        y = headerHeight + stackHeight + 2 + titleHeight + sectionGap / 2;
+        flow(0);
+        if (!beside)
+            flow(1);
         return pages;
     }
 
@@ -253,12 +277,12 @@ private:
         font.setPointSizeF(tablePoints);
         font.setStyleStrategy(QFont::PreferNoShaping);
         painter.setFont(font);
-        paintStack(painter, QRectF(0, placed.top, size().width(), placed.height), results,
+        paintStack(painter, QRectF(placed.left, placed.top, placed.width, placed.height), results,
             std::nullopt, source.units);
         painter.restore();
         page.setPen(Qt::black, 0.5);
         page.setFont(10);
-        page.text(QPointF(size().width() / 2, placed.top + placed.height + 2),
+        page.text(QPointF(placed.left + placed.width / 2, placed.top + placed.height + 2),
             Qt::AlignHCenter | Qt::AlignTop,
             tr("Rings: %1    Height: %2    Widest diameter: %3")
                 .arg(list.rings.size())
@@ -270,25 +294,26 @@ private:
         const Table &table = tables[placed.table];
         page.setPen(Qt::black, 0.5);
         page.setFont(11, true);
-        page.text(QPointF(0, placed.top), Qt::AlignLeft | Qt::AlignTop,
+        page.text(QPointF(placed.left, placed.top), Qt::AlignLeft | Qt::AlignTop,
             placed.continued ? tr("%1 (continued)").arg(table.title) : table.title);
     }
 
-    // The left edges of a table's columns and its right edge, across the page.
-    QList<double> edges(const Table &table) const
+    // The left edges of a table's columns and its right edge, across its place.
+    static QList<double> edges(const Table &table, const Placement &placed)
     {
         double total = 0;
         for (const Column &column : table.columns)
             total += column.weight;
-        QList<double> result { 0 };
+        QList<double> result { placed.left };
         for (const Column &column : table.columns)
-            result.append(result.back() + column.weight / total * size().width());
+            result.append(result.back() + column.weight / total * placed.width);
         return result;
     }
 
-    void drawCells(const Table &table, double top, const QList<Cell> &cells, bool bold)
+    void drawCells(const Table &table, const Placement &placed, const QList<Cell> &cells, bool bold)
     {
-        const QList<double> x = edges(table);
+        const QList<double> x = edges(table, placed);
+        const double top = placed.top;
         page.setPen(Qt::black, 0.5);
         page.setFont(tablePoints, bold);
         for (qsizetype c = 0; c < cells.size() && c < table.columns.size(); ++c) {
@@ -309,27 +334,27 @@ private:
         QList<Cell> headings;
         for (const Column &column : table.columns)
             headings.append({ column.heading, column.unit });
-        drawCells(table, placed.top, headings, true);
+        drawCells(table, placed, headings, true);
         page.setPen(Qt::black, 0.6);
         const double y = placed.top + placed.height;
-        page.painter().drawLine(QLineF(0, y, edges(table).back(), y));
+        page.painter().drawLine(QLineF(placed.left, y, placed.left + placed.width, y));
     }
 
     void drawRow(const Placement &placed)
     {
         const Table &table = tables[placed.table];
         const bool bold = placed.row >= table.rows.size() - table.boldRows;
-        drawCells(table, placed.top, table.rows[placed.row], bold);
+        drawCells(table, placed, table.rows[placed.row], bold);
         page.setPen(ruleColour, 0.3);
         const double y = placed.top + placed.height;
-        page.painter().drawLine(QLineF(0, y, edges(table).back(), y));
+        page.painter().drawLine(QLineF(placed.left, y, placed.left + placed.width, y));
     }
 
     void drawEmpty(const Placement &placed)
     {
         page.setPen(Qt::black, 0.5);
         page.setFont(tablePoints);
-        page.text(QPointF(padding, placed.top), Qt::AlignLeft | Qt::AlignTop,
+        page.text(QPointF(placed.left + padding, placed.top), Qt::AlignLeft | Qt::AlignTop,
             tables[placed.table].whenEmpty);
     }
 };
