@@ -10,6 +10,7 @@
 
 #include <QFile>
 #include <QMap>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -151,11 +152,14 @@ void TestVesselPages::cutListShowsEveryRingOnce_data()
     QTest::addColumn<Vessel>("vessel");
     QTest::addColumn<QPageSize>("paper");
     QTest::addColumn<bool>("severalPages");
+    QTest::addColumn<bool>("printed"); // on a printer that writes PDF, rather than saved
     QTest::newRow("vase in inches on Letter")
-        << vase(Units::inches) << QPageSize(QPageSize::Letter) << false;
+        << vase(Units::inches) << QPageSize(QPageSize::Letter) << false << false;
     QTest::newRow("vase in millimetres on A4")
-        << vase(Units::millimetres) << QPageSize(QPageSize::A4) << false;
-    QTest::newRow("60 rings") << manyRings(60) << QPageSize(QPageSize::Letter) << true;
+        << vase(Units::millimetres) << QPageSize(QPageSize::A4) << false << false;
+    QTest::newRow("60 rings") << manyRings(60) << QPageSize(QPageSize::Letter) << true << false;
+    QTest::newRow("60 rings printed on A4 upright")
+        << manyRings(60) << QPageSize(QPageSize::A4) << true << true;
 }
 
 void TestVesselPages::cutListShowsEveryRingOnce()
@@ -163,8 +167,16 @@ void TestVesselPages::cutListShowsEveryRingOnce()
     QFETCH(Vessel, vessel);
     QFETCH(QPageSize, paper);
     QFETCH(bool, severalPages);
+    QFETCH(bool, printed);
     const QString file = folder.filePath(QStringLiteral("cutlist.pdf"));
-    QCOMPARE(orvane::saveCutListAsPdf(file, vessel, paper), std::nullopt);
+    if (printed) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFileName(file);
+        printer.setPageSize(paper);
+        QCOMPARE(orvane::printCutList(printer, vessel), std::nullopt);
+    } else {
+        QCOMPARE(orvane::saveCutListAsPdf(file, vessel, paper), std::nullopt);
+    }
 
     // Every page opens with the project's name, the title and its number.
     const QList<QStringList> pages = pagesOf(file);
