@@ -14,7 +14,9 @@ namespace orvane {
 // which belong to the window, and files given with no option, which open in vessel windows.
 bool wantsCommandLine(int argc, char *argv[]);
 
-// Whether `argument` is a file to open in a vessel window: anything but an option.
+// Whether `argument`, given with no option, names a file to open in a vessel window (FILE.orvane,
+// FILE.csv): any argument that is not an option is one. Whether the file can be opened is for the
+// window to say.
 bool isVesselFileArgument(std::string_view argument);
 // The files to open in vessel windows, when the arguments do not ask for the command line.
 QStringList vesselFileArguments(int argc, char *argv[]);

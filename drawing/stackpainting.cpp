@@ -4,7 +4,6 @@
 #include "drawing/conversions.h"
 
 #include <QPainter>
-#include <QPainterPath>
 
 #include <algorithm>
 #include <array>
@@ -57,8 +56,8 @@ std::vector<Band> bandsOf(const VesselResults &vessel)
     return bands;
 }
 
-// Where the picture goes in the target: the scale and the point of the axis at the foot, and the
-// places of the dimensions, all in the target's coordinates.
+// Where the picture goes in the target, leaving room for the dimensions right of it and below
+// it: the scale, and the point of the axis at the foot in the target's coordinates.
 struct StackLayout
 {
     std::vector<Band> bands;

@@ -4,6 +4,7 @@
 #include "drawing/conversions.h"
 #include "drawing/stackpainting.h"
 #include "report/cutlisttable.h"
+#include "report/pagetable.h"
 #include "report/safesave.h"
 #include "report/templatecutlist.h"
 #include "report/templateoutput.h"
@@ -31,59 +32,36 @@ constexpr int pdfResolution = 1200;
 
 // The bands and gaps of the pages, in points.
 constexpr double headerHeight = 30;
-constexpr double padding = 2.5; // inside a table's cells
 constexpr double sectionGap = 14;
-constexpr double tablePoints = 8;
+constexpr double stackPoints = 8; // the stack's dimensions
 constexpr double smallestStack = 90;
 constexpr double largestStack = 220;
+// The lumber per wood beside the stack, where it fits there: the stack's share of the width.
+constexpr double stackShare = 0.56;
+constexpr double woodsShare = 0.4;
 
 const QColor ruleColour(150, 150, 150);
 
-// One cell of a table: one line, or two (a fraction over its decimal).
-struct Cell
-{
-    QString first;
-    QString second;
-};
-
-struct Column
-{
-    QString heading;
-    QString unit; // the heading's second line
-    double weight = 1; // its share of the table's width
-    bool number = true; // aligned right
-};
-
-struct Table
-{
-    QString title;
-    QList<Column> columns;
-    QList<QList<Cell>> rows;
-    int boldRows = 0; // the last rows, printed bold: the totals
-    QString whenEmpty;
-};
-
-Cell cell(const QString &text)
+PageCell cell(const QString &text)
 {
     return { text, {} };
 }
 
-Cell cell(const MeasuredLength &length)
+PageCell cell(const MeasuredLength &length)
 {
     return { length.first, length.second };
 }
 
-Table ringTable(const VesselCutList &list)
+PageTable ringTable(const VesselCutList &list)
 {
     const QString unit = list.unit;
-    Table table;
+    PageTable table;
     table.title = tr("Rings, from the foot up");
-    table.columns = { { tr("Ring"), {}, 0.5 }, { tr("Name"), {}, 1.6, false },
-        { tr("Wood"), {}, 1.3, false }, { tr("Segments"), {}, 1.1 }, { tr("Outer"), unit, 0.9 },
-        { tr("Inner"), unit, 0.9 }, { tr("Saw angle"), tr("from square"), 1.3 },
-        { tr("Long side"), unit, 1.2 }, { tr("Short side"), unit, 1.2 },
-        { tr("Board width"), unit, 1.3 }, { tr("Thickness"), unit, 1.15 },
-        { tr("Strip length"), unit, 1.3 }, { tr("Board feet"), {}, 1.15 } };
+    table.columns = { { tr("Ring"), {} }, { tr("Name"), {}, false }, { tr("Wood"), {}, false },
+        { tr("Segments"), {} }, { tr("Outer"), unit }, { tr("Inner"), unit },
+        { tr("Saw angle"), tr("from square") }, { tr("Long side"), unit },
+        { tr("Short side"), unit }, { tr("Board width"), unit }, { tr("Thickness"), unit },
+        { tr("Strip length"), unit }, { tr("Board feet"), {} } };
     for (const CutListRingRow &ring : list.rings) {
         table.rows.append({ cell(ring.number), cell(ring.name), cell(ring.wood),
             cell(ring.segments), cell(ring.outer), cell(ring.inner), cell(ring.sawAngle),
@@ -94,14 +72,14 @@ Table ringTable(const VesselCutList &list)
     return table;
 }
 
-Table woodTable(const VesselCutList &list)
+PageTable woodTable(const VesselCutList &list)
 {
-    Table table;
+    PageTable table;
     table.title = tr("Lumber per wood");
-    table.columns = { { tr("Wood"), {}, 3, false }, { tr("Rings"), {}, 1 },
-        { tr("Board feet"), {}, 1.4 }, { tr("Strip length"), list.unit, 1.6 } };
+    table.columns = { { tr("Wood"), {}, false }, { tr("Rings"), {} }, { tr("Board feet"), {} },
+        { tr("Strip length"), list.unit } };
     const auto row = [](const CutListWoodRow &wood) {
-        return QList<Cell> { cell(wood.wood), cell(wood.rings), cell(wood.boardFeet),
+        return QList<PageCell> { cell(wood.wood), cell(wood.rings), cell(wood.boardFeet),
             cell(wood.stripLength) };
     };
     for (const CutListWoodRow &wood : list.woods)
@@ -111,7 +89,7 @@ Table woodTable(const VesselCutList &list)
     return table;
 }
 
-// What goes where on the pages: the stack and the tables' parts, each at its height.
+// What goes where on the pages: the stack and the tables' parts, each at its place.
 struct Placement
 {
     enum class Kind
@@ -125,8 +103,7 @@ struct Placement
     Kind kind = Kind::row;
     int table = 0;
     int row = 0;
-    double top = 0;
-    double height = 0;
+    QRectF place;
     bool continued = false;
 };
 using PagePlan = QList<QList<Placement>>;
@@ -141,8 +118,6 @@ public:
         , list(vesselCutList(vessel, results))
         , tables { ringTable(list), woodTable(list) }
     {
-        page.setFont(tablePoints);
-        line = page.lineSpacing();
         page.setFont(11, true);
         titleHeight = page.lineSpacing() + 4;
         plan = layOut();
@@ -154,12 +129,23 @@ public:
     {
         drawHeader(number);
         for (const Placement &placed : plan[number - 1]) {
+            const PageTable &table = tables[placed.table];
+            const QPointF at = placed.place.topLeft();
             switch (placed.kind) {
-            case Placement::Kind::stack: drawStack(placed); break;
-            case Placement::Kind::title: drawTitle(placed); break;
-            case Placement::Kind::headings: drawHeadings(placed); break;
-            case Placement::Kind::row: drawRow(placed); break;
-            case Placement::Kind::empty: drawEmpty(placed); break;
+            case Placement::Kind::stack: drawStack(placed.place); break;
+            case Placement::Kind::title:
+                page.setPen(Qt::black, 0.5);
+                page.setFont(11, true);
+                page.text(at, Qt::AlignLeft | Qt::AlignTop,
+                    placed.continued ? tr("%1 (continued)").arg(table.title) : table.title);
+                break;
+            case Placement::Kind::headings:
+                table.drawHeadings(page, at, placed.place.width());
+                break;
+            case Placement::Kind::row:
+                table.drawRow(page, placed.row, at, placed.place.width());
+                break;
+            case Placement::Kind::empty: table.drawEmpty(page, at); break;
             }
         }
     }
@@ -169,62 +155,82 @@ private:
     const Vessel &source;
     VesselResults results;
     VesselCutList list;
-    QList<Table> tables;
-    double line = 0;
+    QList<PageTable> tables;
     double titleHeight = 0;
     PagePlan plan;
 
     QSizeF size() const { return page.printableSize(); }
 
-    double rowHeight(const QList<Cell> &row) const
+    double height(const PageTable &table) const
     {
-        const bool twoLines = std::any_of(
-            row.begin(), row.end(), [](const Cell &c) { return !c.second.isEmpty(); });
-        return (twoLines ? 2 : 1) * line + 2 * padding;
+        double total = titleHeight + table.headingsHeight();
+        for (qsizetype r = 0; r < table.rows.size(); ++r)
+            total += table.rowHeight(r);
+        return total;
     }
-    double headingsHeight() const { return 2 * line + 2 * padding; }
 
-    // The stack and the tables laid out down the pages, a table's title and headings repeated
-    // on every page it continues on.
-    PagePlan layOut() const
+    // The stack with the lumber per wood beside it, where it fits there, then the rings' table
+    // down the pages, its title and headings repeated on every page it continues on; the lumber
+    // follows when it did not fit beside the stack.
+    PagePlan layOut()
     {
         PagePlan pages(1);
-        const double stackHeight = std::clamp(size().height() / 3, smallestStack, largestStack);
-        pages.back().append({ Placement::Kind::stack, 0, 0, headerHeight, stackHeight });
-        // The line under the stack, in the title's size.
-        double y = headerHeight + stackHeight + 2 + titleHeight + sectionGap / 2;
+        const double width = size().width();
         const double bottom = size().height();
-        const auto newPage = [&] {
-            pages.append(QList<Placement>());
-            y = headerHeight;
-        };
-        for (int t = 0; t < tables.size(); ++t) {
-            const Table &table = tables[t];
+        const double stackHeight = std::clamp(size().height() / 3, smallestStack, largestStack);
+        PageTable &rings = tables[0];
+        PageTable &woods = tables[1];
+        rings.fit(page, width);
+        woods.fit(page, width * woodsShare);
+        const bool beside = height(woods) <= stackHeight + titleHeight;
+        if (!beside)
+            woods.fit(page, width);
+        pages.back().append({ Placement::Kind::stack, 0, 0,
+            QRectF(0, headerHeight, beside ? width * stackShare : width, stackHeight) });
+
+        double y = headerHeight;
+        double left = 0;
+        const auto place
+            = [&](Placement::Kind kind, int table, int row, double height, bool continued = false) {
+                  pages.back().append(
+                      { kind, table, row, QRectF(left, y, width - left, height), continued });
+                  y += height;
+              };
+        const auto flow = [&](int t) {
+            const PageTable &table = tables[t];
             const auto start = [&](bool continued) {
-                pages.back().append({ Placement::Kind::title, t, 0, y, titleHeight, continued });
-                y += titleHeight;
-                pages.back().append({ Placement::Kind::headings, t, 0, y, headingsHeight() });
-                y += headingsHeight();
+                place(Placement::Kind::title, t, 0, titleHeight, continued);
+                place(Placement::Kind::headings, t, 0, table.headingsHeight());
             };
-            const double first = table.rows.isEmpty() ? line : rowHeight(table.rows.front());
-            if (y + titleHeight + headingsHeight() + first > bottom)
+            const double first = table.rows.isEmpty() ? table.emptyHeight() : table.rowHeight(0);
+            const auto newPage = [&] {
+                pages.append(QList<Placement>());
+                y = headerHeight;
+            };
+            if (y + titleHeight + table.headingsHeight() + first > bottom)
                 newPage();
             start(false);
-            if (table.rows.isEmpty()) {
-                pages.back().append({ Placement::Kind::empty, t, 0, y, line });
-                y += line;
-            }
+            if (table.rows.isEmpty())
+                place(Placement::Kind::empty, t, 0, table.emptyHeight());
             for (int r = 0; r < table.rows.size(); ++r) {
-                const double height = rowHeight(table.rows[r]);
-                if (y + height > bottom) {
+                if (y + table.rowHeight(r) > bottom) {
                     newPage();
                     start(true);
                 }
-                pages.back().append({ Placement::Kind::row, t, r, y, height });
-                y += height;
+                place(Placement::Kind::row, t, r, table.rowHeight(r));
             }
             y += sectionGap;
+        };
+        if (beside) {
+            left = width * (1 - woodsShare);
+            flow(1);
+            left = 0;
         }
+        // Below the stack and the line under it, in the title's size.
+        y = headerHeight + stackHeight + 2 + titleHeight + sectionGap / 2;
+        flow(0);
+        if (!beside)
+            flow(1);
         return pages;
     }
 
@@ -245,92 +251,22 @@ private:
         page.painter().drawLine(QLineF(0, headerHeight - 6, width, headerHeight - 6));
     }
 
-    void drawStack(const Placement &placed)
+    void drawStack(const QRectF &place)
     {
         QPainter &painter = page.painter();
         painter.save();
         QFont font;
-        font.setPointSizeF(tablePoints);
+        font.setPointSizeF(stackPoints);
         font.setStyleStrategy(QFont::PreferNoShaping);
         painter.setFont(font);
-        paintStack(painter, QRectF(0, placed.top, size().width(), placed.height), results,
-            std::nullopt, source.units);
+        paintStack(painter, place, results, std::nullopt, source.units);
         painter.restore();
         page.setPen(Qt::black, 0.5);
         page.setFont(10);
-        page.text(QPointF(size().width() / 2, placed.top + placed.height + 2),
-            Qt::AlignHCenter | Qt::AlignTop,
+        page.text(QPointF(place.center().x(), place.bottom() + 2), Qt::AlignHCenter | Qt::AlignTop,
             tr("Rings: %1    Height: %2    Widest diameter: %3")
                 .arg(list.rings.size())
                 .arg(list.height, list.widestDiameter));
-    }
-
-    void drawTitle(const Placement &placed)
-    {
-        const Table &table = tables[placed.table];
-        page.setPen(Qt::black, 0.5);
-        page.setFont(11, true);
-        page.text(QPointF(0, placed.top), Qt::AlignLeft | Qt::AlignTop,
-            placed.continued ? tr("%1 (continued)").arg(table.title) : table.title);
-    }
-
-    // The left edges of a table's columns and its right edge, across the page.
-    QList<double> edges(const Table &table) const
-    {
-        double total = 0;
-        for (const Column &column : table.columns)
-            total += column.weight;
-        QList<double> result { 0 };
-        for (const Column &column : table.columns)
-            result.append(result.back() + column.weight / total * size().width());
-        return result;
-    }
-
-    void drawCells(const Table &table, double top, const QList<Cell> &cells, bool bold)
-    {
-        const QList<double> x = edges(table);
-        page.setPen(Qt::black, 0.5);
-        page.setFont(tablePoints, bold);
-        for (qsizetype c = 0; c < cells.size() && c < table.columns.size(); ++c) {
-            const bool right = table.columns[c].number;
-            const double room = x[c + 1] - x[c] - 2 * padding;
-            const QPointF anchor(right ? x[c + 1] - padding : x[c] + padding, top + padding);
-            const Qt::Alignment alignment = (right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop;
-            page.text(anchor, alignment, page.elided(cells[c].first, room));
-            if (!cells[c].second.isEmpty()) {
-                page.text(anchor + QPointF(0, line), alignment, page.elided(cells[c].second, room));
-            }
-        }
-    }
-
-    void drawHeadings(const Placement &placed)
-    {
-        const Table &table = tables[placed.table];
-        QList<Cell> headings;
-        for (const Column &column : table.columns)
-            headings.append({ column.heading, column.unit });
-        drawCells(table, placed.top, headings, true);
-        page.setPen(Qt::black, 0.6);
-        const double y = placed.top + placed.height;
-        page.painter().drawLine(QLineF(0, y, edges(table).back(), y));
-    }
-
-    void drawRow(const Placement &placed)
-    {
-        const Table &table = tables[placed.table];
-        const bool bold = placed.row >= table.rows.size() - table.boldRows;
-        drawCells(table, placed.top, table.rows[placed.row], bold);
-        page.setPen(ruleColour, 0.3);
-        const double y = placed.top + placed.height;
-        page.painter().drawLine(QLineF(0, y, edges(table).back(), y));
-    }
-
-    void drawEmpty(const Placement &placed)
-    {
-        page.setPen(Qt::black, 0.5);
-        page.setFont(tablePoints);
-        page.text(QPointF(padding, placed.top), Qt::AlignLeft | Qt::AlignTop,
-            tables[placed.table].whenEmpty);
     }
 };
 
