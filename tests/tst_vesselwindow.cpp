@@ -28,6 +28,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -183,6 +184,9 @@ private slots:
     void csvOpensAsANewVessel();
     void pagesOfTheVessel_data();
     void pagesOfTheVessel();
+    void vesselWithoutRings();
+    void editsThatChangeNothing();
+    void projectNameAndRecentFiles();
     void calculatorStartsAVessel();
 
 private:
@@ -629,9 +633,12 @@ void TestVesselWindow::pagesOfTheVessel_data()
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("under");
     QTest::addColumn<bool>("written");
-    QTest::newRow("cut list") << "Save Cut List as PDF…" << "" << true;
-    QTest::newRow("templates") << "Save Templates as PDF…" << "" << true;
-    QTest::newRow("cut list, no such folder") << "Save Cut List as PDF…" << "gone/" << false;
+    QTest::newRow("cut list") << "Save Cut List as PDF…"
+                              << "" << true;
+    QTest::newRow("templates") << "Save Templates as PDF…"
+                               << "" << true;
+    QTest::newRow("cut list, no such folder") << "Save Cut List as PDF…"
+                                              << "gone/" << false;
 }
 
 // The vessel's pages saved from the File menu, under the project's name and each ring's name; a
@@ -654,6 +661,76 @@ void TestVesselWindow::pagesOfTheVessel()
     const QString text = pdf.texts().join(u' ');
     for (const char *name : { "Vase", "Foot", "Belly", "Rim" })
         QVERIFY2(text.contains(QLatin1String(name)), name);
+}
+
+// A project file without rings opens as a new vessel: nothing to print or export until a ring is
+// added, and the first ring added is the start ring.
+void TestVesselWindow::vesselWithoutRings()
+{
+    VesselWindow *window
+        = open(R"({"format": "orvane-vessel", "version": 1, "name": "Bowl", "rings": []})");
+    QVERIFY(window);
+    QCOMPARE(window->ringTable()->model()->rowCount(), 0);
+    QCOMPARE(window->findChild<QLabel *>("vesselSize")->text(),
+        QStringLiteral("0 rings, 0 in high, 0 in at the widest"));
+    for (const char *command : { "Export CSV…", "Print Cut List…", "Save Cut List as PDF…",
+             "Save Templates as PDF…", "Remove Ring", "Move Up" })
+        QVERIFY2(!menuAction(window, QString::fromUtf8(command))->isEnabled(), command);
+    press(QKeySequence("Ctrl++"));
+    QCOMPARE(window->tableText().split(u'\n')[1].split(u'\t').mid(0, 6),
+        QStringList({ "Ring 1", "6", "36", "30", "0.25", "0.75" }));
+    QVERIFY(menuAction(window, QStringLiteral("Print Cut List…"))->isEnabled());
+}
+
+// A cell's text handed back as the editor starts with it (F2, then Enter) keeps the value, even
+// where the text is rounded; a value typed that is the ring's already is no edit either.
+void TestVesselWindow::editsThatChangeNothing()
+{
+    VesselWindow *window = open(R"({"format": "orvane-vessel", "version": 1, "units": "mm",
+        "rings": [{"segments": 12, "outer": 150.123, "inner": 110}]})");
+    QVERIFY(window);
+    RingTableView *table = window->ringTable();
+    table->setCurrentIndex(table->model()->index(0, Model::outerColumn));
+    QCOMPARE(cell(window, 0, Model::outerColumn), QStringLiteral("150.12 mm"));
+    QTest::keyClick(table, Qt::Key_F2);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCoreApplication::processEvents();
+    typeInto(window, 0, Model::innerColumn, QStringLiteral("110"));
+    QCOMPARE(window->document().undoStack().count(), 0);
+    QVERIFY(!window->isWindowModified());
+    QCOMPARE(window->document().vessel().rings[0].inputs.outerDiameter * 25.4, 150.123);
+}
+
+// The project's name is an edit like any other; a saved file is offered again under Open Recent.
+void TestVesselWindow::projectNameAndRecentFiles()
+{
+    VesselWindow *window = open(vase);
+    QVERIFY(window);
+    auto *name = window->findChild<QLineEdit *>("projectName");
+    name->setFocus();
+    name->selectAll();
+    QTest::keyClicks(name, QStringLiteral("Tall vase"));
+    QTest::keyClick(name, Qt::Key_Return);
+    QCOMPARE(window->document().vessel().name, std::string("Tall vase"));
+    press(QKeySequence::Save);
+    QVERIFY(contents(path("vase.orvane")).contains("\"name\": \"Tall vase\""));
+    window->ringTable()->setFocus();
+    press(QKeySequence::Undo);
+    QCOMPARE(name->text(), QStringLiteral("Vase"));
+
+    press(QKeySequence::New); // a window that stays open after this one closes
+    QCOMPARE(vesselWindows().size(), 2);
+    dialogs->answer = VesselDialogs::UnsavedChanges::discard;
+    window->close();
+    QTRY_COMPARE(vesselWindows().size(), 1);
+    auto *recent = vesselWindows()[0]->findChild<QMenu *>("recentFiles");
+    emit recent->aboutToShow();
+    QCOMPARE(recent->actions().value(0)->text(), QStringLiteral("&1 vase.orvane"));
+    recent->actions().value(0)->trigger();
+    const QList<VesselWindow *> windows = vesselWindows();
+    QCOMPARE(windows.size(), 2);
+    QVERIFY(std::any_of(windows.begin(), windows.end(),
+        [](const VesselWindow *open) { return open->document().vessel().name == "Tall vase"; }));
 }
 
 // "New Vessel…" starts a vessel of the calculator's ring, or of the start ring with a word why;
