@@ -40,6 +40,16 @@ void RingTableView::goToRing(int row)
     setCurrentIndex(model()->index(row, column));
 }
 
+void RingTableView::takeOpenEdit()
+{
+    QWidget *editor = window()->focusWidget(); // the editor keeps the focus while it is open
+    if (state() != QAbstractItemView::EditingState || editor == nullptr
+        || !viewport()->isAncestorOf(editor))
+        return;
+    commitData(editor);
+    closeEditor(editor, QAbstractItemDelegate::NoHint);
+}
+
 void RingTableView::commitData(QWidget *editor)
 {
     lastValueRefused = false;

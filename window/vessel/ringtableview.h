@@ -23,6 +23,8 @@ public:
     int currentRing() const;
     // Makes a cell of the ring at `row` current, in the column of the current cell.
     void goToRing(int row);
+    // A value still being typed into a cell is handed in, as Enter would, and the cell closed.
+    void takeOpenEdit();
 
 protected:
     void commitData(QWidget *editor) override;

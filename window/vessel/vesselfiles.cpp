@@ -64,6 +64,7 @@ QString VesselWindow::fileStem() const
 
 bool VesselWindow::save()
 {
+    takePendingEdits();
     const QString &fileName = vesselDocument->fileName();
     if (fileName.isEmpty())
         return saveAs();
@@ -72,6 +73,7 @@ bool VesselWindow::save()
 
 bool VesselWindow::saveAs()
 {
+    takePendingEdits();
     const QString fileName = askForFileToWrite(tr("Save Vessel"), fileStem(),
         QString::fromUtf8(projectFileExtension), tr("Orvane vessels (*.orvane)"));
     return !fileName.isEmpty() && writeProjectFile(fileName);
@@ -98,6 +100,7 @@ bool VesselWindow::writeProjectFile(const QString &fileName)
 
 void VesselWindow::exportCsv()
 {
+    takePendingEdits();
     const QString fileName = askForFileToWrite(
         tr("Export CSV"), fileStem(), QStringLiteral(".csv"), tr("Project CSV files (*.csv)"));
     if (fileName.isEmpty())
@@ -110,6 +113,7 @@ void VesselWindow::exportCsv()
 
 void VesselWindow::printCutList()
 {
+    takePendingEdits();
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(vesselSettings::paper());
     printer.setDocName(fileStem());
@@ -124,6 +128,7 @@ void VesselWindow::printCutList()
 
 void VesselWindow::saveCutListAsPdf()
 {
+    takePendingEdits();
     const QString fileName = askForFileToWrite(tr("Save Cut List as PDF"),
         tr("%1 cut list").arg(fileStem()), QStringLiteral(".pdf"), tr("PDF files (*.pdf)"));
     if (fileName.isEmpty())
@@ -135,6 +140,7 @@ void VesselWindow::saveCutListAsPdf()
 
 void VesselWindow::saveTemplatesAsPdf()
 {
+    takePendingEdits();
     const QString fileName = askForFileToWrite(tr("Save Templates as PDF"),
         tr("%1 templates").arg(fileStem()), QStringLiteral(".pdf"), tr("PDF files (*.pdf)"));
     if (fileName.isEmpty())

@@ -151,8 +151,16 @@ void VesselWindow::connectDocument()
         [this](const QModelIndex &index, const QString &reason) {
             showRefusal(reason, index.row(), index.column());
         });
-    connect(nameBox, &QLineEdit::editingFinished, this,
-        [this] { vesselDocument->setName(nameBox->text().trimmed().toStdString()); });
+    connect(nameBox, &QLineEdit::editingFinished, this, &VesselWindow::takePendingEdits);
+}
+
+void VesselWindow::takePendingEdits()
+{
+    table->takeOpenEdit();
+    if (nameBox->isModified()) {
+        nameBox->setModified(false);
+        vesselDocument->setName(nameBox->text().trimmed().toStdString());
+    }
 }
 
 void VesselWindow::goToRing(int place)
@@ -267,6 +275,7 @@ void VesselWindow::moveRing(int direction)
 
 void VesselWindow::closeEvent(QCloseEvent *event)
 {
+    takePendingEdits();
     if (!vesselDocument->isModified()) {
         event->accept();
         return;

@@ -81,6 +81,9 @@ private:
     void updateActions();
     void showRefusal(const QString &reason, int row, int column);
     void goToRing(int place);
+    // Whatever is still being typed, in a cell or the name's box, is taken before the vessel is
+    // saved, written out or closed.
+    void takePendingEdits();
 
     // The name files written from the vessel are named after, without an extension.
     QString fileStem() const;
