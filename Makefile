@@ -18,12 +18,12 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 # What building and running Orvane needs.
 RUN_PACKAGES := g++ cmake make qt6-base-dev nlohmann-json3-dev fonts-dejavu-core fonts-liberation
-# What the tests need besides: packaging tools and lintian, a private X server driven from python,
-# PDF readers (poppler-utils), a print server with a virtual PDF printer, clang with its fuzzer
-# runtime, clang-format for the format check, and Google Benchmark, so that the benchmarks are
-# built with everything else.
-TEST_PACKAGES := dpkg-dev desktop-file-utils appstream lintian xvfb python3 python3-xlib \
-                 poppler-utils cups cups-client printer-driver-cups-pdf \
+# What the tests need besides: packaging tools, the desktop's file type database and lintian, a
+# private X server driven from python, PDF readers (poppler-utils), a print server with a virtual
+# PDF printer, clang with its fuzzer runtime, clang-format for the format check, and Google
+# Benchmark, so that the benchmarks are built with everything else.
+TEST_PACKAGES := dpkg-dev desktop-file-utils appstream shared-mime-info lintian xvfb python3 \
+                 python3-xlib poppler-utils cups cups-client printer-driver-cups-pdf \
                  clang clang-format libclang-rt-dev libbenchmark-dev
 
 PACKAGES := $(RUN_PACKAGES)
@@ -76,6 +76,8 @@ bench: build
 	./build/bench/bench_startup -n $(BENCH_STARTUP_RUNS) ./build/bench/startup_orvane \
 	  ./build/bench/startup_floor ./build/bench/startup_textfloor
 	QT_QPA_PLATFORM=offscreen ./build/bench/bench_template $(BENCH_FLAGS)
+	QT_QPA_PLATFORM=offscreen ./build/bench/bench_vessel $(BENCH_FLAGS)
+	./build/bench/bench_vesselfile $(BENCH_FLAGS)
 	./bench/bench_commandline.sh build
 	@if command -v valgrind >/dev/null; then ./bench/window_instructions.sh build && \
 	  ./bench/startup_instructions.sh build; \

@@ -1,6 +1,7 @@
 #include "cli/commandline.h"
 #include "window/applicationicon.h"
 #include "window/orvane.h"
+#include "window/vessel/vesselopening.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -25,8 +26,17 @@ int main(int argc, char *argv[])
         return orvane::runCommandLine(QCoreApplication::arguments());
     }
 
+    // Files given with no option open in vessel windows, one each; when any of them cannot be
+    // opened, none is. (Read before the application takes its own options out of argv.)
+    const QStringList vesselFiles = orvane::vesselFileArguments(argc, argv);
     QApplication app(argc, argv);
     orvane::setApplicationIcon();
+    if (!vesselFiles.isEmpty()) {
+        const QStringList problems = orvane::openVesselFiles(vesselFiles);
+        for (const QString &problem : problems)
+            std::fprintf(stderr, "orvane: %s\n", problem.toLocal8Bit().constData());
+        return problems.isEmpty() ? app.exec() : 2;
+    }
     orvane::Orvane window;
     window.show();
     return app.exec();

@@ -2,13 +2,18 @@
 
 #include "cli/request.h"
 #include "cli/ringpages.h"
+#include "core/projectfile.h"
 #include "core/results.h"
+#include "core/vesselresults.h"
+#include "report/cutlistpages.h"
 #include "report/pdfformat.h"
 #include "report/reportoutput.h"
+#include "report/safesave.h"
 #include "report/templateoutput.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QSaveFile>
 
 #include <cerrno>
 #include <cstdio>
@@ -54,6 +59,23 @@ std::string resultsIn(ResultsFormat format, const std::vector<RingResult> &rings
     return resultsText(rings);
 }
 
+// Writes `vessel` as a project file `fileName`, replacing a file already there only once the new
+// one is complete; the reason when it could not be written.
+std::optional<QString> saveProjectFile(const QString &fileName, const Vessel &vessel)
+{
+    const std::string text = writeProjectFile(vessel);
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    if (file.write(text.data(), static_cast<qint64>(text.size()))
+        != static_cast<qint64>(text.size())) {
+        const QString cause = file.errorString();
+        file.cancelWriting();
+        return cause;
+    }
+    return commitSafely(file);
+}
+
 // The window system's options that QGuiApplication and QApplication take, with a value or none.
 bool isWindowSystemOption(std::string_view argument, bool &takesValue)
 {
@@ -84,16 +106,36 @@ bool isWindowSystemOption(std::string_view argument, bool &takesValue)
 
 } // namespace
 
+bool isVesselFileArgument(std::string_view argument)
+{
+    return !argument.empty() && !argument.starts_with('-');
+}
+
 bool wantsCommandLine(int argc, char *argv[])
 {
     for (int i = 1; i < argc; ++i) {
         bool takesValue = false;
-        if (!isWindowSystemOption(argv[i], takesValue))
+        if (!isWindowSystemOption(argv[i], takesValue) && !isVesselFileArgument(argv[i]))
             return true;
         if (takesValue)
             ++i;
     }
     return false;
+}
+
+QStringList vesselFileArguments(int argc, char *argv[])
+{
+    QStringList files;
+    if (wantsCommandLine(argc, argv))
+        return files;
+    for (int i = 1; i < argc; ++i) {
+        bool takesValue = false;
+        if (isWindowSystemOption(argv[i], takesValue))
+            i += takesValue ? 1 : 0;
+        else
+            files << QString::fromLocal8Bit(argv[i]);
+    }
+    return files;
 }
 
 int runCommandLine(const QStringList &arguments)
@@ -113,10 +155,9 @@ int runCommandLine(const QStringList &arguments)
     const Request &request = reading.request;
 
     // Every ring was checked as it was read: each result is sound.
-    std::vector<RingResult> rings;
-    rings.reserve(request.rings.size());
-    for (const RingSpec &ring : request.rings)
-        rings.push_back(computeRingResult(ring));
+    const Vessel &vessel = request.vessel;
+    const VesselResults results = computeVessel(vessel);
+    const std::vector<RingResult> &rings = results.rings;
 
     // A ring the template cannot draw is bad input too: refused before anything is written. The
     // templates go on the paper of the locale, as the window's template dialog starts with.
@@ -144,9 +185,19 @@ int runCommandLine(const QStringList &arguments)
             failed(request.reportFile, *failure);
     }
     if (!request.templateFile.isEmpty()) {
-        if (const auto failure
-            = saveTemplateAsPdf(request.templateFile, templateRings(rings), paper))
+        // A vessel's templates carry its name and each ring's; a CSV's rings are named alone.
+        const QList<TemplateRing> templates
+            = request.vesselFile ? vesselTemplateRings(vessel) : templateRings(rings);
+        if (const auto failure = saveTemplateAsPdf(request.templateFile, templates, paper))
             failed(request.templateFile, *failure);
+    }
+    if (!request.cutListFile.isEmpty()) {
+        if (const auto failure = saveCutListAsPdf(request.cutListFile, vessel, paper))
+            failed(request.cutListFile, *failure);
+    }
+    if (!request.saveFile.isEmpty()) {
+        if (const auto failure = saveProjectFile(request.saveFile, vessel))
+            failed(request.saveFile, *failure);
     }
     if (request.results) {
         if (const auto failure = writeStandardOutput(resultsIn(*request.results, rings)))

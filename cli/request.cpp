@@ -1,5 +1,7 @@
 #include "cli/request.h"
 
+#include "core/project.h"
+#include "core/projectfile.h"
 #include "core/reading.h"
 #include "core/ringreader.h"
 
@@ -30,6 +32,9 @@ const QString resultsName = QStringLiteral("results");
 const QString projectName = QStringLiteral("project");
 const QString reportName = QStringLiteral("report");
 const QString templateName = QStringLiteral("template");
+const QString cutListName = QStringLiteral("cutlist");
+const QString saveName = QStringLiteral("save");
+const QString unitsName = QStringLiteral("units");
 
 // The option of each of a ring's values has the name of its project file column.
 QString optionName(RingField field)
@@ -48,7 +53,8 @@ QStringList valueOptions()
     QStringList names;
     for (const RingField field : allRingFields)
         names << dashed(optionName(field));
-    names << dashed(projectName) << dashed(reportName) << dashed(templateName);
+    names << dashed(projectName) << dashed(reportName) << dashed(templateName)
+          << dashed(cutListName) << dashed(saveName) << dashed(unitsName);
     return names;
 }
 
@@ -130,28 +136,31 @@ QString ringOptionValue(RingField field)
 
 QString description()
 {
-    return tr(
-        "Segmented ring calculator. With no arguments Orvane opens its window; with "
-        "arguments it computes one ring, or every ring of a project file, and writes the "
-        "results, the report pages and the full-size templates without a window:\n"
-        "\n"
-        "  orvane [ring options] [outputs]      one ring\n"
-        "  orvane --project file.csv [outputs]  every ring of a project file\n"
-        "\n"
-        "A length is a number with an optional unit: in or \" (inches, when no unit is "
-        "given), mm or cm. Inches may also be written as a fraction: 3/4, 10 1/2 or "
-        "10-1/2 (quote it for the shell).\n"
-        "\n"
-        "A project file is CSV with a header row naming its columns in any order: name, "
-        "segments, outer and inner, and optionally fudge, thickness, kerf and wood, which take "
-        "the defaults below where the column or a cell is missing. Its cells take the "
-        "same lengths as the options. Blank lines and lines starting with # are skipped. "
-        "Cells are separated by commas, or by semicolons where the header row has one "
-        "first; then a length may use a decimal comma (10,5). A file that is not UTF-8 "
-        "is read as Windows-1252.\n"
-        "\n"
-        "With no output option, --results is meant. Exit status: 0 success, 1 an output "
-        "that could not be written, 2 bad input (nothing is written).");
+    return tr("Segmented ring calculator. With no arguments Orvane opens its window; with files as "
+              "its only arguments it opens each in a vessel window of its own; with options it "
+              "computes one ring, or every ring of a project file, and writes the results, the "
+              "report pages, the full-size templates, the vessel's cut list and its project file "
+              "without a window:\n"
+              "\n"
+              "  orvane [ring options] [outputs]      one ring\n"
+              "  orvane --project FILE [outputs]      every ring of a project file\n"
+              "  orvane FILE.orvane|FILE.csv...       the vessel window, one for each file\n"
+              "\n"
+              "A length is a number with an optional unit: in or \" (inches, when no unit is "
+              "given), mm or cm. Inches may also be written as a fraction: 3/4, 10 1/2 or "
+              "10-1/2 (quote it for the shell).\n"
+              "\n"
+              "A project file is a vessel as the vessel window saves it (JSON: a file named "
+              "FILE.orvane, or any that starts with \"{\"), or CSV. A CSV file has a "
+              "header row naming its columns in any order: name, segments, outer and inner, and "
+              "optionally fudge, thickness, kerf and wood, which take the defaults below where "
+              "the column or a cell is missing. Its cells take the same lengths as the options. "
+              "Blank lines and lines starting with # are skipped. Cells are separated by commas, "
+              "or by semicolons where the header row has one first; then a length may use a "
+              "decimal comma (10,5). A file that is not UTF-8 is read as Windows-1252.\n"
+              "\n"
+              "With no output option, --results is meant. Exit status: 0 success, 1 an output "
+              "that could not be written, 2 bad input (nothing is written).");
 }
 
 class ArgumentReader
@@ -165,7 +174,9 @@ public:
                 optionName(field), ringOptionHelp(field), ringOptionValue(field)));
         }
         parser.addOption(QCommandLineOption(projectName,
-            tr("Computes every ring of the project file instead of one ring."), tr("file.csv")));
+            tr("Computes every ring of the project file, a vessel (.orvane) or CSV, instead of "
+               "one ring."),
+            tr("file")));
         parser.addOption(QCommandLineOption(resultsName,
             tr("Writes the results to standard output as text (when no format follows), csv "
                "or json."),
@@ -175,6 +186,17 @@ public:
         parser.addOption(QCommandLineOption(templateName,
             tr("Writes the full-size template and cut list of every ring into a PDF file."),
             tr("file.pdf")));
+        parser.addOption(QCommandLineOption(cutListName,
+            tr("Writes the vessel's cut list into a PDF file: its stack of rings drawn to scale, "
+               "a table of every ring and the lumber per wood."),
+            tr("file.pdf")));
+        parser.addOption(QCommandLineOption(saveName,
+            tr("Writes the rings as a project file, which the vessel window opens."),
+            tr("file.orvane")));
+        parser.addOption(QCommandLineOption(unitsName,
+            tr("The units of the lengths --save writes and --cutlist prints: in or mm (default: "
+               "the project file's own, else in)."),
+            tr("in|mm")));
     }
 
     RequestReading read(const QStringList &arguments)
@@ -200,9 +222,10 @@ public:
 
         readOutputs(reading.request);
         if (parser.isSet(projectName))
-            readProjectFile(reading.request);
+            readProject(reading.request);
         else
             readRing(reading.request);
+        readUnits(reading.request);
 
         reading.problems = problems;
         reading.outcome
@@ -234,26 +257,60 @@ private:
             else
                 problem(resultsName, tr("\"%1\" is not a format: text, csv or json").arg(format));
         }
-        request.reportFile = outputFile(reportName);
-        request.templateFile = outputFile(templateName);
-        if (!request.reportFile.isEmpty() && sameFile(request.reportFile, request.templateFile))
-            problem(templateName, tr("the same file as --report: each output a file of its own"));
+        request.reportFile = outputFile(reportName, tr("the PDF file to write"));
+        request.templateFile = outputFile(templateName, tr("the PDF file to write"));
+        request.cutListFile = outputFile(cutListName, tr("the PDF file to write"));
+        request.saveFile = outputFile(saveName, tr("the project file to write"));
+        // Each output a file of its own: a later one would replace an earlier one.
+        const std::pair<QString, QString> outputs[]
+            = { { reportName, request.reportFile }, { templateName, request.templateFile },
+                  { cutListName, request.cutListFile }, { saveName, request.saveFile } };
+        for (std::size_t later = 1; later < std::size(outputs); ++later) {
+            for (std::size_t earlier = 0; earlier < later; ++earlier) {
+                if (sameFile(outputs[later].second, outputs[earlier].second)) {
+                    problem(outputs[later].first,
+                        tr("the same file as %1: each output a file of its own")
+                            .arg(dashed(outputs[earlier].first)));
+                    break;
+                }
+            }
+        }
         if (!parser.isSet(resultsName) && request.reportFile.isEmpty()
-            && request.templateFile.isEmpty())
+            && request.templateFile.isEmpty() && request.cutListFile.isEmpty()
+            && request.saveFile.isEmpty())
             request.results = ResultsFormat::text;
     }
 
-    QString outputFile(const QString &option)
+    QString outputFile(const QString &option, const QString &what)
     {
         if (!parser.isSet(option))
             return {};
         const QString file = parser.value(option);
         if (file.isEmpty()) {
-            problem(option, tr("no file name: the name of the PDF file to write"));
+            problem(option, tr("no file name: the name of %1").arg(what));
         } else if (parser.isSet(projectName) && sameFile(file, parser.value(projectName))) {
             problem(option, tr("the same file as --project, which would be overwritten"));
         }
         return file;
+    }
+
+    // The units of the outputs that have any: those asked for, else the project file's own.
+    void readUnits(Request &request)
+    {
+        if (!parser.isSet(unitsName))
+            return;
+        const QString units = parser.value(unitsName);
+        if (units == QStringLiteral("in"))
+            request.vessel.units = Units::inches;
+        else if (units == QStringLiteral("mm"))
+            request.vessel.units = Units::millimetres;
+        else
+            problem(unitsName, tr("\"%1\" is not a unit: in or mm").arg(units));
+        if (request.saveFile.isEmpty() && request.cutListFile.isEmpty()) {
+            problem(unitsName,
+                tr("only with --save or --cutlist: the results give every length in inches and "
+                   "millimetres"));
+        }
     }
 
     static bool sameFile(const QString &a, const QString &b)
@@ -282,11 +339,15 @@ private:
             else
                 problems << message;
         }
-        if (reading.problems.empty())
-            request.rings.push_back(std::move(reading.ring));
+        if (!reading.problems.empty())
+            return;
+        // The one ring is a vessel of its own, under the ring's name, with its kerf.
+        request.vessel.name = reading.ring.name;
+        request.vessel.kerf = reading.ring.kerf;
+        request.vessel.rings.push_back(std::move(reading.ring));
     }
 
-    void readProjectFile(Request &request)
+    void readProject(Request &request)
     {
         for (const RingField field : allRingFields) {
             if (parser.isSet(optionName(field))) {
@@ -297,7 +358,7 @@ private:
         }
         const QString fileName = parser.value(projectName);
         if (fileName.isEmpty()) {
-            problem(projectName, tr("no file name: the name of the project's CSV file"));
+            problem(projectName, tr("no file name: the name of the project file to read"));
             return;
         }
         QFile file(fileName);
@@ -319,13 +380,36 @@ private:
                 tr("%1 is larger than 16 MB: a project file is a small text").arg(fileName));
             return;
         }
-        Project project
-            = readProject(std::string_view(text.constData(), static_cast<std::size_t>(text.size())),
-                fileName.toStdString());
+        request.projectFile = fileName;
+        const std::string_view content(text.constData(), static_cast<std::size_t>(text.size()));
+        if (looksLikeProjectFile(content)
+            || fileName.endsWith(fromCore(projectFileExtension), Qt::CaseInsensitive)) {
+            readVesselFile(request, content);
+            return;
+        }
+        Project project = orvane::readProject(content, fileName.toStdString());
         for (const std::string &message : project.problems)
             problems << QString::fromStdString(message);
-        request.rings = std::move(project.rings);
-        request.projectFile = fileName;
+        request.vessel.name = QFileInfo(fileName).completeBaseName().toStdString();
+        request.vessel.rings = std::move(project.rings);
+    }
+
+    void readVesselFile(Request &request, std::string_view content)
+    {
+        const QString &fileName = request.projectFile;
+        ProjectFileReading reading = readProjectFile(content, fileName.toStdString());
+        for (const std::string &message : reading.problems)
+            problems << QString::fromStdString(message);
+        if (!reading.vessel)
+            return;
+        // The window opens a vessel without rings; here there would be nothing to compute.
+        if (reading.vessel->rings.empty()) {
+            problems << tr("%1: no rings: the vessel has none to compute; add them in the vessel "
+                           "window")
+                            .arg(fileName);
+        }
+        request.vessel = std::move(*reading.vessel);
+        request.vesselFile = true;
     }
 };
 

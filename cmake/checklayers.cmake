@@ -14,7 +14,7 @@ set(all_layers core drawing report window cli)
 
 set(problems "")
 foreach(layer IN LISTS all_layers)
-  file(GLOB sources ${SOURCE_DIR}/${layer}/*.h ${SOURCE_DIR}/${layer}/*.cpp)
+  file(GLOB_RECURSE sources ${SOURCE_DIR}/${layer}/*.h ${SOURCE_DIR}/${layer}/*.cpp)
   foreach(source IN LISTS sources)
     file(STRINGS ${source} includes REGEX "^#include \"[a-z]+/")
     foreach(line IN LISTS includes)

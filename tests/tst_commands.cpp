@@ -26,6 +26,8 @@ namespace {
 
 // The commands, in the order the menu lists them, with their shortcuts.
 const QList<QPair<QString, QStringList>> commands {
+    { QStringLiteral("New Vessel…"), { QStringLiteral("Ctrl+N") } },
+    { QStringLiteral("Open Vessel…"), { QStringLiteral("Ctrl+O") } },
     { QStringLiteral("Print…"), { QStringLiteral("Ctrl+P") } },
     { QStringLiteral("Save Report as PDF…"), { QStringLiteral("Ctrl+S") } },
     { QStringLiteral("Full-Size Template…"), { QStringLiteral("Ctrl+T") } },

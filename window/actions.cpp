@@ -1,5 +1,6 @@
-// The window's commands beyond its buttons: a context menu and keyboard shortcuts that print, save
-// the report as PDF, open the full-size template, copy the results, show the help and close.
+// The window's commands beyond its buttons: a context menu and keyboard shortcuts that start or
+// open a vessel, print, save the report as PDF, open the full-size template, copy the results,
+// show the help and close.
 
 #include "core/reading.h"
 #include "drawing/conversions.h"
@@ -7,6 +8,8 @@
 #include "window/projectprompt.h"
 #include "window/spinner.h"
 #include "window/templatedialog.h"
+#include "window/vessel/vesseldialogs.h"
+#include "window/vessel/vesselopening.h"
 
 #include <QAction>
 #include <QApplication>
@@ -38,6 +41,14 @@ void Orvane::buildCommands()
     for (Spinner *spinner : findChildren<Spinner *>())
         spinner->setContextMenuPolicy(Qt::NoContextMenu);
 
+    connect(command(this, tr("New Vessel…"), { QKeySequence(Qt::CTRL | Qt::Key_N) }),
+        &QAction::triggered, this, &Orvane::startVessel);
+    connect(command(this, tr("Open Vessel…"), { QKeySequence(Qt::CTRL | Qt::Key_O) }),
+        &QAction::triggered, this, [this] {
+            if (!vesselDialogs)
+                vesselDialogs = standardVesselDialogs();
+            askToOpenVessel(vesselDialogs, this);
+        });
     connect(command(this, tr("Print…"), { QKeySequence(Qt::CTRL | Qt::Key_P) }),
         &QAction::triggered, this, &Orvane::askForProjectName);
     connect(command(this, tr("Save Report as PDF…"), { QKeySequence(Qt::CTRL | Qt::Key_S) }),
@@ -85,6 +96,30 @@ QString Orvane::resultsText() const
     text += row(caption("Label10"), length(result.boardWidth));
     text += row(caption("Label7"), { value(result.boardFeetText) });
     return text;
+}
+
+void Orvane::setVesselDialogs(std::shared_ptr<VesselDialogs> dialogs)
+{
+    vesselDialogs = std::move(dialogs);
+}
+
+// A vessel of one ring: the ring the window shows, or the start ring when that one is not a ring
+// to cut, with a word why in the new window.
+void Orvane::startVessel()
+{
+    if (!vesselDialogs)
+        vesselDialogs = standardVesselDialogs();
+    RingSpec ring = result.spec;
+    QString note;
+    const std::vector<RingProblem> problems = computeRingResult(ring).problems;
+    if (!problems.empty()) {
+        note = tr("The calculator's ring is not a ring to cut (%1): the vessel starts with the "
+                  "start ring.")
+                   .arg(shown(problems.front().message));
+        ring = defaultRing();
+    }
+    showVesselWindow(newVessel(ring, projectPrompt->nameBox()->text().trimmed().toStdString()), {},
+        vesselDialogs, note);
 }
 
 void Orvane::openTemplate()

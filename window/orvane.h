@@ -23,6 +23,7 @@ class PictureBox;
 class PrintDialogs;
 class ProjectPrompt;
 class Spinner;
+class VesselDialogs;
 
 class Orvane : public QWidget
 {
@@ -54,6 +55,9 @@ public:
 
     // What printing asks the user; the system's dialogs unless replaced.
     void setPrintDialogs(std::unique_ptr<PrintDialogs> dialogs);
+    // What opening a vessel asks the user, here and in the vessel windows opened from here; the
+    // system's dialogs unless replaced.
+    void setVesselDialogs(std::shared_ptr<VesselDialogs> dialogs);
 
 private:
     void buildControls();
@@ -79,6 +83,7 @@ private:
     void showHelp();
     void askForProjectName();
     void openTemplate();
+    void startVessel();
 
     RingResult result;
 
@@ -120,6 +125,7 @@ private:
     HelpPanel *helpPanel = nullptr;
     ProjectPrompt *projectPrompt = nullptr;
     std::unique_ptr<PrintDialogs> printDialogs;
+    std::shared_ptr<VesselDialogs> vesselDialogs;
 };
 
 } // namespace orvane

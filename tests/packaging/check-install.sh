@@ -1,9 +1,9 @@
 #!/bin/bash
 # Installs Orvane from a build tree into a scratch prefix and builds its Debian package, then
-# checks that each puts the program, its desktop entry, metainfo, icons, manual page, copyright
-# file and changelog in their standard places, that the entry and metainfo validate, that the
-# manual page renders without warnings, that lintian finds no error in the package and that dpkg
-# installs it.
+# checks that each puts the program, its desktop entry, metainfo, project file type, icons, manual
+# page, copyright file and changelog in their standard places, that the entry and metainfo
+# validate, that the file type gives *.orvane files to the entry, that the manual page renders
+# without warnings, that lintian finds no error in the package and that dpkg installs it.
 #
 # Usage: check-install.sh <build directory>
 set -euo pipefail
@@ -45,8 +45,8 @@ expect_docs() { # <root of an installed /usr>
                    2>&1 > /dev/null)
         [ -z "$warnings" ] || fail "$page renders with warnings: $warnings"
         # Each option opens an entry with a bold line, where roff writes it as "\-\-name".
-        for option in help version segments outer inner fudge thickness kerf name project results \
-                      report template; do
+        for option in help version segments outer inner fudge thickness kerf wood name project \
+                      results report template cutlist save units; do
             grep -q '^\.B[IR]* .*\\-\\-'"$option"'\b' "$text" \
                 || fail "$page does not document --$option"
         done
@@ -89,7 +89,11 @@ expect_layout() { # <root of an installed /usr>
         dims=$(od -An -tu1 -j16 -N8 "$png" | awk '{ print $3 * 256 + $4 "x" $7 * 256 + $8 }')
         [ "$dims" = "${size}x${size}" ] || fail "$png is $dims, not ${size}x${size}"
     done
-    grep -qx "Exec=orvane" "$usr/share/applications/$app.desktop" || fail "desktop entry does not start orvane"
+    grep -qx "Exec=orvane %F" "$usr/share/applications/$app.desktop" \
+        || fail "desktop entry does not start orvane with the files it is given"
+    grep -qx "MimeType=application/x-orvane-vessel;" "$usr/share/applications/$app.desktop" \
+        || fail "desktop entry does not open project files"
+    expect_file "$usr/share/mime/packages/$app.xml"
     grep -qx "Icon=$app" "$usr/share/applications/$app.desktop" || fail "desktop entry names another icon"
 }
 
@@ -100,6 +104,18 @@ expect_docs "$scratch/prefix"
 desktop-file-validate "$scratch/prefix/share/applications/$app.desktop" || fail "desktop entry does not validate"
 appstreamcli validate --no-net "$scratch/prefix/share/metainfo/$app.metainfo.xml" \
     || fail "metainfo does not validate"
+# The file type compiled as the desktop does it: *.orvane is a vessel, a kind of JSON.
+mime="$scratch/mime"
+mkdir -p "$mime/packages"
+cp "$scratch/prefix/share/mime/packages/$app.xml" "$mime/packages/"
+# With the folder among the desktop's data folders, anything it says is a complaint.
+complaints=$(XDG_DATA_DIRS="$scratch:${XDG_DATA_DIRS:-/usr/share}" update-mime-database "$mime" 2>&1) \
+    || fail "update-mime-database failed"
+[ -z "$complaints" ] || fail "the project file type does not compile cleanly: $complaints"
+grep -qx "application/x-orvane-vessel:\*\.orvane" "$mime/globs" \
+    || fail "the project file type does not claim *.orvane"
+grep -qx "application/x-orvane-vessel application/json" "$mime/subclasses" \
+    || fail "the project file type is not a kind of JSON"
 
 echo "== cpack"
 (cd "$scratch" && cpack --config "$build/CPackConfig.cmake" -B "$scratch/package" > /dev/null)

@@ -1,0 +1,46 @@
+// Renders the vessel window with a project file open into a PNG file, for the documentation:
+//
+//     orvane_vessel_screenshot docs/examples/vase.orvane docs/vessel-window.png
+//
+// The ring in the middle of the vessel is selected. It needs no display: without a platform
+// chosen it renders offscreen.
+
+#include "window/vessel/ringtableview.h"
+#include "window/vessel/vesselfile.h"
+#include "window/vessel/vesselwindow.h"
+
+#include <QApplication>
+#include <QImage>
+
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() != 3) {
+        std::fprintf(stderr, "usage: orvane_vessel_screenshot <project file> <file.png>\n");
+        return 2;
+    }
+    orvane::VesselFileReading reading
+        = orvane::readVesselFile(arguments[1], orvane::Units::inches, orvane::defaultKerf);
+    if (!reading.vessel) {
+        std::fprintf(stderr, "orvane_vessel_screenshot: %s\n",
+            qPrintable(reading.problems.join(QLatin1Char('\n'))));
+        return 2;
+    }
+    const auto middle = static_cast<int>(reading.vessel->rings.size() / 2);
+    orvane::VesselWindow window(std::move(*reading.vessel), arguments[1]);
+    window.show();
+    window.ringTable()->goToRing(middle);
+    QApplication::processEvents();
+    const QImage image = window.grab().toImage();
+    if (!image.save(arguments[2], "PNG")) {
+        std::fprintf(
+            stderr, "orvane_vessel_screenshot: cannot write %s\n", qPrintable(arguments[2]));
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,389 @@
+#include "report/cutlistpages.h"
+
+#include "core/vesselresults.h"
+#include "drawing/conversions.h"
+#include "drawing/stackpainting.h"
+#include "report/cutlisttable.h"
+#include "report/pagetable.h"
+#include "report/safesave.h"
+#include "report/templatecutlist.h"
+#include "report/templateoutput.h"
+#include "report/templatepainter.h"
+
+#include <QCoreApplication>
+#include <QPagedPaintDevice>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QSaveFile>
+
+#include <algorithm>
+
+namespace orvane {
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("CutListPages", text);
+}
+
+// PDF pages are written at the resolution of a good printer, as the other documents are.
+constexpr int pdfResolution = 1200;
+
+// The bands and gaps of the pages, in points.
+constexpr double headerHeight = 30;
+constexpr double sectionGap = 14;
+constexpr double stackPoints = 8; // the stack's dimensions
+constexpr double smallestStack = 90;
+constexpr double largestStack = 220;
+// The lumber per wood beside the stack, where it fits there: the stack's share of the width.
+constexpr double stackShare = 0.56;
+constexpr double woodsShare = 0.4;
+
+const QColor ruleColour(150, 150, 150);
+
+PageCell cell(const QString &text)
+{
+    return { text, {} };
+}
+
+PageCell cell(const MeasuredLength &length)
+{
+    return { length.first, length.second };
+}
+
+PageTable ringTable(const VesselCutList &list)
+{
+    const QString unit = list.unit;
+    PageTable table;
+    table.title = tr("Rings, from the foot up");
+    table.columns = { { tr("Ring"), {} }, { tr("Name"), {}, false }, { tr("Wood"), {}, false },
+        { tr("Segments"), {} }, { tr("Outer"), unit }, { tr("Inner"), unit },
+        { tr("Saw angle"), tr("from square") }, { tr("Long side"), unit },
+        { tr("Short side"), unit }, { tr("Board width"), unit }, { tr("Thickness"), unit },
+        { tr("Strip length"), unit }, { tr("Board feet"), {} } };
+    for (const CutListRingRow &ring : list.rings) {
+        table.rows.append({ cell(ring.number), cell(ring.name), cell(ring.wood),
+            cell(ring.segments), cell(ring.outer), cell(ring.inner), cell(ring.sawAngle),
+            cell(ring.longSide), cell(ring.shortSide), cell(ring.boardWidth), cell(ring.thickness),
+            cell(ring.stripLength), cell(ring.boardFeet) });
+    }
+    table.whenEmpty = tr("The vessel has no rings.");
+    return table;
+}
+
+PageTable woodTable(const VesselCutList &list)
+{
+    PageTable table;
+    table.title = tr("Lumber per wood");
+    table.columns = { { tr("Wood"), {}, false }, { tr("Rings"), {} }, { tr("Board feet"), {} },
+        { tr("Strip length"), list.unit } };
+    const auto row = [](const CutListWoodRow &wood) {
+        return QList<PageCell> { cell(wood.wood), cell(wood.rings), cell(wood.boardFeet),
+            cell(wood.stripLength) };
+    };
+    for (const CutListWoodRow &wood : list.woods)
+        table.rows.append(row(wood));
+    table.rows.append(row(list.total));
+    table.boldRows = 1;
+    return table;
+}
+
+// What goes where on the pages: the stack and the tables' parts, each at its place.
+struct Placement
+{
+    enum class Kind
+    {
+        stack,
+        title,
+        headings,
+        row,
+        empty
+    };
+    Kind kind = Kind::row;
+    int table = 0;
+    int row = 0;
+    QRectF place;
+    bool continued = false;
+};
+using PagePlan = QList<QList<Placement>>;
+
+class CutListPages
+{
+public:
+    CutListPages(TemplatePainter &painter, const Vessel &vessel)
+        : page(painter)
+        , source(vessel)
+        , results(computeVessel(vessel))
+        , list(vesselCutList(vessel, results))
+        , tables { ringTable(list), woodTable(list) }
+    {
+        page.setFont(11, true);
+        titleHeight = page.lineSpacing() + 4;
+        plan = layOut();
+    }
+
+    int pageCount() const { return int(plan.size()); }
+
+    void draw(int number)
+    {
+        drawHeader(number);
+        for (const Placement &placed : plan[number - 1]) {
+            const PageTable &table = tables[placed.table];
+            const QPointF at = placed.place.topLeft();
+            switch (placed.kind) {
+            case Placement::Kind::stack: drawStack(placed.place); break;
+            case Placement::Kind::title:
+                page.setPen(Qt::black, 0.5);
+                page.setFont(11, true);
+                page.text(at, Qt::AlignLeft | Qt::AlignTop,
+                    placed.continued ? tr("%1 (continued)").arg(table.title) : table.title);
+                break;
+            case Placement::Kind::headings:
+                table.drawHeadings(page, at, placed.place.width());
+                break;
+            case Placement::Kind::row:
+                table.drawRow(page, placed.row, at, placed.place.width());
+                break;
+            case Placement::Kind::empty: table.drawEmpty(page, at); break;
+            }
+        }
+    }
+
+private:
+    TemplatePainter &page;
+    const Vessel &source;
+    VesselResults results;
+    VesselCutList list;
+    QList<PageTable> tables;
+    double titleHeight = 0;
+    PagePlan plan;
+
+    QSizeF size() const { return page.printableSize(); }
+
+    double height(const PageTable &table) const
+    {
+        double total = titleHeight + table.headingsHeight();
+        for (qsizetype r = 0; r < table.rows.size(); ++r)
+            total += table.rowHeight(r);
+        return total;
+    }
+
+    // The stack with the lumber per wood beside it, where it fits there, then the rings' table
+    // down the pages, its title and headings repeated on every page it continues on; the lumber
+    // follows when it did not fit beside the stack.
+    PagePlan layOut()
+    {
+        PagePlan pages(1);
+        const double width = size().width();
+        const double bottom = size().height();
+        const double stackHeight = std::clamp(size().height() / 3, smallestStack, largestStack);
+        PageTable &rings = tables[0];
+        PageTable &woods = tables[1];
+        rings.fit(page, width);
+        woods.fit(page, width * woodsShare);
+        const bool beside = height(woods) <= stackHeight + titleHeight;
+        if (!beside)
+            woods.fit(page, width);
+        pages.back().append({ Placement::Kind::stack, 0, 0,
+            QRectF(0, headerHeight, beside ? width * stackShare : width, stackHeight) });
+
+        double y = headerHeight;
+        double left = 0;
+        const auto place
+            = [&](Placement::Kind kind, int table, int row, double height, bool continued = false) {
+                  pages.back().append(
+                      { kind, table, row, QRectF(left, y, width - left, height), continued });
+                  y += height;
+              };
+        const auto flow = [&](int t) {
+            const PageTable &table = tables[t];
+            const auto start = [&](bool continued) {
+                place(Placement::Kind::title, t, 0, titleHeight, continued);
+                place(Placement::Kind::headings, t, 0, table.headingsHeight());
+            };
+            const double first = table.rows.isEmpty() ? table.emptyHeight() : table.rowHeight(0);
+            const auto newPage = [&] {
+                pages.append(QList<Placement>());
+                y = headerHeight;
+            };
+            if (y + titleHeight + table.headingsHeight() + first > bottom)
+                newPage();
+            start(false);
+            if (table.rows.isEmpty())
+                place(Placement::Kind::empty, t, 0, table.emptyHeight());
+            for (int r = 0; r < table.rows.size(); ++r) {
+                if (y + table.rowHeight(r) > bottom) {
+                    newPage();
+                    start(true);
+                }
+                place(Placement::Kind::row, t, r, table.rowHeight(r));
+            }
+            y += sectionGap;
+        };
+        if (beside) {
+            left = width * (1 - woodsShare);
+            flow(1);
+            left = 0;
+        }
+        // Below the stack and the line under it, in the title's size.
+        y = headerHeight + stackHeight + 2 + titleHeight + sectionGap / 2;
+        flow(0);
+        if (!beside)
+            flow(1);
+        return pages;
+    }
+
+    void drawHeader(int number)
+    {
+        const double width = size().width();
+        const QString project
+            = source.name.empty() ? tr("Vessel") : shown(source.name).simplified();
+        page.setPen(Qt::black, 0.5);
+        page.setFont(11, true);
+        page.text(QPointF(0, 0), Qt::AlignLeft | Qt::AlignTop, page.elided(project, width * 0.4));
+        page.setFont(10);
+        page.text(QPointF(width, 0), Qt::AlignRight | Qt::AlignTop,
+            tr("Page %1 of %2").arg(number).arg(pageCount()));
+        page.setFont(14, true);
+        page.text(QPointF(width / 2, 0), Qt::AlignHCenter | Qt::AlignTop, tr("Cut List"));
+        page.setPen(ruleColour, 0.35);
+        page.painter().drawLine(QLineF(0, headerHeight - 6, width, headerHeight - 6));
+    }
+
+    void drawStack(const QRectF &place)
+    {
+        QPainter &painter = page.painter();
+        painter.save();
+        QFont font;
+        font.setPointSizeF(stackPoints);
+        font.setStyleStrategy(QFont::PreferNoShaping);
+        painter.setFont(font);
+        paintStack(painter, place, results, std::nullopt, source.units);
+        painter.restore();
+        page.setPen(Qt::black, 0.5);
+        page.setFont(10);
+        page.text(QPointF(place.center().x(), place.bottom() + 2), Qt::AlignHCenter | Qt::AlignTop,
+            tr("Rings: %1    Height: %2    Widest diameter: %3")
+                .arg(list.rings.size())
+                .arg(list.height, list.widestDiameter));
+    }
+};
+
+enum class Failure
+{
+    none,
+    start,
+    newPage,
+    finish
+};
+
+Failure drawOn(QPagedPaintDevice &device, const Vessel &vessel)
+{
+    QPainter painter;
+    if (!painter.begin(&device))
+        return Failure::start;
+    TemplatePainter page(painter);
+    CutListPages pages(page, vessel);
+    bool added = true;
+    for (int number = 1; number <= pages.pageCount() && added; ++number) {
+        if (number > 1)
+            added = device.newPage();
+        if (added)
+            pages.draw(number);
+    }
+    if (!painter.end())
+        return Failure::finish;
+    return added ? Failure::none : Failure::newPage;
+}
+
+QString cutListTitle(const Vessel &vessel)
+{
+    const QString name = shown(vessel.name).simplified();
+    return name.isEmpty() ? tr("Cut list") : tr("%1: cut list").arg(name);
+}
+
+} // namespace
+
+QPageLayout cutListPdfLayout(const QPageSize &paper)
+{
+    return QPageLayout(
+        paper, QPageLayout::Landscape, QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch);
+}
+
+std::optional<QString> saveCutListAsPdf(
+    const QString &fileName, const Vessel &vessel, const QPageSize &paper)
+{
+    if (!paper.isValid())
+        return tr("the paper size is not known");
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    Failure failure = Failure::none;
+    {
+        QPdfWriter writer(&file);
+        writer.setResolution(pdfResolution);
+        writer.setPageLayout(cutListPdfLayout(paper));
+        writer.setTitle(cutListTitle(vessel));
+        writer.setCreator(QStringLiteral("Orvane"));
+        failure = drawOn(writer, vessel);
+    }
+    switch (failure) {
+    case Failure::none: return commitSafely(file);
+    case Failure::start: file.cancelWriting(); return tr("the PDF could not be started");
+    case Failure::newPage: file.cancelWriting(); return tr("a page of the PDF could not be added");
+    case Failure::finish: break;
+    }
+    file.cancelWriting();
+    return tr("the PDF could not be finished");
+}
+
+std::optional<QString> printCutList(QPrinter &printer, const Vessel &vessel)
+{
+    if (!printer.isValid())
+        return tr("the printer is no longer available");
+    if (printer.outputFormat() == QPrinter::NativeFormat && printer.printerName().isEmpty())
+        return tr("no printer was chosen");
+    printer.setFullPage(false);
+    printer.setDocName(cutListTitle(vessel));
+    printer.setCreator(QStringLiteral("Orvane"));
+    switch (drawOn(printer, vessel)) {
+    case Failure::none: break;
+    case Failure::start: return tr("the printer could not be started");
+    case Failure::newPage: return tr("the printer could not start a new page");
+    case Failure::finish: return tr("the printer could not finish the document");
+    }
+    if (printer.printerState() == QPrinter::Error)
+        return tr("the printer reported an error");
+    return std::nullopt;
+}
+
+QList<TemplateRing> vesselTemplateRings(const Vessel &vessel)
+{
+    const QString project = shown(vessel.name).simplified();
+    QList<TemplateRing> rings;
+    for (RingResult &result : computeVessel(vessel).rings) {
+        const QString ring = shown(result.spec.name).simplified();
+        const QString title = project.isEmpty() ? ring
+            : ring.isEmpty()                    ? project
+                                                : tr("%1 – %2").arg(project, ring);
+        rings.append(TemplateRing { title, std::move(result) });
+    }
+    return rings;
+}
+
+std::optional<QString> saveVesselTemplatesAsPdf(
+    const QString &fileName, const Vessel &vessel, const QPageSize &paper)
+{
+    const QList<TemplateRing> rings = vesselTemplateRings(vessel);
+    for (qsizetype i = 0; i < rings.size(); ++i) {
+        if (const auto problem = templateProblem(rings[i])) {
+            return tr("the template of ring %1 (%2) could not be made: %3")
+                .arg(i + 1)
+                .arg(shown(rings[i].ring.spec.name), *problem);
+        }
+    }
+    return saveTemplateAsPdf(fileName, rings, paper);
+}
+
+} // namespace orvane

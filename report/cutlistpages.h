@@ -1,0 +1,44 @@
+#pragma once
+
+// What a vessel prints: its cut list (the stack drawn to scale, a table of every ring and the
+// lumber per wood, over as many pages as the table needs, each page with the project's name and
+// its number) and the full-size templates of all its rings in one document. Each gives back the
+// reason when the pages did not get there, and nothing when they did.
+
+#include "core/vessel.h"
+#include "report/templatering.h"
+
+#include <QList>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QString>
+
+#include <optional>
+
+class QPrinter;
+
+namespace orvane {
+
+// The page of a cut list saved as a PDF: `paper` in landscape, as the table is wide, with a
+// margin of a quarter inch all round.
+QPageLayout cutListPdfLayout(const QPageSize &paper);
+
+// Writes the cut list of `vessel` into the PDF file `fileName`. A file that is already there is
+// replaced only once the new one has been written completely.
+std::optional<QString> saveCutListAsPdf(
+    const QString &fileName, const Vessel &vessel, const QPageSize &paper);
+
+// Prints the cut list of `vessel` on `printer`, on its paper and in its orientation, within the
+// margins it reports. The printer should be made with QPrinter::HighResolution.
+std::optional<QString> printCutList(QPrinter &printer, const Vessel &vessel);
+
+// The templates of the vessel's rings, from the foot up, each under the project's name and the
+// ring's own.
+QList<TemplateRing> vesselTemplateRings(const Vessel &vessel);
+
+// Writes the full-size templates of every ring of `vessel` into the PDF file `fileName`, safely
+// as above; nothing is written when a ring's template cannot be made.
+std::optional<QString> saveVesselTemplatesAsPdf(
+    const QString &fileName, const Vessel &vessel, const QPageSize &paper);
+
+} // namespace orvane

@@ -1,0 +1,87 @@
+#include "report/cutlisttable.h"
+
+#include "core/boardfeet.h"
+#include "core/picture.h"
+#include "core/reading.h"
+#include "drawing/conversions.h"
+
+#include <QCoreApplication>
+
+namespace orvane {
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("CutList", text);
+}
+
+MeasuredLength measured(const std::optional<LengthResult> &length, Units units)
+{
+    if (!length)
+        return {};
+    if (units == Units::millimetres)
+        return { shown(length->millimetres) + tr(" mm"), {} };
+    return { shown(length->fraction).trimmed(), shown(length->decimal) };
+}
+
+CutListRingRow ringRow(std::size_t place, const RingResult &result, Units units)
+{
+    const RingSpec &spec = result.spec;
+    CutListRingRow row;
+    row.number = QString::number(place);
+    row.name = shown(spec.name);
+    row.wood = shown(spec.wood);
+    row.segments = shown(shortestDecimal(spec.inputs.segmentCount));
+    row.outer = givenLength(spec.inputs.outerDiameter, units);
+    row.inner = givenLength(spec.inputs.innerDiameter, units);
+    row.sawAngle = shown(angleText(result.sawAngle, anglePicture));
+    row.longSide = measured(result.longSide, units);
+    row.shortSide = measured(result.shortSide, units);
+    row.boardWidth = measured(result.boardWidth, units);
+    row.thickness = spec.thickness ? givenLength(*spec.thickness, units) : QString();
+    row.stripLength = measured(result.stripLength, units);
+    row.boardFeet = shown(result.boardFeetText);
+    return row;
+}
+
+CutListWoodRow woodRow(const QString &wood, int rings, double boardFeet, double strip, Units units)
+{
+    return { wood, QString::number(rings), shown(boardFeetCaption(boardFeet)),
+        measured(lengthResult(strip), units) };
+}
+
+} // namespace
+
+QString givenLength(double inches, Units units)
+{
+    if (units == Units::millimetres)
+        return shown(millimetresText(inches));
+    return shown(inputInchesText(inches));
+}
+
+QString noWoodName()
+{
+    return tr("(no wood given)");
+}
+
+VesselCutList vesselCutList(const Vessel &vessel, const VesselResults &results)
+{
+    VesselCutList list;
+    const Units units = vessel.units;
+    list.unit = units == Units::millimetres ? tr("mm") : tr("in");
+    for (std::size_t i = 0; i < results.rings.size(); ++i)
+        list.rings.append(ringRow(i + 1, results.rings[i], units));
+    int rings = 0;
+    for (const WoodTotal &wood : results.woods) {
+        list.woods.append(woodRow(wood.wood.empty() ? noWoodName() : shown(wood.wood), wood.rings,
+            wood.boardFeet, wood.stripLength, units));
+        rings += wood.rings;
+    }
+    list.total = woodRow(tr("All woods"), rings, results.boardFeet, results.stripLength, units);
+    list.height = givenLength(results.height, units) + QLatin1Char(' ') + list.unit;
+    list.widestDiameter = givenLength(results.widestDiameter, units) + QLatin1Char(' ') + list.unit;
+    return list;
+}
+
+} // namespace orvane

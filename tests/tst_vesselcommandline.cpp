@@ -1,0 +1,231 @@
+// The command line over vessels, the program run as a process with no display: project files
+// found by their content or their name, refused with the reader's messages and exit status 2 with
+// nothing written, rings saved from any source and read back digit for digit, and the cut list.
+
+#include "core/projectfile.h"
+#include "tests/support/pdfpage.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Run
+{
+    int exitCode = -1;
+    QByteArray out;
+    QStringList messages; // the program's own lines on standard error
+};
+
+// Runs the program as a script on a machine without a desktop would.
+Run run(const QStringList &arguments, const QString &folder)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : { "QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY" })
+        environment.remove(QLatin1String(name));
+    process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(folder);
+    process.start(QStringLiteral(ORVANE_EXECUTABLE), arguments);
+    Run result;
+    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
+        return result;
+    result.exitCode = process.exitCode();
+    result.out = process.readAllStandardOutput();
+    for (const QString &line : QString::fromUtf8(process.readAllStandardError()).split('\n')) {
+        if (line.startsWith(QLatin1String("orvane: ")))
+            result.messages << line.mid(8);
+    }
+    return result;
+}
+
+QByteArray contents(const QString &fileName)
+{
+    QFile file(fileName);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString example(const char *name)
+{
+    return QStringLiteral(ORVANE_SOURCE_DIR "/docs/examples/") + QLatin1String(name);
+}
+
+QString fromCore(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+} // namespace
+
+class TestVesselCommandLine : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void savedRingsReadBackDigitForDigit_data();
+    void savedRingsReadBackDigitForDigit();
+    void projectFiles_data();
+    void projectFiles();
+    void refusedOptions_data();
+    void refusedOptions();
+
+private:
+    std::unique_ptr<QTemporaryDir> folder;
+    QString path(const QString &name) const { return folder->filePath(name); }
+    Run orvane(const QStringList &arguments) const { return run(arguments, folder->path()); }
+};
+
+void TestVesselCommandLine::init()
+{
+    folder = std::make_unique<QTemporaryDir>();
+    QVERIFY(folder->isValid());
+}
+
+void TestVesselCommandLine::savedRingsReadBackDigitForDigit_data()
+{
+    QTest::addColumn<QStringList>("source");
+    QTest::addColumn<QString>("units"); // as saved, "" for the default
+    QTest::newRow("one ring of options") << QStringList { "--segments", "12", "--outer", "10 1/2",
+        "--inner", "203.2mm", "--wood", "Oak", "--name", "Bowl" }
+                                         << QString();
+    QTest::newRow("a CSV") << QStringList { "--project", example("vase.csv") } << QString();
+    QTest::newRow("a project file")
+        << QStringList { "--project", example("vase.orvane") } << QString();
+    QTest::newRow("a CSV saved in millimetres")
+        << QStringList { "--project", example("vase.csv") } << QStringLiteral("mm");
+}
+
+void TestVesselCommandLine::savedRingsReadBackDigitForDigit()
+{
+    QFETCH(QStringList, source);
+    QFETCH(QString, units);
+    const Run results = orvane(source + QStringList { "--results", "json" });
+    QCOMPARE(results.exitCode, 0);
+
+    // Saving prints nothing unless the results are asked for too.
+    const QStringList inUnits = units.isEmpty() ? QStringList() : QStringList { "--units", units };
+    const Run saved = orvane(source + inUnits + QStringList { "--save", "first.orvane" });
+    QCOMPARE(saved.exitCode, 0);
+    QVERIFY(saved.out.isEmpty() && saved.messages.isEmpty());
+    const QByteArray first = contents(path("first.orvane"));
+    QVERIFY(first.contains(units == "mm" ? "\"units\": \"mm\"" : "\"units\": \"in\""));
+
+    // Read back, in inches or millimetres, the rings give the same results to the last digit,
+    // and saved again (in the file's own units) the same bytes.
+    const Run again = orvane({ "--project", "first.orvane", "--results", "json" });
+    QCOMPARE(again.exitCode, 0);
+    QCOMPARE(again.out, results.out);
+    QCOMPARE(orvane({ "--project", "first.orvane", "--save", "second.orvane" }).exitCode, 0);
+    QCOMPARE(contents(path("second.orvane")), first);
+}
+
+void TestVesselCommandLine::projectFiles_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("message"); // a part of the one message; empty when read
+    const QByteArray vase = contents(example("vase.orvane"));
+    const QByteArray head = "{\"format\": \"orvane-vessel\", \"version\": 1, \"rings\": ";
+    const QByteArray ring = "{\"segments\": 12, \"outer\": 10, \"inner\": 8}";
+    QTest::newRow("a vessel by its content") << "vase.txt" << vase << QString();
+    QTest::newRow("a CSV by its name")
+        << "vase.orvane" << contents(example("vase.csv")) << fromCore(orvane::notJson);
+    QTest::newRow("not JSON, with line and column")
+        << "bad.orvane" << QByteArray("{\"format\": \"orvane-vessel\",\n\"version\" 1}")
+        << QStringLiteral("bad.orvane:2:");
+    QTest::newRow("another format")
+        << "other.orvane" << QByteArray("{\"format\": \"csv\", \"version\": 1, \"rings\": []}")
+        << fromCore(orvane::formatAllowed);
+    QTest::newRow("a newer version")
+        << "newer.orvane"
+        << QByteArray("{\"format\": \"orvane-vessel\", \"version\": 7, \"rings\": []}")
+        << fromCore(orvane::madeByNewer);
+    QTest::newRow("a typo in a key")
+        << "typo.orvane" << head + "[{\"segments\": 12, \"outr\": 10, \"inner\": 8}]}"
+        << QStringLiteral("'outr'");
+    QTest::newRow("a key twice") << "twice.orvane" << head + "[" + ring + "], \"rings\": []}"
+                                 << fromCore(orvane::repeatedKey);
+    QTest::newRow("a length as a string")
+        << "string.orvane" << head + "[{\"segments\": 12, \"outer\": \"10\", \"inner\": 8}]}"
+        << QStringLiteral("'outer'");
+    QTest::newRow("a ring against the rules") << "rules.orvane"
+                                              << head + "[" + ring
+            + ", {\"name\": \"Belly\", \"segments\": 12, \"outer\": 8, "
+              "\"inner\": 9}]}" << QStringLiteral("ring 2 (Belly)");
+    QTest::newRow("no rings") << "empty.orvane" << head + "[]}" << QStringLiteral("no rings");
+}
+
+void TestVesselCommandLine::projectFiles()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, text);
+    QFETCH(QString, message);
+    QFile file(path(name));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
+    file.close();
+    const Run result = orvane({ "--project", name, "--cutlist", "cut.pdf", "--save", "out.orvane",
+        "--units", "mm", "--results", "csv" });
+    if (message.isEmpty()) {
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(
+            result.out, orvane({ "--project", example("vase.orvane"), "--results", "csv" }).out);
+        QVERIFY(contents(path("out.orvane")).contains("\"units\": \"mm\""));
+        // The cut list names the vessel and gives each ring a row, its lengths in millimetres.
+        const QStringList lines = pdfpage::textLines(path("cut.pdf"), 1);
+        QCOMPARE(lines.value(0), QStringLiteral("Vase Cut List Page 1 of 1"));
+        QCOMPARE(lines.filter(QRegularExpression(" mm \\.\\d+$")).size(), 7);
+        return;
+    }
+    QCOMPARE(result.exitCode, 2);
+    QVERIFY(result.out.isEmpty());
+    // Every message names the file; one says what is wrong.
+    QVERIFY2(!result.messages.filter(message).isEmpty()
+            && result.messages.filter(QRegularExpression("^" + QRegularExpression::escape(name)))
+                == result.messages,
+        qPrintable(result.messages.join('\n')));
+    QVERIFY(!QFile::exists(path("cut.pdf")) && !QFile::exists(path("out.orvane")));
+}
+
+void TestVesselCommandLine::refusedOptions_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("a unit not known") << QStringList { "--units", "cm", "--save", "a.orvane" } << 2
+                                      << QStringLiteral("--units: \"cm\" is not a unit: in or mm");
+    QTest::newRow("units with nothing to write them")
+        << QStringList { "--units", "mm", "--results" } << 2
+        << QStringLiteral("--units: only with --save or --cutlist: the results give every "
+                          "length in inches and millimetres");
+    QTest::newRow("no file name") << QStringList { "--save", "" } << 2
+                                  << QStringLiteral(
+                                         "--save: no file name: the name of the project file "
+                                         "to write");
+    QTest::newRow("two outputs to one file")
+        << QStringList { "--cutlist", "a.pdf", "--save", "a.pdf" } << 2
+        << QStringLiteral("--save: the same file as --cutlist: each output a file of its own");
+    QTest::newRow("saved over the project")
+        << QStringList { "--project", example("vase.orvane"), "--save", example("vase.orvane") }
+        << 2 << QStringLiteral("--save: the same file as --project, which would be overwritten");
+    QTest::newRow("no such folder") << QStringList { "--save", "missing/a.orvane" } << 1
+                                    << QStringLiteral("missing/a.orvane could not be written: ");
+}
+
+void TestVesselCommandLine::refusedOptions()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, message);
+    const Run result = orvane(arguments);
+    QCOMPARE(result.exitCode, exitCode);
+    QVERIFY2(result.messages.size() == 1 && result.messages[0].startsWith(message),
+        qPrintable(result.messages.join('\n')));
+    QCOMPARE(QDir(folder->path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot),
+        QStringList());
+}
+
+QTEST_MAIN(TestVesselCommandLine)
+#include "tst_vesselcommandline.moc"

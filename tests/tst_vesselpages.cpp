@@ -1,0 +1,241 @@
+// What a vessel prints, read back from the PDF: every page names the project and counts the pages,
+// every ring has its row once with the numbers worked out from the segment's closed forms, the
+// lumber is totalled per wood, and the templates of all rings come in one file under the project's
+// and the ring's names.
+
+#include "core/vessel.h"
+#include "report/cutlistpages.h"
+#include "tests/support/expected.h"
+#include "tests/support/pdfpage.h"
+
+#include <QFile>
+#include <QMap>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cmath>
+
+using orvane::RingSpec;
+using orvane::Units;
+using orvane::Vessel;
+
+Q_DECLARE_METATYPE(orvane::Vessel)
+
+namespace {
+
+constexpr double pi = 3.141593; // as the closed forms take it
+
+RingSpec ring(const QString &name, int n, double outer, double inner, double thickness,
+    const char *wood, double fudge = 0.25)
+{
+    RingSpec spec = orvane::defaultRing();
+    spec.name = name.toStdString();
+    spec.inputs = { double(n), outer, inner, fudge };
+    spec.thickness = thickness;
+    spec.wood = wood;
+    return spec;
+}
+
+Vessel vase(Units units)
+{
+    return { "Tall Vase", units, 0.125,
+        { ring("Foot", 8, 6, 4.25, 0.75, "Maple", 0.125), ring("Base", 12, 7.5, 5, 0.75, "Walnut"),
+            ring("Belly", 16, 10, 7.5, 1, "Maple"), ring("Shoulder", 12, 9, 6.5, 0.75, ""),
+            ring("Lip", 12, 5.5, 3.5, 0.625, "Walnut") } };
+}
+
+Vessel manyRings(int count)
+{
+    Vessel vessel { "Stack of Many", Units::inches, 0.125, {} };
+    for (int i = 0; i < count; ++i) {
+        vessel.rings.push_back(ring(QStringLiteral("R%1").arg(i + 1), 10 + i % 7, 8 + i % 5,
+            6 + i % 5, 0.5, i % 2 ? "Cherry" : "Ash"));
+    }
+    return vessel;
+}
+
+expected::Ring closedForm(const RingSpec &spec)
+{
+    return { int(spec.inputs.segmentCount), spec.inputs.outerDiameter, spec.inputs.innerDiameter,
+        spec.inputs.fudge, spec.thickness };
+}
+
+// The strip the segments are cut from: n (L + S) / 2 + (L - S) / 2 + (n - 1) k / cos(180 / n).
+double strip(const RingSpec &spec)
+{
+    const expected::Ring r = closedForm(spec);
+    const double L = expected::longSide(r);
+    const double S = expected::shortSide(r);
+    const double n = r.segmentCount;
+    return n * (L + S) / 2 + (L - S) / 2 + (n - 1) * spec.kerf / std::cos(pi / n);
+}
+
+// A line without its blanks: how far apart pdftotext sets two words (a fraction's mark from its
+// digits) depends on the font, the characters in order do not.
+QString packed(QString line)
+{
+    return line.remove(QLatin1Char(' '));
+}
+
+QString millimetres(double inches)
+{
+    return QString::number(inches * 25.4, 'f', 1);
+}
+
+// A length at the saw on a row's first line: its fraction, or millimetres.
+QString measured(double inches, Units units)
+{
+    return units == Units::millimetres ? millimetres(inches) + QStringLiteral("mm")
+                                       : expected::sixteenths(inches);
+}
+
+// The printed lines of a ring's row, without blanks: in inches, the decimals under the fractions.
+QStringList ringRow(int place, const RingSpec &spec, Units units)
+{
+    const expected::Ring r = closedForm(spec);
+    const bool mm = units == Units::millimetres;
+    const auto given
+        = [mm](double value) { return mm ? millimetres(value) : QString::number(value, 'g', 10); };
+    const double lengths[]
+        = { expected::longSide(r), expected::shortSide(r), expected::boardWidth(r), strip(spec) };
+    const QString first = QString::number(place) + QString::fromStdString(spec.name + spec.wood)
+        + QString::number(r.segmentCount) + given(r.outerDiameter) + given(r.innerDiameter)
+        + expected::angle(180.0 / r.segmentCount) + measured(lengths[0], units)
+        + measured(lengths[1], units) + measured(lengths[2], units) + given(*r.thickness)
+        + measured(lengths[3], units) + expected::fourDecimals(expected::boardFeet(r));
+    QString decimals;
+    for (const double length : lengths)
+        decimals += expected::fiveDecimals(length);
+    return mm ? QStringList { packed(first) } : QStringList { packed(first), decimals };
+}
+
+struct Lumber
+{
+    int rings = 0;
+    double boardFeet = 0;
+    double strip = 0;
+};
+
+QString woodRow(const QString &wood, const Lumber &lumber, Units units)
+{
+    return packed(wood + QString::number(lumber.rings) + expected::fourDecimals(lumber.boardFeet)
+        + measured(lumber.strip, units));
+}
+
+// The lines of every page, from the first.
+QList<QStringList> pagesOf(const QString &file)
+{
+    QList<QStringList> pages;
+    for (QStringList lines; !(lines = pdfpage::textLines(file, int(pages.size()) + 1)).isEmpty();)
+        pages.append(lines);
+    return pages;
+}
+
+} // namespace
+
+class TestVesselPages : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cutListShowsEveryRingOnce_data();
+    void cutListShowsEveryRingOnce();
+    void templatesOfEveryRingInOneFile();
+
+private:
+    QTemporaryDir folder;
+};
+
+void TestVesselPages::cutListShowsEveryRingOnce_data()
+{
+    QTest::addColumn<Vessel>("vessel");
+    QTest::addColumn<QPageSize>("paper");
+    QTest::addColumn<bool>("severalPages");
+    QTest::addColumn<bool>("printed"); // on a printer that writes PDF, rather than saved
+    QTest::newRow("vase in inches on Letter")
+        << vase(Units::inches) << QPageSize(QPageSize::Letter) << false << false;
+    QTest::newRow("vase in millimetres on A4")
+        << vase(Units::millimetres) << QPageSize(QPageSize::A4) << false << false;
+    QTest::newRow("60 rings") << manyRings(60) << QPageSize(QPageSize::Letter) << true << false;
+    QTest::newRow("60 rings printed on A4 upright")
+        << manyRings(60) << QPageSize(QPageSize::A4) << true << true;
+}
+
+void TestVesselPages::cutListShowsEveryRingOnce()
+{
+    QFETCH(Vessel, vessel);
+    QFETCH(QPageSize, paper);
+    QFETCH(bool, severalPages);
+    QFETCH(bool, printed);
+    const QString file = folder.filePath(QStringLiteral("cutlist.pdf"));
+    if (printed) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFileName(file);
+        printer.setPageSize(paper);
+        QCOMPARE(orvane::printCutList(printer, vessel), std::nullopt);
+    } else {
+        QCOMPARE(orvane::saveCutListAsPdf(file, vessel, paper), std::nullopt);
+    }
+
+    // Every page opens with the project's name, the title and its number.
+    const QList<QStringList> pages = pagesOf(file);
+    QCOMPARE(pages.size() > 1, severalPages);
+    QStringList lines;
+    for (qsizetype page = 0; page < pages.size(); ++page) {
+        QCOMPARE(pages[page].value(0),
+            QStringLiteral("%1 Cut List Page %2 of %3")
+                .arg(QString::fromStdString(vessel.name))
+                .arg(page + 1)
+                .arg(pages.size()));
+        for (const QString &line : pages[page])
+            lines << packed(line);
+    }
+
+    QMap<QString, Lumber> woods;
+    Lumber total;
+    for (std::size_t i = 0; i < vessel.rings.size(); ++i) {
+        const RingSpec &spec = vessel.rings[i];
+        const QStringList row = ringRow(int(i + 1), spec, vessel.units);
+        QCOMPARE(lines.count(row[0]), 1);
+        QCOMPARE(lines.mid(lines.indexOf(row[0]), row.size()), row);
+        const QString wood = spec.wood.empty() ? QStringLiteral("(no wood given)")
+                                               : QString::fromStdString(spec.wood);
+        for (Lumber *lumber : { &woods[wood], &total }) {
+            ++lumber->rings;
+            lumber->boardFeet += expected::boardFeet(closedForm(spec));
+            lumber->strip += strip(spec);
+        }
+    }
+    woods.insert(QStringLiteral("All woods"), total);
+    for (auto wood = woods.cbegin(); wood != woods.cend(); ++wood) {
+        const QString row = woodRow(wood.key(), wood.value(), vessel.units);
+        QVERIFY2(lines.contains(row), qPrintable(row));
+    }
+}
+
+void TestVesselPages::templatesOfEveryRingInOneFile()
+{
+    const QString file = folder.filePath(QStringLiteral("templates.pdf"));
+    Vessel vessel = vase(Units::inches);
+    QCOMPARE(
+        orvane::saveVesselTemplatesAsPdf(file, vessel, QPageSize(QPageSize::Letter)), std::nullopt);
+    // Each ring's template opens with its cut list page, under the project's and the ring's names.
+    const QList<QStringList> written = pagesOf(file);
+    QStringList titles;
+    for (const QStringList &page : written)
+        titles << page.filter(QRegularExpression(QStringLiteral("^Project Name: ")));
+    QStringList expectedTitles;
+    for (const RingSpec &spec : vessel.rings)
+        expectedTitles << QStringLiteral("Project Name: Tall Vase – ") + spec.name.c_str();
+    QCOMPARE(titles, expectedTitles);
+
+    // A ring whose template cannot be made is named, and the file is left as it was.
+    vessel.rings[2].kerf = 1.5; // wider than any blade that cuts segments
+    const auto failure = orvane::saveVesselTemplatesAsPdf(file, vessel, QPageSize(QPageSize::A4));
+    QVERIFY(failure && failure->startsWith("the template of ring 3 (Belly) could not be made"));
+    QCOMPARE(pagesOf(file), written);
+}
+
+QTEST_MAIN(TestVesselPages)
+#include "tst_vesselpages.moc"

@@ -1,0 +1,30 @@
+#pragma once
+
+// A value typed into a cell of the ring table: read as the command line reads it, then the ring
+// checked as a whole, so that the table never takes a value the ring reader or the ring's rules
+// refuse.
+
+#include "core/ringspec.h"
+#include "core/vessel.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace orvane {
+
+// The ring with the value taken, or why the value is refused.
+struct RingEdit
+{
+    RingSpec ring;
+    std::string problem; // empty when the value is taken
+};
+
+// `text` typed into `field` of `ring`, the ring at `place` from the bottom, from 0. Counts and
+// lengths are read as on the command line ("10 1/2", "254mm"), except that in a project kept in
+// millimetres a plain number is millimetres, as the table shows it. The name and the wood are
+// taken as typed, blanks around them left out; an empty name is the ring's default name.
+RingEdit editRing(
+    const RingSpec &ring, std::size_t place, RingField field, std::string_view text, Units units);
+
+} // namespace orvane

@@ -1,0 +1,212 @@
+#include "window/vessel/vesseldocument.h"
+
+#include "window/vessel/ringedit.h"
+
+#include <QUndoCommand>
+
+#include <algorithm>
+#include <functional>
+#include <utility>
+
+namespace orvane {
+
+namespace {
+
+QString fieldTitle(RingField field)
+{
+    switch (field) {
+    case RingField::name: return QObject::tr("Name");
+    case RingField::segments: return QObject::tr("Segments");
+    case RingField::outer: return QObject::tr("Outer");
+    case RingField::inner: return QObject::tr("Inner");
+    case RingField::fudge: return QObject::tr("Fudge");
+    case RingField::thickness: return QObject::tr("Thickness");
+    case RingField::kerf: return QObject::tr("Kerf");
+    case RingField::wood: return QObject::tr("Wood");
+    }
+    return {};
+}
+
+// An undo step: the change and its opposite, each holding the part of the value it puts in.
+class Change : public QUndoCommand
+{
+public:
+    Change(const QString &text, std::function<void()> forward, std::function<void()> backward)
+        : QUndoCommand(text)
+        , redoChange(std::move(forward))
+        , undoChange(std::move(backward))
+    { }
+    void redo() override { redoChange(); }
+    void undo() override { undoChange(); }
+
+private:
+    std::function<void()> redoChange;
+    std::function<void()> undoChange;
+};
+
+int row(std::size_t place)
+{
+    return static_cast<int>(place);
+}
+
+bool sameRing(const RingSpec &a, const RingSpec &b)
+{
+    return a.name == b.name && a.inputs.segmentCount == b.inputs.segmentCount
+        && a.inputs.outerDiameter == b.inputs.outerDiameter
+        && a.inputs.innerDiameter == b.inputs.innerDiameter && a.inputs.fudge == b.inputs.fudge
+        && a.thickness == b.thickness && a.kerf == b.kerf && a.wood == b.wood;
+}
+
+} // namespace
+
+std::string unusedRingName(const Vessel &vessel, std::size_t place)
+{
+    for (std::size_t n = place + 1;; ++n) {
+        std::string name = defaultRingName(n);
+        if (std::none_of(vessel.rings.begin(), vessel.rings.end(),
+                [&name](const RingSpec &ring) { return ring.name == name; }))
+            return name;
+    }
+}
+
+VesselDocument::VesselDocument(Vessel vessel, QString fileName, QObject *parent)
+    : QObject(parent)
+    , value(std::move(vessel))
+    , file(std::move(fileName))
+{
+    computed = computeVessel(value);
+}
+
+void VesselDocument::setFileName(const QString &fileName)
+{
+    file = fileName;
+    emit fileNameChanged();
+}
+
+std::optional<std::string> VesselDocument::typeIntoRing(
+    std::size_t place, RingField field, const QString &text)
+{
+    const RingEdit edit
+        = editRing(value.rings.at(place), place, field, text.toStdString(), value.units);
+    if (!edit.problem.empty())
+        return edit.problem;
+    const RingSpec &before = value.rings[place];
+    if (!sameRing(edit.ring, before)) {
+        history.push(new Change(
+            tr("%1 of %2").arg(fieldTitle(field), QString::fromStdString(before.name)),
+            [this, place, after = edit.ring] { replaceRingValue(place, after); },
+            [this, place, before] { replaceRingValue(place, before); }));
+    }
+    return std::nullopt;
+}
+
+std::size_t VesselDocument::addRing(std::optional<std::size_t> place)
+{
+    RingSpec ring;
+    std::size_t newPlace = 0;
+    if (place && *place < value.rings.size()) {
+        ring = value.rings[*place];
+        newPlace = *place + 1;
+    } else {
+        ring = defaultRing();
+        ring.kerf = value.kerf;
+        newPlace = value.rings.size();
+    }
+    ring.name = unusedRingName(value, newPlace);
+    history.push(new Change(
+        tr("Add Ring"), [this, newPlace, ring] { insertRingValue(newPlace, ring); },
+        [this, newPlace] { removeRingValue(newPlace); }));
+    return newPlace;
+}
+
+void VesselDocument::removeRing(std::size_t place)
+{
+    if (place >= value.rings.size())
+        return;
+    history.push(new Change(
+        tr("Remove Ring"), [this, place] { removeRingValue(place); },
+        [this, place, ring = value.rings[place]] { insertRingValue(place, ring); }));
+}
+
+bool VesselDocument::moveRing(std::size_t place, int direction)
+{
+    if (place >= value.rings.size() || (direction < 0 && place == 0)
+        || (direction > 0 && place + 1 >= value.rings.size()))
+        return false;
+    const std::size_t to = direction > 0 ? place + 1 : place - 1;
+    history.push(new Change(
+        direction > 0 ? tr("Move Up") : tr("Move Down"),
+        [this, place, to] { moveRingValue(place, to); },
+        [this, place, to] { moveRingValue(to, place); }));
+    return true;
+}
+
+void VesselDocument::setUnits(Units units)
+{
+    if (units == value.units)
+        return;
+    history.push(new Change(
+        units == Units::inches ? tr("Inches") : tr("Millimetres"),
+        [this, units] { setUnitsValue(units); },
+        [this, before = value.units] { setUnitsValue(before); }));
+}
+
+void VesselDocument::setName(const std::string &name)
+{
+    if (name == value.name)
+        return;
+    history.push(new Change(
+        tr("Project Name"), [this, name] { setNameValue(name); },
+        [this, before = value.name] { setNameValue(before); }));
+}
+
+void VesselDocument::replaceRingValue(std::size_t place, const RingSpec &ring)
+{
+    value.rings.at(place) = ring;
+    computed = computeVessel(value);
+    emit ringReplaced(row(place));
+    emit recomputed();
+}
+
+void VesselDocument::insertRingValue(std::size_t place, const RingSpec &ring)
+{
+    emit ringAboutToBeInserted(row(place));
+    value.rings.insert(value.rings.begin() + row(place), ring);
+    computed = computeVessel(value);
+    emit ringInserted(row(place));
+    emit recomputed();
+}
+
+void VesselDocument::removeRingValue(std::size_t place)
+{
+    emit ringAboutToBeRemoved(row(place));
+    value.rings.erase(value.rings.begin() + row(place));
+    computed = computeVessel(value);
+    emit ringRemoved(row(place));
+    emit recomputed();
+}
+
+void VesselDocument::moveRingValue(std::size_t from, std::size_t to)
+{
+    emit ringAboutToBeMoved(row(from), row(to));
+    std::swap(value.rings.at(from), value.rings.at(to));
+    computed = computeVessel(value);
+    emit ringMoved(row(from), row(to));
+    emit recomputed();
+}
+
+void VesselDocument::setUnitsValue(Units units)
+{
+    value.units = units;
+    computed = computeVessel(value);
+    emit recomputed();
+}
+
+void VesselDocument::setNameValue(const std::string &name)
+{
+    value.name = name;
+    computed = computeVessel(value);
+    emit recomputed();
+}
+
+} // namespace orvane

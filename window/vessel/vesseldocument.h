@@ -1,0 +1,87 @@
+#pragma once
+
+// A vessel being edited: its value, the project file it belongs to, and the undo history of its
+// edits. Every edit replaces a part of the value through the undo stack; after each change the
+// document computes the vessel's results once and says so, and everything the window shows of
+// the vessel is drawn from those results.
+
+#include "core/vessel.h"
+#include "core/vesselresults.h"
+
+#include <QObject>
+#include <QString>
+#include <QUndoStack>
+
+#include <cstddef>
+#include <optional>
+#include <string>
+
+namespace orvane {
+
+class VesselDocument : public QObject
+{
+    Q_OBJECT
+
+public:
+    // `fileName` is the project file the vessel was read from; empty for one never saved.
+    explicit VesselDocument(Vessel vessel, QString fileName = {}, QObject *parent = nullptr);
+
+    const Vessel &vessel() const { return value; }
+    const VesselResults &results() const { return computed; }
+    std::size_t ringCount() const { return value.rings.size(); }
+
+    const QString &fileName() const { return file; }
+    void setFileName(const QString &fileName);
+    QUndoStack &undoStack() { return history; }
+    // Whether the vessel has changed since it was read or last saved.
+    bool isModified() const { return !history.isClean(); }
+
+    // The edits, each one step of the undo history.
+    // `text` typed into `field` of the ring at `place`: the reason when it is refused, and then
+    // nothing changes. A text that gives the value the ring has already changes nothing either.
+    std::optional<std::string> typeIntoRing(
+        std::size_t place, RingField field, const QString &text);
+    // A copy of the ring at `place` on top of it, or the start ring in a vessel without rings;
+    // gives the new ring's place.
+    std::size_t addRing(std::optional<std::size_t> place);
+    void removeRing(std::size_t place);
+    // One place toward the rim (+1) or the foot (-1); false where the ring is already at the end.
+    bool moveRing(std::size_t place, int direction);
+    void setUnits(Units units);
+    void setName(const std::string &name);
+
+    // One change to the value, as the undo commands make and unmake it: the value changed, the
+    // results computed, then the signals. Anything else edits through the methods above, so that
+    // it can be undone.
+    void replaceRingValue(std::size_t place, const RingSpec &ring);
+    void insertRingValue(std::size_t place, const RingSpec &ring);
+    void removeRingValue(std::size_t place);
+    void moveRingValue(std::size_t from, std::size_t to);
+    void setUnitsValue(Units units);
+    void setNameValue(const std::string &name);
+
+signals:
+    // Around a change of the rings' number or order, for the table's model; places from 0.
+    void ringAboutToBeInserted(int place);
+    void ringInserted(int place);
+    void ringAboutToBeRemoved(int place);
+    void ringRemoved(int place);
+    void ringAboutToBeMoved(int from, int to);
+    void ringMoved(int from, int to);
+    // A ring's values replaced.
+    void ringReplaced(int place);
+    // After every change: the results are computed again.
+    void recomputed();
+    void fileNameChanged();
+
+private:
+    Vessel value;
+    VesselResults computed;
+    QString file;
+    QUndoStack history;
+};
+
+// A ring's name that no ring of `vessel` has: "Ring N", N from `place + 1` up.
+std::string unusedRingName(const Vessel &vessel, std::size_t place);
+
+} // namespace orvane

@@ -1,0 +1,105 @@
+#include "window/vessel/vesselsettings.h"
+
+#include "core/ringreader.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace orvane::vesselSettings {
+
+namespace {
+
+QSettings store()
+{
+    return QSettings(QStringLiteral("Orvane"), QStringLiteral("Orvane"));
+}
+
+const QString recentKey = QStringLiteral("vessel/recentFiles");
+const QString folderKey = QStringLiteral("vessel/lastFolder");
+const QString paperKey = QStringLiteral("vessel/paper");
+const QString unitsKey = QStringLiteral("vessel/newUnits");
+const QString kerfKey = QStringLiteral("vessel/newKerf");
+
+QString absolute(const QString &fileName)
+{
+    return QFileInfo(fileName).absoluteFilePath();
+}
+
+} // namespace
+
+QStringList recentFiles()
+{
+    return store().value(recentKey).toStringList().mid(0, recentFileCount);
+}
+
+void addRecentFile(const QString &fileName)
+{
+    QStringList files = recentFiles();
+    files.removeAll(absolute(fileName));
+    files.prepend(absolute(fileName));
+    store().setValue(recentKey, files.mid(0, recentFileCount));
+}
+
+void forgetRecentFile(const QString &fileName)
+{
+    QStringList files = recentFiles();
+    files.removeAll(absolute(fileName));
+    store().setValue(recentKey, files);
+}
+
+QString lastFolder()
+{
+    const QString folder = store().value(folderKey).toString();
+    if (!folder.isEmpty() && QFileInfo(folder).isDir())
+        return folder;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
+void setLastFolder(const QString &folder)
+{
+    store().setValue(folderKey, folder);
+}
+
+QPageSize paper()
+{
+    const QPageSize stored(QPageSize::PageSizeId(store().value(paperKey, -1).toInt()));
+    if (store().contains(paperKey) && stored.isValid())
+        return stored;
+    return QPageSize(QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
+                                                                                : QPageSize::A4);
+}
+
+void setPaper(const QPageSize &paper)
+{
+    if (paper.isValid() && paper.id() != QPageSize::Custom)
+        store().setValue(paperKey, int(paper.id()));
+}
+
+Units newVesselUnits()
+{
+    return store().value(unitsKey).toString() == QLatin1String("mm") ? Units::millimetres
+                                                                     : Units::inches;
+}
+
+double newVesselKerf()
+{
+    bool number = false;
+    const double kerf = store().value(kerfKey).toDouble(&number);
+    if (!number || !checkRingField(RingField::kerf, kerf, {}).problem.empty())
+        return defaultKerf;
+    return kerf;
+}
+
+void rememberForNewVessels(Units units, double kerf)
+{
+    QSettings settings = store();
+    settings.setValue(
+        unitsKey, units == Units::millimetres ? QStringLiteral("mm") : QStringLiteral("in"));
+    settings.setValue(kerfKey, kerf);
+}
+
+} // namespace orvane::vesselSettings

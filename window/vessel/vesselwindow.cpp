@@ -1,0 +1,295 @@
+#include "window/vessel/vesselwindow.h"
+
+#include "drawing/conversions.h"
+#include "window/vessel/ringtablemodel.h"
+#include "window/vessel/ringtableview.h"
+#include "window/vessel/selectedringview.h"
+#include "window/vessel/stackview.h"
+#include "window/vessel/totalspanel.h"
+#include "window/vessel/vesseldialogs.h"
+#include "window/vessel/vesseldocument.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace orvane {
+
+VesselWindow::VesselWindow(Vessel vessel, const QString &fileName, QWidget *parent)
+    : QMainWindow(parent)
+    , vesselDocument(std::make_unique<VesselDocument>(std::move(vessel), fileName))
+    , vesselDialogs(standardVesselDialogs())
+{
+    setObjectName(QStringLiteral("vesselWindow"));
+    buildLayout();
+    buildMenus();
+    connectDocument();
+
+    showResults();
+    updateTitle();
+    // The keys go to the table from the start, on the first ring's first cell.
+    if (model->rowCount() > 0)
+        table->setCurrentIndex(model->index(0, 0));
+    table->setFocus();
+    showSelectedRing();
+    // As large as the table wants, within the screen.
+    const QRect screenArea = screen()->availableGeometry();
+    resize(
+        std::min(1360, screenArea.width() * 9 / 10), std::min(760, screenArea.height() * 9 / 10));
+}
+
+VesselWindow::~VesselWindow()
+{
+    // The views and the model read the document, which goes with the window's members: they go
+    // first, any cell still being edited handing in its value while the document is there.
+    delete takeCentralWidget();
+    delete model;
+}
+
+void VesselWindow::setDialogs(std::shared_ptr<VesselDialogs> dialogs)
+{
+    vesselDialogs = std::move(dialogs);
+}
+
+QString VesselWindow::displayName() const
+{
+    if (!vesselDocument->fileName().isEmpty())
+        return QFileInfo(vesselDocument->fileName()).fileName();
+    const std::string &name = vesselDocument->vessel().name;
+    return name.empty() ? tr("Untitled") : shown(name);
+}
+
+void VesselWindow::buildLayout()
+{
+    auto *nameLabel = new QLabel(tr("&Project name:"));
+    nameBox = new QLineEdit;
+    nameBox->setObjectName(QStringLiteral("projectName"));
+    nameBox->setAccessibleName(tr("Project name"));
+    nameBox->setPlaceholderText(tr("named after its file"));
+    nameLabel->setBuddy(nameBox);
+    auto *nameRow = new QHBoxLayout;
+    nameRow->addWidget(nameLabel);
+    nameRow->addWidget(nameBox, 1);
+
+    model = new RingTableModel(*vesselDocument, this);
+    table = new RingTableView;
+    table->setObjectName(QStringLiteral("ringTable"));
+    table->setAccessibleName(tr("Rings"));
+    table->setAccessibleDescription(tr("One row per ring, the bottom ring first: its name, "
+                                       "inputs and wood, then its cut and lumber"));
+    table->setRingModel(model);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 8);
+
+    totals = new TotalsPanel;
+
+    auto *left = new QWidget;
+    auto *leftLayout = new QVBoxLayout(left);
+    leftLayout->addLayout(nameRow);
+    leftLayout->addWidget(table, 1);
+    leftLayout->addWidget(totals);
+
+    // The drawing of the whole vessel: the stack, and later other views of the vessel in its
+    // place, one at a time.
+    stack = new StackView(*vesselDocument);
+    drawing = new QStackedWidget;
+    drawing->setObjectName(QStringLiteral("vesselDrawing"));
+    drawing->addWidget(stack);
+    selectedRing = new SelectedRingView;
+
+    auto *right = new QWidget;
+    auto *rightLayout = new QVBoxLayout(right);
+    rightLayout->addWidget(drawing, 1);
+    rightLayout->addWidget(selectedRing);
+
+    auto *splitter = new QSplitter(Qt::Horizontal);
+    splitter->setObjectName(QStringLiteral("vesselSplitter"));
+    splitter->addWidget(left);
+    splitter->addWidget(right);
+    splitter->setStretchFactor(0, 1);
+    splitter->setStretchFactor(1, 0);
+    splitter->setChildrenCollapsible(false);
+    setCentralWidget(splitter);
+
+    jointWarning = new QLabel;
+    jointWarning->setObjectName(QStringLiteral("jointWarning"));
+    statusBar()->addPermanentWidget(jointWarning);
+
+    setTabOrder(table, nameBox);
+}
+
+void VesselWindow::connectDocument()
+{
+    VesselDocument &document = *vesselDocument;
+    connect(&document, &VesselDocument::recomputed, this, &VesselWindow::showResults);
+    connect(&document, &VesselDocument::fileNameChanged, this, &VesselWindow::updateTitle);
+    connect(&document.undoStack(), &QUndoStack::cleanChanged, this,
+        [this](bool clean) { setWindowModified(!clean); });
+    // The ring an edit, an undo or a redo touches becomes the current one.
+    connect(&document, &VesselDocument::ringReplaced, this, &VesselWindow::goToRing);
+    connect(&document, &VesselDocument::ringInserted, this, &VesselWindow::goToRing);
+    connect(&document, &VesselDocument::ringMoved, this, [this](int, int to) { goToRing(to); });
+    connect(&document, &VesselDocument::ringRemoved, this,
+        [this](int place) { goToRing(std::min(place, model->rowCount() - 1)); });
+    connect(stack, &StackView::ringClicked, this, [this](std::size_t ring) {
+        goToRing(static_cast<int>(ring));
+        table->setFocus();
+    });
+    connect(table->selectionModel(), &QItemSelectionModel::currentChanged, this,
+        &VesselWindow::showSelectedRing);
+    connect(model, &RingTableModel::editRefused, this,
+        [this](const QModelIndex &index, const QString &reason) {
+            showRefusal(reason, index.row(), index.column());
+        });
+    connect(nameBox, &QLineEdit::editingFinished, this, &VesselWindow::takePendingEdits);
+}
+
+void VesselWindow::takePendingEdits()
+{
+    table->takeOpenEdit();
+    if (nameBox->isModified()) {
+        nameBox->setModified(false);
+        vesselDocument->setName(nameBox->text().trimmed().toStdString());
+    }
+}
+
+void VesselWindow::goToRing(int place)
+{
+    table->goToRing(place);
+    showSelectedRing();
+}
+
+// Everything that shows the vessel, from the document's results of the last change.
+void VesselWindow::showResults()
+{
+    const VesselDocument &document = *vesselDocument;
+    statusBar()->clearMessage();
+    totals->showTotals(document.results(), document.vessel().units);
+    stack->update();
+    showSelectedRing();
+    showJointWarning();
+    if (!nameBox->hasFocus())
+        nameBox->setText(shown(document.vessel().name));
+    inchesAction->setChecked(document.vessel().units == Units::inches);
+    millimetresAction->setChecked(document.vessel().units == Units::millimetres);
+    updateTitle();
+    updateActions();
+}
+
+void VesselWindow::showSelectedRing()
+{
+    const int row = table->currentRing();
+    const auto &rings = vesselDocument->results().rings;
+    if (row < 0 || row >= static_cast<int>(rings.size())) {
+        selectedRing->showRing(nullptr, 0);
+        stack->setSelectedRing(std::nullopt);
+    } else {
+        const auto place = static_cast<std::size_t>(row);
+        selectedRing->showRing(&rings[place], place);
+        stack->setSelectedRing(place);
+    }
+    updateActions();
+}
+
+void VesselWindow::showJointWarning()
+{
+    const VesselResults &results = vesselDocument->results();
+    QStringList pairs;
+    for (const NarrowJoint &joint : results.narrowJoints) {
+        const auto lower = static_cast<int>(joint.lower);
+        pairs << tr("%1 and %2").arg(lower + 1).arg(lower + 2);
+    }
+    if (pairs.isEmpty()) {
+        jointWarning->clear();
+        jointWarning->setToolTip({});
+        return;
+    }
+    jointWarning->setText(tr("Less than 1/4 inch of glue face between rings %1")
+                              .arg(pairs.join(QStringLiteral(", "))));
+    jointWarning->setToolTip(tr("Neighbouring rings must share at least 1/4 inch of glue face "
+                                "(the smaller outer radius less the larger inner radius)"));
+}
+
+void VesselWindow::showRefusal(const QString &reason, int row, int column)
+{
+    const std::size_t place = static_cast<std::size_t>(row);
+    const QString ring = shown(vesselDocument->vessel().rings.at(place).name);
+    const QString what = model->headerData(column, Qt::Horizontal).toString();
+    statusBar()->showMessage(
+        tr("Not taken, %1 of ring %2 (%3): %4").arg(what.toLower()).arg(row + 1).arg(ring, reason));
+}
+
+void VesselWindow::updateTitle()
+{
+    setWindowTitle(displayName() + QStringLiteral("[*] — ") + tr("Orvane"));
+    setWindowModified(vesselDocument->isModified());
+}
+
+QString VesselWindow::tableText() const
+{
+    QString text;
+    const auto line = [&text](const QStringList &cells) { text += cells.join(u'\t') + u'\n'; };
+    QStringList header;
+    for (int column = 0; column < model->columnCount(); ++column)
+        header << model->headerData(column, Qt::Horizontal).toString();
+    line(header);
+    for (int row = 0; row < model->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < model->columnCount(); ++column)
+            cells << model->index(row, column).data().toString();
+        line(cells);
+    }
+    return text;
+}
+
+void VesselWindow::addRing()
+{
+    const int row = table->currentRing();
+    vesselDocument->addRing(row >= 0 ? std::optional(static_cast<std::size_t>(row)) : std::nullopt);
+}
+
+void VesselWindow::removeRing()
+{
+    if (const int row = table->currentRing(); row >= 0)
+        vesselDocument->removeRing(static_cast<std::size_t>(row));
+}
+
+void VesselWindow::moveRing(int direction)
+{
+    const int row = table->currentRing();
+    if (row < 0 || vesselDocument->moveRing(static_cast<std::size_t>(row), direction))
+        return;
+    statusBar()->showMessage(direction > 0 ? tr("Ring %1 is the top ring already").arg(row + 1)
+                                           : tr("Ring %1 is the foot already").arg(row + 1));
+}
+
+void VesselWindow::closeEvent(QCloseEvent *event)
+{
+    takePendingEdits();
+    if (!vesselDocument->isModified()) {
+        event->accept();
+        return;
+    }
+    switch (vesselDialogs->askToSave(this, displayName())) {
+    case VesselDialogs::UnsavedChanges::save:
+        if (save())
+            event->accept();
+        else
+            event->ignore();
+        break;
+    case VesselDialogs::UnsavedChanges::discard: event->accept(); break;
+    case VesselDialogs::UnsavedChanges::cancel: event->ignore(); break;
+    }
+}
+
+} // namespace orvane
