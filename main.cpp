@@ -1,4 +1,5 @@
 #include "cli/commandline.h"
+#include "window/applicationicon.h"
 #include "window/orvane.h"
 
 #include <QApplication>
@@ -25,6 +26,7 @@ int main(int argc, char *argv[])
     }
 
     QApplication app(argc, argv);
+    orvane::setApplicationIcon();
     orvane::Orvane window;
     window.show();
     return app.exec();

@@ -36,14 +36,15 @@ void savePdf(benchmark::State &state, const orvane::TemplateRing &ring)
 void largestRingPdf(benchmark::State &state)
 {
     savePdf(state,
-        makeTemplateRing(QStringLiteral("Largest ring"), ringOf({ 24, 72, 71, 4 }, 8, 0.125)));
+        orvane::makeTemplateRing(
+            QStringLiteral("Largest ring"), orvane::ringOf({ 24, 72, 71, 4 }, 8, 0.125)));
 }
 
 void startRingPdf(benchmark::State &state)
 {
     savePdf(state,
-        makeTemplateRing(
-            QStringLiteral("Segmented Circle"), ringOf({ 6, 36, 30, 0.25 }, 0.75, 0.125)));
+        orvane::makeTemplateRing(
+            QStringLiteral("Segmented Circle"), orvane::ringOf({ 6, 36, 30, 0.25 }, 0.75, 0.125)));
 }
 
 } // namespace

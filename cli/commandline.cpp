@@ -6,6 +6,7 @@
 #include "core/results.h"
 #include "core/vesselresults.h"
 #include "report/cutlistpages.h"
+#include "report/pdfformat.h"
 #include "report/reportoutput.h"
 #include "report/safesave.h"
 #include "report/templateoutput.h"
@@ -143,8 +144,9 @@ int runCommandLine(const QStringList &arguments)
     const VesselResults results = computeVessel(vessel);
     const std::vector<RingResult> &rings = results.rings;
 
-    // A ring the template cannot draw is bad input too: refused before anything is written.
-    const QPageSize paper = templatePaper();
+    // A ring the template cannot draw is bad input too: refused before anything is written. The
+    // templates go on the paper of the locale, as the window's template dialog starts with.
+    const QPageSize paper = localePaper();
     if (!request.templateFile.isEmpty()) {
         const QStringList problems = templateProblems(rings, request.projectFile, paper);
         for (const QString &problem : problems)

@@ -7,7 +7,6 @@
 #include "report/templatepages.h"
 
 #include <QCoreApplication>
-#include <QLocale>
 
 namespace orvane {
 
@@ -39,12 +38,6 @@ QList<TemplateRing> templateRings(const std::vector<RingResult> &rings)
     for (const RingResult &ring : rings)
         result.append(TemplateRing { shown(ring.spec.name), ring });
     return result;
-}
-
-QPageSize templatePaper()
-{
-    return QPageSize(QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
-                                                                                : QPageSize::A4);
 }
 
 QStringList templateProblems(

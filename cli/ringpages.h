@@ -21,10 +21,6 @@ ReportValues reportValues(const RingResult &result);
 // The templates of the rings.
 QList<TemplateRing> templateRings(const std::vector<RingResult> &rings);
 
-// The paper of the templates: Letter where the locale measures in US units, A4 elsewhere, as
-// the window's template dialog starts with and as the report is saved.
-QPageSize templatePaper();
-
 // Why the templates of `rings` cannot be made on `paper`: a message for each ring that cannot be
 // drawn, naming its line of `projectFile`; none when all can.
 QStringList templateProblems(

@@ -22,8 +22,7 @@ struct MiterAngles
     double longSide = 0;
     double shortSide = 0;
 };
-std::optional<MiterAngles> miterAngles(
-    double segmentCount, int largestCount = largestSegmentCount);
+std::optional<MiterAngles> miterAngles(double segmentCount, int largestCount = largestSegmentCount);
 
 // An angle in `picture`, or the empty text when there is none.
 std::string angleText(std::optional<double> degrees, std::string_view picture);

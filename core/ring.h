@@ -45,8 +45,7 @@ struct Ring
 };
 
 // The ring of `inputs`, or nothing for a count that makes no ring.
-std::optional<Ring> computeRing(
-    const RingInputs &inputs, int largestCount = largestSegmentCount);
+std::optional<Ring> computeRing(const RingInputs &inputs, int largestCount = largestSegmentCount);
 
 // The corners of one segment laid on the board, in inches: the long side on the x axis from the
 // origin, the short side `boardWidth` above it, each end cut leaning in by (L - S) / 2.

@@ -1,4 +1,5 @@
 #include "core/ringspec.h"
+
 #include "core/vessel.h"
 
 namespace orvane {

@@ -26,14 +26,20 @@ struct RingSpec
 };
 
 // The values the calculator window starts with, which a ring has unless it is given others, and
-// the kerf of a common saw blade.
+// the kerf of a common saw blade; with the texts the window's boxes start with, each the number
+// beside it.
 namespace ringDefaults {
 inline constexpr std::string_view name = "Segmented Circle ";
 inline constexpr double segmentCount = 6;
+inline constexpr std::string_view segmentCountText = "6";
 inline constexpr double outerDiameter = 36;
+inline constexpr std::string_view outerDiameterText = "36";
 inline constexpr double innerDiameter = 30;
+inline constexpr std::string_view innerDiameterText = "30";
 inline constexpr double fudge = 0.25;
+inline constexpr std::string_view fudgeText = ".25";
 inline constexpr double thickness = 0.75;
+inline constexpr std::string_view thicknessText = "0.75";
 inline constexpr double kerf = defaultKerf;
 } // namespace ringDefaults
 RingSpec defaultRing();

@@ -10,7 +10,7 @@ set(ORVANE_CORE_SOURCES
   length.cpp length.h
   picture.cpp picture.h
   project.cpp project.h
-  projectfile.cpp projectfile.h
+  projectfile.cpp projectfile.h projectfilewriter.cpp
   reading.cpp reading.h
   results.h resultscsv.cpp resultsjson.cpp resultstext.cpp resultvalues.cpp
   ring.cpp ring.h

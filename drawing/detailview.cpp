@@ -37,8 +37,8 @@ SegmentOutline outline(const Ring &ring)
     const auto placed = [](SegmentPoint p) { return Point { p.x + 1, p.y + 0.25 }; };
     const Point longRight = placed(c.longRight);
     const Point shortLeft = placed(c.shortLeft);
-    return { placed(c.longLeft), longRight, placed(c.shortRight), shortLeft,
-        { shortLeft.x, 0.25 }, { longRight.x - c.shortLeft.x, 0.25 } };
+    return { placed(c.longLeft), longRight, placed(c.shortRight), shortLeft, { shortLeft.x, 0.25 },
+        { longRight.x - c.shortLeft.x, 0.25 } };
 }
 
 } // namespace

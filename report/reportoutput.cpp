@@ -1,10 +1,10 @@
 #include "report/reportoutput.h"
 
+#include "report/pdfformat.h"
 #include "report/printersurface.h"
 #include "report/safesave.h"
 
 #include <QCoreApplication>
-#include <QLocale>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -38,6 +38,8 @@ std::optional<QString> printReport(const QPrinterInfo &printer, const ReportValu
 
 std::optional<QString> printReport(QPrinter &device, const ReportValues &values)
 {
+    if (printsToPdfFile(device))
+        return saveReportsAsPdf(device.outputFileName(), { values }, pdfLayout(device));
     // A printer that went away since it was looked up leaves a device that would drop the page.
     if (device.outputFormat() != QPrinter::NativeFormat || !device.isValid()
         || device.printerName().isEmpty())
@@ -56,11 +58,7 @@ std::optional<QString> printReport(QPrinter &device, const ReportValues &values)
 
 QPageLayout pdfPageLayout()
 {
-    const QPageSize size(QLocale().measurementSystem() == QLocale::ImperialUSSystem
-            ? QPageSize::Letter
-            : QPageSize::A4);
-    return QPageLayout(
-        size, QPageLayout::Portrait, QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch);
+    return pdfLayout(localePaper(), QPageLayout::Portrait);
 }
 
 std::optional<QString> saveReportAsPdf(const QString &fileName, const ReportValues &values)
@@ -69,7 +67,7 @@ std::optional<QString> saveReportAsPdf(const QString &fileName, const ReportValu
 }
 
 std::optional<QString> saveReportsAsPdf(
-    const QString &fileName, const std::vector<ReportValues> &pages)
+    const QString &fileName, const std::vector<ReportValues> &pages, const QPageLayout &layout)
 {
     if (pages.empty())
         return tr("there is no page to write");
@@ -79,10 +77,7 @@ std::optional<QString> saveReportsAsPdf(
         return file.errorString();
     {
         QPdfWriter writer(&file);
-        writer.setResolution(pdfResolution);
-        writer.setPageLayout(pdfPageLayout());
-        writer.setTitle(reportTitle(values));
-        writer.setCreator(QStringLiteral("Orvane"));
+        setUpPdfWriter(writer, layout, reportTitle(values));
         PrinterSurface page(writer);
         if (!page.begin()) {
             file.cancelWriting();

@@ -22,7 +22,8 @@ QString reportTitle(const ReportValues &values);
 
 // Prints the report on `printer`, at the printer's full resolution.
 std::optional<QString> printReport(const QPrinterInfo &printer, const ReportValues &values);
-// Prints the report on a printer the user has set up, as the system print dialog left it.
+// Prints the report on a printer the user has set up, as the system print dialog left it; where
+// the dialog sent it into a PDF file, that file is written as a saved PDF is.
 std::optional<QString> printReport(QPrinter &device, const ReportValues &values);
 
 // The page of a report saved as a PDF: US Letter where the locale measures in US units, A4
@@ -34,8 +35,8 @@ QPageLayout pdfPageLayout();
 std::optional<QString> saveReportAsPdf(const QString &fileName, const ReportValues &values);
 
 // Writes the reports of several rings into the PDF file `fileName`, one page each, in the same
-// way.
-std::optional<QString> saveReportsAsPdf(
-    const QString &fileName, const std::vector<ReportValues> &pages);
+// way, on pages laid out as `layout`.
+std::optional<QString> saveReportsAsPdf(const QString &fileName,
+    const std::vector<ReportValues> &pages, const QPageLayout &layout = pdfPageLayout());
 
 } // namespace orvane

@@ -1,5 +1,6 @@
 #include "report/templateoutput.h"
 
+#include "report/pdfformat.h"
 #include "report/safesave.h"
 #include "report/templatepages.h"
 
@@ -19,9 +20,6 @@ QString tr(const char *text)
 {
     return QCoreApplication::translate("TemplateOutput", text);
 }
-
-// PDF pages are written at the resolution of a good printer; it divides into points exactly.
-constexpr int pdfResolution = 1200;
 
 enum class Failure
 {
@@ -54,6 +52,37 @@ QString pdfFailure(Failure failure)
     return tr("the PDF could not be finished");
 }
 
+// Writes the templates of `rings` into the PDF file `fileName` on pages laid out as `layout`.
+std::optional<QString> writeTemplatePdf(
+    const QString &fileName, const QList<TemplateRing> &rings, const QPageLayout &layout)
+{
+    // Rings that cannot be drawn leave the file as it is.
+    const LaidOutTemplates planned
+        = layOutTemplates(rings, layout.paintRect(QPageLayout::Point).size());
+    if (!planned.problem.isEmpty())
+        return planned.problem;
+
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    std::optional<QString> failure;
+    {
+        QPdfWriter writer(&file);
+        setUpPdfWriter(writer, layout, templateTitle(rings));
+        // Laid out again on the writer's own printable area, to the dot.
+        const LaidOutTemplates templates = layOutTemplates(rings, printableSize(writer));
+        if (!templates.problem.isEmpty())
+            failure = templates.problem;
+        else if (const Failure drawing = drawOn(writer, templates); drawing != Failure::none)
+            failure = pdfFailure(drawing);
+    }
+    if (failure) {
+        file.cancelWriting();
+        return failure;
+    }
+    return commitSafely(file);
+}
+
 } // namespace
 
 QPageLayout::Orientation templateOrientation(
@@ -72,8 +101,7 @@ QPageLayout::Orientation templateOrientation(
 
 QPageLayout templatePdfLayout(const QPageSize &paper, const QList<TemplateRing> &rings)
 {
-    QPageLayout layout(
-        paper, QPageLayout::Landscape, QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch);
+    QPageLayout layout = pdfLayout(paper, QPageLayout::Landscape);
     layout.setOrientation(templateOrientation(layout, rings));
     return layout;
 }
@@ -83,39 +111,13 @@ std::optional<QString> saveTemplateAsPdf(
 {
     if (!paper.isValid())
         return tr("the paper size is not known");
-    // Rings that cannot be drawn leave the file as it is.
-    const QPageLayout layout = templatePdfLayout(paper, rings);
-    const LaidOutTemplates planned
-        = layOutTemplates(rings, layout.paintRect(QPageLayout::Point).size());
-    if (!planned.problem.isEmpty())
-        return planned.problem;
-
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    std::optional<QString> failure;
-    {
-        QPdfWriter writer(&file);
-        writer.setResolution(pdfResolution);
-        writer.setPageLayout(layout);
-        writer.setTitle(templateTitle(rings));
-        writer.setCreator(QStringLiteral("Orvane"));
-        // Laid out again on the writer's own printable area, to the dot.
-        const LaidOutTemplates templates = layOutTemplates(rings, printableSize(writer));
-        if (!templates.problem.isEmpty())
-            failure = templates.problem;
-        else if (const Failure drawing = drawOn(writer, templates); drawing != Failure::none)
-            failure = pdfFailure(drawing);
-    }
-    if (failure) {
-        file.cancelWriting();
-        return failure;
-    }
-    return commitSafely(file);
+    return writeTemplatePdf(fileName, rings, templatePdfLayout(paper, rings));
 }
 
 std::optional<QString> printTemplate(QPrinter &printer, const QList<TemplateRing> &rings)
 {
+    if (printsToPdfFile(printer))
+        return writeTemplatePdf(printer.outputFileName(), rings, pdfLayout(printer));
     if (!printer.isValid())
         return tr("the printer is no longer available");
     if (printer.outputFormat() == QPrinter::NativeFormat && printer.printerName().isEmpty())

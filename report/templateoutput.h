@@ -32,7 +32,9 @@ std::optional<QString> saveTemplateAsPdf(
     const QString &fileName, const QList<TemplateRing> &rings, const QPageSize &paper);
 
 // Prints the templates of `rings` on `printer`, on its paper, in its orientation and within the
-// margins it reports. The printer should be made with QPrinter::HighResolution.
+// margins it reports. The printer should be made with QPrinter::HighResolution. Where the print
+// dialog sent it into a PDF file, that file is written as a saved PDF is, on the paper and in the
+// orientation chosen.
 std::optional<QString> printTemplate(QPrinter &printer, const QList<TemplateRing> &rings);
 
 } // namespace orvane

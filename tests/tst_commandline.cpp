@@ -323,7 +323,7 @@ void TestCommandLine::agreesWithTheWindow_data()
     QTest::newRow("thirteen") << SpinnerRing { 13, 57, 40, 2, 9 };
     QTest::newRow("seventeen") << SpinnerRing { 17, 203, 150, 11, 4 };
     QTest::newRow("thin ring") << SpinnerRing { 9, 64, 63, 3, 2 };
-    QTest::newRow("fudge beyond the inner radius") << SpinnerRing { 20, 288, 12, 16, 32 };
+    QTest::newRow("inner diameter twice the fudge") << SpinnerRing { 20, 288, 32, 16, 32 };
     QTest::newRow("eleven, no fudge") << SpinnerRing { 11, 91, 77, 0, 5 };
     QTest::newRow("five") << SpinnerRing { 5, 150, 30, 8, 10 };
 }
@@ -529,16 +529,22 @@ void TestCommandLine::badInput_data()
         QTest::newRow(name) << arguments << expected;
     };
     row("count not whole", { "--segments", "6.5" },
-        { "orvane: --segments: \"6.5\" is not allowed: a whole number from 3 to 30" });
+        { "orvane: --segments: \"6.5\" is not allowed: a whole number from 3 to 100" });
     row("outer not a length", { "--outer", "abc" }, { "orvane: --outer: \"abc\" " + length });
     row("outer zero", { "--outer", "0", "--inner", "0" },
         { "orvane: --outer: \"0\" is not allowed: a length more than 0" });
     row("inner equal to outer", { "--outer", "30" },
-        { "orvane: --inner: 30 in is not allowed: a length of 0 or more, below the outer "
-          "diameter (the outer diameter is 30 in)" });
+        { "orvane: --inner: 30 in is not allowed: a length below the outer diameter (the outer "
+          "diameter is 30 in)" });
     row("inner above outer in mm", { "--outer", "254mm", "--inner", "11" },
-        { "orvane: --inner: 11 in is not allowed: a length of 0 or more, below the outer "
-          "diameter (the outer diameter is 10 in)" });
+        { "orvane: --inner: 11 in is not allowed: a length below the outer diameter (the outer "
+          "diameter is 10 in)" });
+    row("inner zero with a fudge", { "--inner", "0" },
+        { "orvane: --inner: 0 in is not allowed: the inner diameter must be at least twice the "
+          "fudge, or the short side would be below zero (the fudge is 0.25 in)" });
+    row("inner a hair below twice the fudge", { "--inner", "0.4", "--fudge", "0.2001" },
+        { "orvane: --inner: 0.4 in is not allowed: the inner diameter must be at least twice "
+          "the fudge, or the short side would be below zero (the fudge is 0.2001 in)" });
     row("negative fudge", { "--fudge", "-1/16" },
         { "orvane: --fudge: \"-1/16\" is not allowed: a length of 0 or more" });
     row("zero thickness", { "--thickness", "0" },
@@ -546,7 +552,7 @@ void TestCommandLine::badInput_data()
     row("negative kerf", { "--kerf", "-1mm" },
         { "orvane: --kerf: \"-1mm\" is not allowed: a length of 0 or more" });
     row("one message per problem", { "--segments", "0", "--fudge", "x", "--kerf", "-1" },
-        { "orvane: --segments: \"0\" is not allowed: a whole number from 3 to 30",
+        { "orvane: --segments: \"0\" is not allowed: a whole number from 3 to 100",
             "orvane: --fudge: \"x\" " + length,
             "orvane: --kerf: \"-1\" is not allowed: a length of 0 or more" });
     row("unknown option", { "--diameter", "36" }, { "orvane: Unknown option 'diameter'." });
@@ -592,7 +598,7 @@ void TestCommandLine::badProject_data()
     QTest::newRow("bad cells, each told with its line and column")
         << "# a bowl\n" + header + "Base,6,10,8,\nRim,2,10,8,\nTop,6,ten,8,0\n"
         << QStringList { "orvane: P:4: column 'segments': \"2\" is not allowed: a whole "
-                         "number from 3 to 30",
+                         "number from 3 to 100",
                "orvane: P:5: column 'outer': \"ten\" is not a length: a number with an "
                "optional unit in, \", mm or cm (inches when none is given); inches also as a "
                "fraction such as 3/4, 10 1/2 or 10-1/2",
@@ -603,11 +609,11 @@ void TestCommandLine::badProject_data()
     QTest::newRow("unknown column")
         << QByteArray("name,segments,outer,inner,fudge_factor\nA,6,10,8,0\n")
         << QStringList { "orvane: P:1: unknown column 'fudge_factor'; the columns are name, "
-                         "segments, outer, inner, fudge, thickness and kerf" };
+                         "segments, outer, inner, fudge, thickness, kerf and wood" };
     QTest::newRow("empty file")
         << QByteArray()
         << QStringList { "orvane: P: no header row: the first line names the columns, name, "
-                         "segments, outer and inner, and may add fudge, thickness and kerf" };
+                         "segments, outer and inner, and may add fudge, thickness, kerf and wood" };
 }
 
 void TestCommandLine::badProject()

@@ -378,7 +378,7 @@ void TestDetailView::nothingToDrawLeavesTheViewEmpty_data()
 {
     QTest::addColumn<RingInputs>("inputs");
     QTest::newRow("no count") << RingInputs { 0, 36, 30, .25 };
-    QTest::newRow("count above the largest") << RingInputs { 31, 36, 30, .25 };
+    QTest::newRow("count above the largest") << RingInputs { 101, 36, 30, .25 };
     QTest::newRow("lengths beyond any number")
         << RingInputs { 6, std::numeric_limits<double>::infinity(), 30, .25 };
 }

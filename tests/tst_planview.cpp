@@ -446,7 +446,7 @@ void TestPlanView::countsThatMakeNoRingDrawOnlyTheCircles_data()
     QTest::addColumn<double>("count");
     QTest::newRow("no count") << 0.0;
     QTest::newRow("negative") << -4.0;
-    QTest::newRow("above the largest") << 31.0;
+    QTest::newRow("above the largest") << 101.0;
     QTest::newRow("far above") << 1e9;
     QTest::newRow("not a number") << std::numeric_limits<double>::quiet_NaN();
     QTest::newRow("infinity") << std::numeric_limits<double>::infinity();

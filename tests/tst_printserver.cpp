@@ -29,6 +29,7 @@ private slots:
     void okPrintsOnTheDefaultPrinter();
     void printerGoneBeforePrintingIsReported();
     void withoutADefaultTheUserChoosesAPrinter();
+    void withoutADefaultTheUserMaySaveAPdf_data();
     void withoutADefaultTheUserMaySaveAPdf();
 
 private:
@@ -171,21 +172,50 @@ void TestPrintServer::withoutADefaultTheUserChoosesAPrinter()
     QVERIFY(contents.texts().contains(QStringLiteral("Project Name: Chosen ") + token));
 }
 
+void TestPrintServer::withoutADefaultTheUserMaySaveAPdf_data()
+{
+    QTest::addColumn<bool>("printToFile"); // the print dialog's "print to file", or "Save as PDF…"
+    QTest::addColumn<QString>("name"); // of the file, in a folder of the test's own
+    QTest::addColumn<bool>("written");
+    QTest::newRow("save as PDF") << false << "instead.pdf" << true;
+    QTest::newRow("print to file") << true << "printed.pdf" << true;
+    QTest::newRow("print to a file that cannot be written")
+        << true << "missing/printed.pdf" << false;
+}
+
+// Printers but no default: the user may take a PDF of the report instead, with "Save as PDF…" or
+// with the print dialog's "print to file". A file that cannot be written is reported by its name.
 void TestPrintServer::withoutADefaultTheUserMaySaveAPdf()
 {
+    QFETCH(bool, printToFile);
+    QFETCH(QString, name);
+    QFETCH(bool, written);
     QVERIFY(QPrinterInfo::defaultPrinter().isNull());
     QVERIFY(openWindow());
     ScriptedPrintDialogs *dialogs = scriptPrintDialogs(*window);
     QTemporaryDir folder;
-    dialogs->instead = orvane::PrintDialogs::Instead::SavePdf;
-    dialogs->fileName = folder.filePath(QStringLiteral("instead.pdf"));
+    const QString pdf = folder.filePath(name);
+    dialogs->instead = printToFile ? orvane::PrintDialogs::Instead::ChoosePrinter
+                                   : orvane::PrintDialogs::Instead::SavePdf;
+    dialogs->fileName = pdf;
+    dialogs->setUpPrinter = [&pdf](QPrinter &printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return true;
+    };
     clickButton("Command13");
     clickButton("Command12");
 
     QCOMPARE(dialogs->choicesOffered, 1);
-    QCOMPARE(dialogs->printDialogs, 0);
-    QCOMPARE(dialogs->failures, QStringList());
-    const PdfContents contents = readPdf(dialogs->fileName);
+    QCOMPARE(dialogs->printDialogs, printToFile ? 1 : 0);
+    QCOMPARE(QFileInfo::exists(pdf), written);
+    QCOMPARE(dialogs->failures.size(), written ? 0 : 1);
+    if (!written) {
+        const QString message = dialogs->failures.constFirst();
+        QVERIFY2(message.contains(QDir::toNativeSeparators(pdf)), qPrintable(message));
+        return;
+    }
+    const PdfContents contents = readPdf(pdf);
     QVERIFY2(contents.error.isEmpty(), qPrintable(contents.error));
     QCOMPARE(contents.pages, 1);
     QVERIFY(contents.texts().contains(QStringLiteral("Project Name: Segmented Circle")));

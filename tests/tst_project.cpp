@@ -2,6 +2,7 @@
 // problem, naming the file, the line and the column and saying what is allowed.
 
 #include "core/project.h"
+#include "core/reading.h"
 #include "core/ringreader.h"
 
 #include <QTest>
@@ -43,7 +44,7 @@ void TestProject::rings()
 {
     const Project project = readProject("# A small bowl\n"
                                         "name,segments,outer,inner,fudge,thickness,kerf\n"
-                                        "Base,8,6,0,.125,1,0.1\n"
+                                        "Base,8,6,0.25,.125,1,0.1\n"
                                         "\n"
                                         "\"Rim, top\",12,10 1/2,9,0,0.75,0\n",
         "bowl.csv");
@@ -54,7 +55,7 @@ void TestProject::rings()
     QCOMPARE(base.line, 3);
     QCOMPARE(base.inputs.segmentCount, 8.0);
     QCOMPARE(base.inputs.outerDiameter, 6.0);
-    QCOMPARE(base.inputs.innerDiameter, 0.0);
+    QCOMPARE(base.inputs.innerDiameter, 0.25);
     QCOMPARE(base.inputs.fudge, 0.125);
     QCOMPARE(base.thickness, 1.0);
     QCOMPARE(base.kerf, 0.1);
@@ -100,6 +101,14 @@ void TestProject::defaults()
     QCOMPARE(project.rings[0].thickness, 0.75);
     QCOMPARE(project.rings[1].thickness, 1.5);
     QCOMPARE(project.rings[2].thickness, 0.75);
+
+    // The calculator window starts with the same ring: its boxes' texts read as these numbers.
+    namespace start = ringDefaults;
+    QCOMPARE(leadingNumber(start::segmentCountText), start::segmentCount);
+    QCOMPARE(leadingNumber(start::outerDiameterText), start::outerDiameter);
+    QCOMPARE(leadingNumber(start::innerDiameterText), start::innerDiameter);
+    QCOMPARE(leadingNumber(start::fudgeText), start::fudge);
+    QCOMPARE(leadingNumber(start::thicknessText), start::thickness);
 }
 
 void TestProject::units()
@@ -130,11 +139,11 @@ void TestProject::problems_data()
     QTest::newRow("empty file") << QByteArray("")
                                 << QStringList { "v.csv: no header row: the first line names the "
                                                  "columns, name, segments, outer and inner, and "
-                                                 "may add fudge, thickness and kerf" };
+                                                 "may add fudge, thickness, kerf and wood" };
     QTest::newRow("only comments")
         << QByteArray("# nothing\n\n")
         << QStringList { "v.csv: no header row: the first line names the columns, name, "
-                         "segments, outer and inner, and may add fudge, thickness and kerf" };
+                         "segments, outer and inner, and may add fudge, thickness, kerf and wood" };
     QTest::newRow("header only") << header
                                  << QStringList {
                                         "v.csv: no rings: after the header row, each line is a ring"
@@ -142,7 +151,7 @@ void TestProject::problems_data()
     QTest::newRow("unknown column")
         << QByteArray("name,segments,outer,inner,thicknes\nA,6,36,30,1\n")
         << QStringList { "v.csv:1: unknown column 'thicknes'; the columns are name, segments, "
-                         "outer, inner, fudge, thickness and kerf" };
+                         "outer, inner, fudge, thickness, kerf and wood" };
     QTest::newRow("missing required column")
         << QByteArray("name,segments,outer\nA,6,36\n")
         << QStringList { "v.csv:1: no column 'inner': the header must name the columns name, "
@@ -154,19 +163,19 @@ void TestProject::problems_data()
     QTest::newRow("count below 3")
         << header + "A,2,36,30,,,\n"
         << QStringList { "v.csv:2: column 'segments': \"2\" is not allowed: a whole number from "
-                         "3 to 30" };
+                         "3 to 100" };
     QTest::newRow("count not whole")
         << header + "A,6.5,36,30,,,\n"
         << QStringList { "v.csv:2: column 'segments': \"6.5\" is not allowed: a whole number "
-                         "from 3 to 30" };
-    QTest::newRow("count above 30")
-        << header + "A,31,36,30,,,\n"
-        << QStringList { "v.csv:2: column 'segments': \"31\" is not allowed: a whole number "
-                         "from 3 to 30" };
+                         "from 3 to 100" };
+    QTest::newRow("count above 100")
+        << header + "A,101,36,30,,,\n"
+        << QStringList { "v.csv:2: column 'segments': \"101\" is not allowed: a whole number "
+                         "from 3 to 100" };
     QTest::newRow("count not a number")
         << header + "A,six,36,30,,,\n"
         << QStringList { "v.csv:2: column 'segments': \"six\" is not allowed: a whole number "
-                         "from 3 to 30" };
+                         "from 3 to 100" };
     QTest::newRow("outer not a length")
         << header + "A,6,abc,30,,,\n"
         << QStringList { "v.csv:2: column 'outer': \"abc\" is not a length: " + length };
@@ -175,16 +184,25 @@ void TestProject::problems_data()
         << QStringList { "v.csv:2: column 'outer': \"0\" is not allowed: a length more than 0" };
     QTest::newRow("inner negative")
         << header + "A,6,36,-1,,,\n"
-        << QStringList { "v.csv:2: column 'inner': \"-1\" is not allowed: a length of 0 or "
-                         "more, below the outer diameter" };
+        << QStringList { "v.csv:2: column 'inner': \"-1\" is not allowed: a length below the "
+                         "outer diameter and at least twice the fudge" };
+    QTest::newRow("inner below twice the fudge")
+        << header + "A,6,36,0.4,,,\n"
+        << QStringList { "v.csv:2: column 'inner': 0.4 in is not allowed: the inner diameter must "
+                         "be at least twice the fudge, or the short side would be below zero (the "
+                         "fudge is 0.25 in)" };
+    QTest::newRow("semicolons and decimal commas")
+        << QByteArray("name;segments;outer;inner;fudge\nA;6;36,5;30;0,25\nB;6;10,5mm;1,0.5;\n")
+        << QStringList { "v.csv:3: column 'inner': \"1,0.5\" is not a length: a length has one "
+                         "decimal mark: a comma or a point, not both" };
     QTest::newRow("inner equal to outer")
         << header + "A,6,36,36,,,\n"
-        << QStringList { "v.csv:2: column 'inner': 36 in is not allowed: a length of 0 or "
-                         "more, below the outer diameter (the outer diameter is 36 in)" };
+        << QStringList { "v.csv:2: column 'inner': 36 in is not allowed: a length below the "
+                         "outer diameter (the outer diameter is 36 in)" };
     QTest::newRow("inner above outer, in mm")
         << header + "A,6,254mm,10 1/4,,,\n"
-        << QStringList { "v.csv:2: column 'inner': 10.25 in is not allowed: a length of 0 or "
-                         "more, below the outer diameter (the outer diameter is 10 in)" };
+        << QStringList { "v.csv:2: column 'inner': 10.25 in is not allowed: a length below the "
+                         "outer diameter (the outer diameter is 10 in)" };
     QTest::newRow("negative fudge")
         << header + "A,6,36,30,-.25,,\n"
         << QStringList { "v.csv:2: column 'fudge': \"-.25\" is not allowed: a length of 0 or "
@@ -213,8 +231,8 @@ void TestProject::problems_data()
     QTest::newRow("short row lacks required cells")
         << QByteArray("name,segments,outer,inner\nA,6\n")
         << QStringList { "v.csv:2: column 'outer': missing: a length more than 0",
-               "v.csv:2: column 'inner': missing: a length of 0 or more, below the outer "
-               "diameter" };
+               "v.csv:2: column 'inner': missing: a length below the outer diameter and at least "
+               "twice the fudge" };
     QTest::newRow("too many cells")
         << QByteArray("name,segments,outer,inner\nA,6,36,30,1\n")
         << QStringList { "v.csv:2: 5 cells, but the header names 4 columns" };
@@ -291,7 +309,10 @@ void TestProject::fieldValues_data()
     row("count written as a decimal", RingField::segments, "12.0", 12, true);
     row("count with blanks", RingField::segments, " 8 ", 8, true);
     row("count 2", RingField::segments, "2", 0, false);
-    row("count 31", RingField::segments, "31", 0, false);
+    row("count 31", RingField::segments, "31", 31, true);
+    row("count 100", RingField::segments, "100", 100, true);
+    row("count 101", RingField::segments, "101", 0, false);
+    row("count with a line feed", RingField::segments, "6\n", 0, false);
     row("count 0", RingField::segments, "0", 0, false);
     row("negative count", RingField::segments, "-6", 0, false);
     row("count with a unit", RingField::segments, "6mm", 0, false);

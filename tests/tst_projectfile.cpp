@@ -63,7 +63,7 @@ QStringList problemsOf(const ProjectFileReading &reading)
     return problems;
 }
 
-// A file of the given version, units line and rings.
+// A file of version 1 with the given keys after its format and version.
 QByteArray file(const QByteArray &rest)
 {
     return "{\"format\": \"orvane-vessel\", \"version\": 1, " + rest + "}";

@@ -14,12 +14,12 @@
 #include <algorithm>
 #include <cmath>
 
-using orvane::ReportValues;
-using orvane::RingSpec;
 using orvane::calculatorLargestCount;
 using orvane::computeRingResult;
 using orvane::leadingNumber;
 using orvane::lengthResult;
+using orvane::ReportValues;
+using orvane::RingSpec;
 
 namespace {
 
@@ -284,9 +284,12 @@ void TestReportPage::wholeReport()
     QFETCH(QString, longSideAngle);
     QFETCH(QString, shortSideAngle);
 
-    ReportValues values = ringOf(segmentCount);
+    // The lengths of the start ring; the angles of the count, as the window computes them.
+    ReportValues values = defaultRing();
     values.projectName = projectName;
-    values.ring.boardWidth = lengthResult(boardWidthInches);
+    values.segmentCount = segmentCount;
+    values.ring.sawAngle = ringOf(segmentCount).ring.sawAngle;
+    values.ring.boardWidth->decimal = lengthResult(boardWidthInches).decimal;
 
     Page page(width, height);
     drawReport(page.surface, values);
@@ -300,7 +303,7 @@ void TestReportPage::wholeReport()
         { QStringLiteral("Board width:  5  1/ 2-  (") + widthDecimal + QStringLiteral(")"),
             { 0.1, 0.2 + 2 * lh } },
         { QStringLiteral("Board thickness: 0.75"), { 0.1, 0.2 + 3 * lh } },
-        { QStringLiteral("Board feet (total): 3.5108"), { 0.1, 0.2 + 4 * lh } },
+        { QStringLiteral("Board feet (total): 3.0652"), { 0.1, 0.2 + 4 * lh } },
         { QStringLiteral(" 14  3/ 4+"), { cx + 1.6, middle } },
         { QStringLiteral("(14.75000)"), { cx + 1.6, middle + lh } },
         { QStringLiteral(" 21  1/ 16+"), { cx - 2.5, middle } },

@@ -85,7 +85,8 @@ void TestResults::closedForms_data()
     QTest::newRow("start") << 6.0 << 36.0 << 30.0 << 0.25 << 0.75 << 0.125;
     QTest::newRow("three segments") << 3.0 << 10.0 << 4.0 << 0.0 << 1.0 << 0.0;
     QTest::newRow("thirty segments") << 30.0 << 72.0 << 71.0 << 4.0 << 8.0 << 0.25;
-    QTest::newRow("no hole") << 8.0 << 6.0 << 0.0 << 0.125 << 0.5 << 0.1;
+    QTest::newRow("pie wedges") << 8.0 << 6.0 << 0.25 << 0.125 << 0.5 << 0.1;
+    QTest::newRow("a hundred segments") << 100.0 << 48.0 << 46.0 << 0.25 << 0.75 << 0.125;
     QTest::newRow("thin ring in mm")
         << 24.0 << 254 / 25.4 << 240 / 25.4 << 0.0625 << 0.75 << 3 / 25.4;
     QTest::newRow("odd count") << 13.0 << 17.5 << 12.25 << 0.5 << 1.25 << 0.09375;
@@ -113,12 +114,14 @@ void TestResults::closedForms()
     const double strip = n * (longSide + shortSide) / 2 + (longSide - shortSide) / 2
         + (n - 1) * kerf / std::cos(half);
 
-    QVERIFY2(near(results.longSide->inches, longSide), mismatch(results.longSide->inches, longSide));
+    QVERIFY2(
+        near(results.longSide->inches, longSide), mismatch(results.longSide->inches, longSide));
     QVERIFY2(
         near(results.shortSide->inches, shortSide), mismatch(results.shortSide->inches, shortSide));
     QVERIFY2(near(results.boardWidth->inches, width), mismatch(results.boardWidth->inches, width));
     QVERIFY2(near(*results.boardFeet, feet), mismatch(*results.boardFeet, feet));
-    QVERIFY2(near(results.stripLength->inches, strip), mismatch(results.stripLength->inches, strip));
+    QVERIFY2(
+        near(results.stripLength->inches, strip), mismatch(results.stripLength->inches, strip));
     // Millimetres in the records are inches times 25.4, nothing else.
     const auto values = resultValues(results);
     QCOMPARE(std::get<double>(values[11]), results.longSide->inches * 25.4);
@@ -179,8 +182,7 @@ void TestResults::csvReadsBack()
             "kerf_in", "long_side_angle_deg", "short_side_angle_deg", "long_side_in",
             "long_side_fraction", "long_side_mm", "short_side_in", "short_side_fraction",
             "short_side_mm", "board_width_in", "board_width_fraction", "board_width_mm",
-            "board_feet", "strip_length_in", "strip_length_fraction", "strip_length_mm",
-            "wood" }));
+            "board_feet", "strip_length_in", "strip_length_fraction", "strip_length_mm", "wood" }));
 
     for (std::size_t r = 0; r < rings.size(); ++r) {
         const CsvRecord &record = csv.records[r + 1];

@@ -9,10 +9,10 @@
 #include <cmath>
 
 using orvane::CutList;
-using orvane::RingSpec;
-using orvane::ringOf;
-using orvane::TemplateRing;
 using orvane::makeTemplateRing;
+using orvane::ringOf;
+using orvane::RingSpec;
+using orvane::TemplateRing;
 
 Q_DECLARE_METATYPE(expected::Ring)
 Q_DECLARE_METATYPE(orvane::TemplateRing)
@@ -98,7 +98,6 @@ void TestTemplateCutList::asTheWindowShowsIt_data()
     QTest::newRow("8 segments, no fudge") << expected::Ring { 8, 12, 9, 0, 1 };
     QTest::newRow("largest") << expected::Ring { 24, 72, 71, 4, 8 };
     QTest::newRow("smallest") << expected::Ring { 4, 4, 3, 0, 0.25 };
-    QTest::newRow("no thickness") << expected::Ring { 12, 10, 7, 0.25, std::nullopt };
 }
 
 // Every angle and length of the cut list reads as the window's caption for it: the angle under
@@ -171,6 +170,10 @@ void TestTemplateCutList::refusedRings_data()
     QTest::newRow("kerf of an inch") << ring(6, 36, 30, 0.25, 1) << false;
     QTest::newRow("count 0") << ring(0, 36, 30, 0.25, 0.125) << true;
     QTest::newRow("count 101") << ring(101, 36, 30, 0.25, 0.125) << true;
+    QTest::newRow("no thickness") << makeTemplateRing(
+        QStringLiteral("Test"), ringOf({ 12, 10, 7, 0.25 }, std::nullopt))
+                                  << true;
+    QTest::newRow("inner below twice the fudge") << ring(12, 10, 0.4, 0.25, 0.125) << true;
     QTest::newRow("count 100") << ring(100, 72, 71, 0.25, 0.125) << false;
     QTest::newRow("inner larger than outer") << ring(6, 10, 12, 0, 0.125) << true;
     QTest::newRow("inner radius below zero") << ring(6, 10, 3, 2, 0.125) << true;

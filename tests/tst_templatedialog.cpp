@@ -85,8 +85,8 @@ void TestTemplateDialog::cleanup()
 
 void TestTemplateDialog::openDialog(double count)
 {
-    dialog = std::make_unique<TemplateDialog>(
-        QStringLiteral("Walnut bowl"), orvane::RingInputs { count, 36, 30, 0.25 }, 0.75);
+    dialog = std::make_unique<TemplateDialog>(QStringLiteral("Walnut bowl"),
+        orvane::ringOf(orvane::RingInputs { count, 36, 30, 0.25 }, 0.75));
     dialogs = scriptTemplateDialogs(*dialog);
     dialog->show();
     QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
@@ -163,7 +163,7 @@ void TestTemplateDialog::refusedKerf()
     QVERIFY(!control<QPushButton>("saveAsPdf")->isEnabled());
 
     dialogs->fileName = file(QStringLiteral("refused.pdf"));
-    dialogs->onPrint = [](QPrinter &) { return true; };
+    dialogs->setUpPrinter = [](QPrinter &) { return true; };
     dialog->saveAsPdf();
     dialog->print();
     QCOMPARE(dialogs->suggestedNames, QStringList());
@@ -307,17 +307,20 @@ void TestTemplateDialog::ringThatMakesNoTemplate()
 }
 
 // Print… opens the print dialog on a printer at full resolution, not full page, and prints
-// every page there: here a printer that writes a PDF file, as the print dialog can choose.
+// every page there: here the dialog's "print to file", which writes a PDF on the paper and in the
+// orientation chosen in the dialog.
 void TestTemplateDialog::prints()
 {
     const QString pdf = file(QStringLiteral("printed.pdf"));
     int resolution = 0;
     bool fullPage = true;
-    dialogs->onPrint = [&](QPrinter &printer) {
+    dialogs->setUpPrinter = [&](QPrinter &printer) {
         resolution = printer.resolution();
         fullPage = printer.fullPage();
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
+        printer.setPageSize(QPageSize(QPageSize::A3));
+        printer.setPageOrientation(QPageLayout::Portrait);
         return true;
     };
     QTest::mouseClick(control<QPushButton>("print"), Qt::LeftButton);
@@ -328,13 +331,14 @@ void TestTemplateDialog::prints()
     QCOMPARE(dialog->result(), int(QDialog::Accepted));
     const PdfContents contents = readPdf(pdf);
     QVERIFY2(contents.error.isEmpty(), qPrintable(contents.error));
-    QVERIFY(contents.pages > 2);
+    QVERIFY(contents.pages > 1);
+    QCOMPARE(contents.pageSize, QPageSize(QPageSize::A3).size(QPageSize::Point));
     QVERIFY(pdfpage::textLines(pdf, 1).contains(QStringLiteral("Project Name: Walnut bowl")));
 }
 
 void TestTemplateDialog::printDialogCancelled()
 {
-    dialogs->onPrint = [](QPrinter &) { return false; };
+    dialogs->setUpPrinter = [](QPrinter &) { return false; };
     QTest::mouseClick(control<QPushButton>("print"), Qt::LeftButton);
     QCOMPARE(dialogs->printDialogs, 1);
     QCOMPARE(dialogs->failures, QStringList());
@@ -345,7 +349,7 @@ void TestTemplateDialog::printDialogCancelled()
 void TestTemplateDialog::printerThatFailsIsReported()
 {
     const QString pdf = file(QStringLiteral("missing/printed.pdf"));
-    dialogs->onPrint = [&](QPrinter &printer) {
+    dialogs->setUpPrinter = [&](QPrinter &printer) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
         return true;

@@ -16,11 +16,11 @@
 #include <cmath>
 #include <memory>
 
-using orvane::TemplateLayout;
-using orvane::RingSpec;
-using orvane::ringOf;
-using orvane::TemplateRing;
 using orvane::makeTemplateRing;
+using orvane::ringOf;
+using orvane::RingSpec;
+using orvane::TemplateLayout;
+using orvane::TemplateRing;
 using orvane::Tile;
 using orvane::TilePlan;
 

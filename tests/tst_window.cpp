@@ -6,9 +6,14 @@
 #include "tests/support/pixels.h"
 #include "tests/support/recalculationlog.h"
 #include "tests/support/windowdriver.h"
+#include "window/applicationicon.h"
 #include "window/layout.h"
+#include "window/templatedialog.h"
 
+#include <QDir>
 #include <QGroupBox>
+#include <QIcon>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -221,6 +226,28 @@ private slots:
         // Both drawings are there at once, not only after a first input change.
         for (const char *name : { "Picture1", "Picture2" })
             QVERIFY2(!pixels::isBlank(control<PictureBox>(name)->image()), name);
+    }
+
+    // The calculator and the dialogs it opens carry the program's icon at every size the program
+    // ships, each the picture shipped.
+    void iconAtEveryShippedSize()
+    {
+        orvane::setApplicationIcon();
+        const orvane::TemplateDialog dialog(QString(), orvane::defaultRing(), window.get());
+        const QFileInfoList shipped = QDir(QStringLiteral(ORVANE_ICON_FOLDER))
+                                          .entryInfoList({ QStringLiteral("orvane-*.png") });
+        QVERIFY(!shipped.isEmpty());
+        for (const QWidget *shown :
+            { static_cast<const QWidget *>(window.get()), static_cast<const QWidget *>(&dialog) }) {
+            const QIcon icon = shown->windowIcon();
+            for (const QFileInfo &file : shipped) {
+                const QImage picture
+                    = QImage(file.filePath()).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+                QVERIFY2(
+                    icon.availableSizes().contains(picture.size()), qPrintable(file.fileName()));
+                QCOMPARE(icon.pixmap(picture.size()).toImage(), picture);
+            }
+        }
     }
 
     void controls_data()

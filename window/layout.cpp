@@ -1,5 +1,6 @@
 #include "window/layout.h"
 
+#include "core/ringspec.h"
 #include "window/twips.h"
 
 #include <QCoreApplication>
@@ -32,16 +33,16 @@ const Control table[] = {
     { "Label4", Kind::CaptionLabel, at(120, 2520, 1200, 195), TEXT("Fudge Factor, in."),
         TEXT("Material beyond the cut line") },
     { "Label6", Kind::CaptionLabel, at(360, 7080, 1395, 195), TEXT("Board thickness, in.") },
-    { "numsegs", Kind::InputBox, at(1440, 240, boxWidth, boxHeight), "6", nullptr, nullptr, {},
-        "Label1" },
-    { "outerdiam", Kind::InputBox, at(1440, 840, boxWidth, boxHeight), "36", nullptr, nullptr, {},
-        "Label2" },
-    { "innerdiam", Kind::InputBox, at(1440, 1680, boxWidth, boxHeight), "30", nullptr, nullptr, {},
-        "Label3" },
-    { "fudge", Kind::InputBox, at(1440, 2400, boxWidth, boxHeight), ".25", nullptr, nullptr, {},
-        "Label4" },
-    { "boardthick", Kind::InputBox, at(1800, 6960, boxWidth, boxHeight), "0.75", nullptr, nullptr,
-        {}, "Label6" },
+    { "numsegs", Kind::InputBox, at(1440, 240, boxWidth, boxHeight),
+        ringDefaults::segmentCountText.data(), nullptr, nullptr, {}, "Label1" },
+    { "outerdiam", Kind::InputBox, at(1440, 840, boxWidth, boxHeight),
+        ringDefaults::outerDiameterText.data(), nullptr, nullptr, {}, "Label2" },
+    { "innerdiam", Kind::InputBox, at(1440, 1680, boxWidth, boxHeight),
+        ringDefaults::innerDiameterText.data(), nullptr, nullptr, {}, "Label3" },
+    { "fudge", Kind::InputBox, at(1440, 2400, boxWidth, boxHeight), ringDefaults::fudgeText.data(),
+        nullptr, nullptr, {}, "Label4" },
+    { "boardthick", Kind::InputBox, at(1800, 6960, boxWidth, boxHeight),
+        ringDefaults::thicknessText.data(), nullptr, nullptr, {}, "Label6" },
     { "VScroll1", Kind::Spinner, at(2520, 240, spinnerWidth, spinnerHeight), nullptr, nullptr,
         nullptr, { 4, 24, 6, 1 }, "Label1" },
     { "VScroll2", Kind::Spinner, at(2520, 840, spinnerWidth, spinnerHeight), nullptr, nullptr,
@@ -125,7 +126,7 @@ const Control table[] = {
     { "Frame1", Kind::Prompt, at(2760, 3120, 4095, 2775), TEXT("Project Name") },
     { "Label26", Kind::PromptLabel, at(120, 480, 2025, 300), TEXT("Enter project name"), nullptr,
         "Frame1" },
-    { "Text1", Kind::NameBox, at(120, 1080, 3855, 420), TEXT("Segmented Circle "), nullptr,
+    { "Text1", Kind::NameBox, at(120, 1080, 3855, 420), ringDefaults::name.data(), nullptr,
         "Frame1" },
     { "Command12", Kind::Button, at(3000, 2160, 735, 495), TEXT("OK"), nullptr, "Frame1" },
 };

@@ -13,7 +13,6 @@
 #include "window/spinner.h"
 #include "window/twips.h"
 
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -26,14 +25,6 @@ namespace {
 QString quarterInches(int quarters)
 {
     return shown(shortestDecimal(quarters / 4.0));
-}
-
-QIcon applicationIcon()
-{
-    QIcon icon;
-    for (const int size : { 16, 32, 48, 256 })
-        icon.addFile(QStringLiteral(":/icons/orvane-%1.png").arg(size), QSize(size, size));
-    return icon;
 }
 
 double numberIn(const QLineEdit *box)
@@ -86,7 +77,6 @@ Orvane::Orvane(QWidget *parent)
 {
     setObjectName(QStringLiteral("Orvane"));
     setWindowTitle(tr("Orvane"));
-    setWindowIcon(applicationIcon());
     setFixedSize(pixels(layout::clientWidth), pixels(layout::clientHeight));
     setFont(looks::windowFont());
     setAutoFillBackground(true);

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QPrinter>
 #include <QStandardPaths>
 
 namespace orvane {
@@ -31,6 +32,13 @@ QString askForPdfFile(QWidget *parent, const QString &title, const QString &sugg
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
+}
+
+QString destinationName(const QPrinter &printer)
+{
+    if (printer.outputFormat() == QPrinter::PdfFormat)
+        return QDir::toNativeSeparators(printer.outputFileName());
+    return printer.printerName();
 }
 
 } // namespace orvane

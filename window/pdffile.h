@@ -1,9 +1,11 @@
 #pragma once
 
-// Where a PDF the user saves goes: the name suggested, and the standard dialog that asks.
+// Where a PDF the user saves goes: the name suggested, the standard dialog that asks, and the
+// name of where the print dialog sent the pages.
 
 #include <QString>
 
+class QPrinter;
 class QWidget;
 
 namespace orvane {
@@ -15,5 +17,8 @@ QString suggestedPdfPath(const QString &title);
 // The standard save dialog titled `title`, for a PDF file, starting from `suggested`; the file
 // chosen, or the empty text when the user cancels.
 QString askForPdfFile(QWidget *parent, const QString &title, const QString &suggested);
+
+// Where the print dialog sent `printer`, as a message names it: its PDF file, or its printer.
+QString destinationName(const QPrinter &printer);
 
 } // namespace orvane

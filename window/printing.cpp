@@ -55,8 +55,9 @@ void Orvane::printReport()
         QPrinter chosen(QPrinter::HighResolution);
         if (!printDialogs->choosePrinter(this, chosen))
             return;
+        // The dialog's "print to file" writes a PDF there instead.
         if (const auto failure = orvane::printReport(chosen, values))
-            showPrintFailure(chosen.printerName(), *failure);
+            showPrintFailure(destinationName(chosen), *failure);
         return;
     }
     case PrintDialogs::Instead::SavePdf: saveReportAsPdf(); return;

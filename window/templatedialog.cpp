@@ -1,6 +1,7 @@
 #include "window/templatedialog.h"
 
 #include "core/length.h"
+#include "report/pdfformat.h"
 #include "report/templatecutlist.h"
 #include "report/templateoutput.h"
 #include "window/pdffile.h"
@@ -12,7 +13,6 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
@@ -60,16 +60,10 @@ QString suggestedTemplatePath(const QString &projectName)
         QObject::tr("%1 template").arg(name.isEmpty() ? QObject::tr("Orvane") : name));
 }
 
-QString printerTitle(const QPrinter &printer)
-{
-    if (printer.outputFormat() == QPrinter::PdfFormat)
-        return QDir::toNativeSeparators(printer.outputFileName());
-    return printer.printerName();
-}
-
 } // namespace
 
-TemplateDialog::TemplateDialog(const QString &projectName, const RingSpec &ringSpec, QWidget *parent)
+TemplateDialog::TemplateDialog(
+    const QString &projectName, const RingSpec &ringSpec, QWidget *parent)
     : QDialog(parent)
     , ring(ringSpec)
     , printerPaper(QPrinterInfo::defaultPrinter().defaultPageSize())
@@ -102,11 +96,8 @@ void TemplateDialog::buildControls(const QString &projectName)
     }
     paperBox->addItem(tr("Letter"), int(QPageSize::Letter));
     paperBox->addItem(tr("A4"), int(QPageSize::A4));
-    if (!printerPaper.isValid()) {
-        const bool usUnits = QLocale().measurementSystem() == QLocale::ImperialUSSystem;
-        paperBox->setCurrentIndex(
-            paperBox->findData(int(usUnits ? QPageSize::Letter : QPageSize::A4)));
-    }
+    if (!printerPaper.isValid())
+        paperBox->setCurrentIndex(paperBox->findData(int(localePaper().id())));
 
     auto *form = new QFormLayout;
     form->addRow(tr("&Project name:"), projectBox);
@@ -133,7 +124,7 @@ void TemplateDialog::buildControls(const QString &projectName)
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void TemplateDialog::setDialogs(std::unique_ptr<TemplateDialogs> replacement)
+void TemplateDialog::setDialogs(std::unique_ptr<PageDialogs> replacement)
 {
     dialogs = std::move(replacement);
 }
@@ -185,7 +176,7 @@ void TemplateDialog::print()
     if (!dialogs->choosePrinter(this, printer))
         return;
     if (const auto failure = printTemplate(printer, { *chosen.ring })) {
-        const QString name = printerTitle(printer);
+        const QString name = destinationName(printer);
         dialogs->showFailure(this,
             name.isEmpty()
                 ? tr("The template could not be printed: %1.").arg(*failure)

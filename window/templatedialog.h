@@ -26,19 +26,18 @@ class QPushButton;
 
 namespace orvane {
 
-class TemplateDialogs;
+class PageDialogs;
 
 class TemplateDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    TemplateDialog(
-        const QString &projectName, const RingSpec &ringSpec, QWidget *parent = nullptr);
+    TemplateDialog(const QString &projectName, const RingSpec &ringSpec, QWidget *parent = nullptr);
     ~TemplateDialog() override;
 
     // What the dialog asks through the system's dialogs; those of the system unless replaced.
-    void setDialogs(std::unique_ptr<TemplateDialogs> dialogs);
+    void setDialogs(std::unique_ptr<PageDialogs> dialogs);
 
     // The template as the dialog stands, or the reason there is none (a kerf that is not a
     // length, a ring that makes no template).
@@ -69,7 +68,7 @@ private:
     QPushButton *printButton = nullptr;
     QPushButton *pdfButton = nullptr;
     QPushButton *cancelButton = nullptr;
-    std::unique_ptr<TemplateDialogs> dialogs;
+    std::unique_ptr<PageDialogs> dialogs;
 };
 
 } // namespace orvane

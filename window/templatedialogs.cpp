@@ -10,7 +10,7 @@ namespace orvane {
 
 namespace {
 
-class StandardTemplateDialogs : public TemplateDialogs
+class StandardTemplateDialogs : public PageDialogs
 {
 public:
     bool choosePrinter(QWidget *parent, QPrinter &printer) override
@@ -36,7 +36,7 @@ public:
 
 } // namespace
 
-std::unique_ptr<TemplateDialogs> standardTemplateDialogs()
+std::unique_ptr<PageDialogs> standardTemplateDialogs()
 {
     return std::make_unique<StandardTemplateDialogs>();
 }

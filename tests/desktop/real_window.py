@@ -1,5 +1,6 @@
 """Starts Orvane on a real X server of its own (Xvfb) and uses it as a user would: finds the
-window by its caption, checks its size, clicks the up arrow of the outer diameter spinner and
+window by its caption, checks its size and that it offers the program's icon at every size
+shipped, clicks the up arrow of the outer diameter spinner and
 sees the ring plan view change, then closes the window and sees the program end cleanly.
 
 Usage: real_window.py <path to the orvane executable>
@@ -18,6 +19,10 @@ from Xlib.ext import xtest
 CLIENT_SIZE = (637, 583)
 OUTER_SPINNER = (168, 56, 17, 27)  # left, top, width, height
 PLAN_VIEW = (304, 24, 313, 313)
+# The sizes of the icons the program ships, from their files' names: orvane-<size>.png.
+ICON_SIZES = {(int(name[7:-4]),) * 2 for name in os.listdir(
+    os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "packaging", "icons"))
+    if name.startswith("orvane-") and name.endswith(".png")}
 
 
 def start_xvfb():
@@ -49,6 +54,17 @@ def find_window(dpy, caption, timeout=20):
                 return child
         time.sleep(0.05)
     return None
+
+
+def icon_sizes(dpy, window):
+    """The (width, height) of each picture of the window's _NET_WM_ICON, which holds a width, a
+    height and the pixels for each."""
+    prop = window.get_full_property(dpy.intern_atom("_NET_WM_ICON"), Xatom.CARDINAL)
+    data, sizes, at = list(prop.value) if prop else [], set(), 0
+    while at + 2 <= len(data):
+        sizes.add((data[at], data[at + 1]))
+        at += 2 + data[at] * data[at + 1]
+    return sizes
 
 
 def grab(window, area):
@@ -102,6 +118,9 @@ def main():
         if (geometry.width, geometry.height) != CLIENT_SIZE:
             failures.append("client area is %dx%d, not %dx%d"
                             % (geometry.width, geometry.height, *CLIENT_SIZE))
+        missing = ICON_SIZES - icon_sizes(dpy, window)
+        if not ICON_SIZES or missing:
+            failures.append("the window's icon lacks the sizes %s" % sorted(missing or ["any"]))
 
         time.sleep(0.3)  # let the first paint land
         before = grab(window, PLAN_VIEW)

@@ -18,23 +18,6 @@ ScriptedPrintDialogs::Instead ScriptedPrintDialogs::offerChoice(QWidget *)
     return instead;
 }
 
-bool ScriptedPrintDialogs::choosePrinter(QWidget *, QPrinter &printer)
-{
-    ++printDialogs;
-    return setUpPrinter && setUpPrinter(printer);
-}
-
-QString ScriptedPrintDialogs::pdfFileName(QWidget *, const QString &suggested)
-{
-    suggestedNames.append(suggested);
-    return fileName;
-}
-
-void ScriptedPrintDialogs::showFailure(QWidget *, const QString &message)
-{
-    failures.append(message);
-}
-
 ScriptedPrintDialogs *scriptPrintDialogs(orvane::Orvane &window)
 {
     auto dialogs = std::make_unique<ScriptedPrintDialogs>();

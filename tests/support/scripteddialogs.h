@@ -1,7 +1,7 @@
 #pragma once
 
-// Answers to what printing asks, given by the test instead of a user, with a record of what was
-// asked and what was told.
+// Answers to what printing and saving pages asks, given by the test instead of a user, with a
+// record of what was asked and what was told.
 
 #include "window/printdialogs.h"
 
@@ -13,32 +13,51 @@ namespace orvane {
 class Orvane;
 } // namespace orvane
 
-class ScriptedPrintDialogs : public orvane::PrintDialogs
+// The answers every page sent out needs, to the interface `Dialogs` (PageDialogs or one extending
+// it).
+template <typename Dialogs> class ScriptedPageDialogs : public Dialogs
 {
 public:
-    // The answers: whether to save a PDF when there is no printer, and the file to save it as
-    // (empty: the save dialog is cancelled).
-    bool acceptPdf = true;
-    QString fileName;
-    // Where printers are installed but none is the default: what to do instead, and how the print
-    // dialog sets up the printer chosen (none: the dialog is cancelled).
-    Instead instead = Instead::Cancel;
+    // How the print dialog sets up the printer (chooses one, sends it into a PDF file...); none
+    // or false: the dialog is cancelled.
     std::function<bool(QPrinter &)> setUpPrinter;
+    // The file to save the PDF as; empty: the save dialog is cancelled.
+    QString fileName;
+
+    // What happened.
+    int printDialogs = 0;
+    QStringList suggestedNames;
+    QStringList failures;
+
+    bool choosePrinter(QWidget *, QPrinter &printer) override
+    {
+        ++printDialogs;
+        return setUpPrinter && setUpPrinter(printer);
+    }
+    QString pdfFileName(QWidget *, const QString &suggested) override
+    {
+        suggestedNames.append(suggested);
+        return fileName;
+    }
+    void showFailure(QWidget *, const QString &message) override { failures.append(message); }
+};
+
+class ScriptedPrintDialogs : public ScriptedPageDialogs<orvane::PrintDialogs>
+{
+public:
+    // The answers: whether to save a PDF when there is no printer, and, where printers are
+    // installed but none is the default, what to do instead.
+    bool acceptPdf = true;
+    Instead instead = Instead::Cancel;
     // Runs when the PDF is offered, to look at the window at that moment.
     std::function<void()> onOffer;
 
     // What happened.
     int offers = 0;
     int choicesOffered = 0;
-    int printDialogs = 0;
-    QStringList suggestedNames;
-    QStringList failures;
 
     bool offerPdf(QWidget *parent) override;
     Instead offerChoice(QWidget *parent) override;
-    bool choosePrinter(QWidget *parent, QPrinter &printer) override;
-    QString pdfFileName(QWidget *parent, const QString &suggested) override;
-    void showFailure(QWidget *parent, const QString &message) override;
 };
 
 // Gives `window` scripted dialogs, which it owns, and returns them.
