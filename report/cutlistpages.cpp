@@ -5,6 +5,7 @@
 #include "drawing/stackpainting.h"
 #include "report/cutlisttable.h"
 #include "report/pagetable.h"
+#include "report/pdfformat.h"
 #include "report/safesave.h"
 #include "report/templatecutlist.h"
 #include "report/templateoutput.h"
@@ -26,9 +27,6 @@ QString tr(const char *text)
 {
     return QCoreApplication::translate("CutListPages", text);
 }
-
-// PDF pages are written at the resolution of a good printer, as the other documents are.
-constexpr int pdfResolution = 1200;
 
 // The bands and gaps of the pages, in points.
 constexpr double headerHeight = 30;
@@ -303,29 +301,18 @@ QString cutListTitle(const Vessel &vessel)
     return name.isEmpty() ? tr("Cut list") : tr("%1: cut list").arg(name);
 }
 
-} // namespace
-
-QPageLayout cutListPdfLayout(const QPageSize &paper)
+// Writes the cut list into the PDF file `fileName` on pages laid out as `layout`, replacing a file
+// already there only once the new one is complete.
+std::optional<QString> writeCutListPdf(
+    const QString &fileName, const Vessel &vessel, const QPageLayout &layout)
 {
-    return QPageLayout(
-        paper, QPageLayout::Landscape, QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch);
-}
-
-std::optional<QString> saveCutListAsPdf(
-    const QString &fileName, const Vessel &vessel, const QPageSize &paper)
-{
-    if (!paper.isValid())
-        return tr("the paper size is not known");
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
     Failure failure = Failure::none;
     {
         QPdfWriter writer(&file);
-        writer.setResolution(pdfResolution);
-        writer.setPageLayout(cutListPdfLayout(paper));
-        writer.setTitle(cutListTitle(vessel));
-        writer.setCreator(QStringLiteral("Orvane"));
+        setUpPdfWriter(writer, layout, cutListTitle(vessel));
         failure = drawOn(writer, vessel);
     }
     switch (failure) {
@@ -338,8 +325,21 @@ std::optional<QString> saveCutListAsPdf(
     return tr("the PDF could not be finished");
 }
 
+} // namespace
+
+std::optional<QString> saveCutListAsPdf(
+    const QString &fileName, const Vessel &vessel, const QPageSize &paper)
+{
+    if (!paper.isValid())
+        return tr("the paper size is not known");
+    // Landscape: the table of rings is wide.
+    return writeCutListPdf(fileName, vessel, pdfLayout(paper, QPageLayout::Landscape));
+}
+
 std::optional<QString> printCutList(QPrinter &printer, const Vessel &vessel)
 {
+    if (printsToPdfFile(printer))
+        return writeCutListPdf(printer.outputFileName(), vessel, pdfLayout(printer));
     if (!printer.isValid())
         return tr("the printer is no longer available");
     if (printer.outputFormat() == QPrinter::NativeFormat && printer.printerName().isEmpty())

@@ -9,7 +9,6 @@
 #include "report/templatering.h"
 
 #include <QList>
-#include <QPageLayout>
 #include <QPageSize>
 #include <QString>
 
@@ -19,17 +18,15 @@ class QPrinter;
 
 namespace orvane {
 
-// The page of a cut list saved as a PDF: `paper` in landscape, as the table is wide, with a
-// margin of a quarter inch all round.
-QPageLayout cutListPdfLayout(const QPageSize &paper);
-
-// Writes the cut list of `vessel` into the PDF file `fileName`. A file that is already there is
-// replaced only once the new one has been written completely.
+// Writes the cut list of `vessel` into the PDF file `fileName` on `paper` in landscape, as the
+// table is wide. A file that is already there is replaced only once the new one has been written
+// completely.
 std::optional<QString> saveCutListAsPdf(
     const QString &fileName, const Vessel &vessel, const QPageSize &paper);
 
 // Prints the cut list of `vessel` on `printer`, on its paper and in its orientation, within the
-// margins it reports. The printer should be made with QPrinter::HighResolution.
+// margins it reports; a printer the print dialog sent to a PDF file writes that file as above.
+// The printer should be made with QPrinter::HighResolution.
 std::optional<QString> printCutList(QPrinter &printer, const Vessel &vessel);
 
 // The templates of the vessel's rings, from the foot up, each under the project's name and the
