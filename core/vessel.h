@@ -28,9 +28,9 @@ struct Vessel
     std::vector<RingSpec> rings; // the bottom ring first
 
     // The outside of the piece; when it has one, the rings' diameters follow from it.
-    std::vector<ProfilePoint> profile;
+    std::vector<ProfilePoint> profile {};
     double wall = defaultWallThickness; // the wall's thickness, inches
-    std::optional<double> floor; // the height of the solid floor, inches; none: the wall's
+    std::optional<double> floor {}; // the height of the solid floor, inches; none: the wall's
     double pad = ringDefaults::fudge; // the fudge of a ring without its own, inches
     double flatten = 0; // the height a ring loses when its faces are flattened, inches
 
