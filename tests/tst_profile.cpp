@@ -297,6 +297,21 @@ void TestProfile::discsAndRim()
     vessel.rings[0].outerLocked = true;
     QCOMPARE(computeVessel(vessel).rings[0].spec.inputs.outerDiameter, 1.0);
     QCOMPARE(fillToRim(vessel).size(), std::size_t(3));
+
+    // A box with a flat lid at the rim, faces flattened by 1/4: the top ring is a disc that closes
+    // it, above the floor.
+    vessel.profile.push_back({ 0, 2 });
+    vessel.flatten = 0.25;
+    vessel.rings = { ring, ring, ring, ring };
+    const VesselResults box = computeVessel(vessel);
+    QCOMPARE(box.rings.size(), std::size_t(4));
+    QCOMPARE(box.rings[1].bottom, 0.5);
+    QCOMPARE(box.rings[3].top, 2.0);
+    QCOMPARE(box.rings[2].kind, RingKind::ring);
+    QCOMPARE(box.rings[3].kind, RingKind::disc);
+    QCOMPARE(box.warnings,
+        std::vector<std::string> {
+            "ring 4 (Ring) is a disc above the floor: it closes the vessel" });
 }
 
 QTEST_APPLESS_MAIN(TestProfile)
