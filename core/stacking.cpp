@@ -47,14 +47,15 @@ void stackFromProfile(const Vessel &vessel, Stack &stack)
             in.fudge = vessel.pad;
         ring.outerFromProfile = !typed.outerLocked;
         ring.innerFromProfile = !typed.innerLocked;
+        ring.profileOuter = 2 * wall.largestOutside(ring.bottom, ring.top);
+        const double leastInside = wall.leastInside(ring.bottom, ring.top);
+        const bool solid = ring.bottom < wall.floor() || leastInside <= 0; // as solidIn()
+        ring.profileInner = solid ? 0 : 2 * leastInside;
         if (ring.outerFromProfile)
-            in.outerDiameter = 2 * wall.largestOutside(ring.bottom, ring.top);
-        bool solid = false;
-        if (ring.innerFromProfile) {
-            solid = wall.solidIn(ring.bottom, ring.top);
-            in.innerDiameter = solid ? 0 : 2 * wall.leastInside(ring.bottom, ring.top);
-        }
-        ring.disc = solid || in.innerDiameter / 2 - in.fudge < 0;
+            in.outerDiameter = ring.profileOuter;
+        if (ring.innerFromProfile)
+            in.innerDiameter = ring.profileInner;
+        ring.disc = (solid && ring.innerFromProfile) || in.innerDiameter / 2 - in.fudge < 0;
         if (ring.disc && ring.bottom >= wall.floor())
             stack.warnings.push_back(
                 ringLabel(typed, place) + " is a disc above the floor: it closes the vessel");

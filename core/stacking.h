@@ -20,6 +20,15 @@ struct StackedRing
     bool disc = false;
     bool outerFromProfile = false;
     bool innerFromProfile = false;
+    // The diameters the profile needs in the band, whether or not the ring locks others: a ring
+    // covers the wall when its outer is no smaller and its inner no larger.
+    double profileOuter = 0;
+    double profileInner = 0;
+    bool coversWall() const
+    {
+        return spec.inputs.outerDiameter >= profileOuter
+            && spec.inputs.innerDiameter <= profileInner;
+    }
 };
 
 struct Stack

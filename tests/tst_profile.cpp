@@ -296,6 +296,8 @@ void TestProfile::discsAndRim()
     vessel.rings = { ring };
     vessel.rings[0].outerLocked = true;
     QCOMPARE(computeVessel(vessel).rings[0].spec.inputs.outerDiameter, 1.0);
+    QVERIFY(!stackRings(vessel).rings[0].coversWall());
+    QCOMPARE(stackRings(vessel).rings[0].profileOuter, 6.0);
     QCOMPARE(fillToRim(vessel).size(), std::size_t(3));
 
     // A box with a flat lid at the rim, faces flattened by 1/4: the top ring is a disc that closes
