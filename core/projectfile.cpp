@@ -97,6 +97,13 @@ std::string listed(const std::vector<std::string_view> &names)
     return text;
 }
 
+template <typename Keys> std::size_t indexOf(const Keys &keys, RingField field)
+{
+    return static_cast<std::size_t>(std::find_if(keys.begin(), keys.end(),
+                                        [field](const RingKey &key) { return key.field == field; })
+        - keys.begin());
+}
+
 std::string baseName(std::string_view fileName)
 {
     return std::filesystem::path(fileName).stem().string();
@@ -119,8 +126,17 @@ public:
     void readUnits(const JsonValue &value);
     void readKerf(const JsonValue &value);
     void readRings(const JsonValue &value);
+    void readProfile(const JsonValue &value);
+    void readWall(const JsonValue &value);
+    void readFloor(const JsonValue &value);
+    void readPad(const JsonValue &value);
+    void readFlatten(const JsonValue &value);
 
 private:
+    // A length of the vessel under `key`, or nothing after saying why it is not allowed.
+    std::optional<double> vesselLength(
+        const JsonValue &value, std::string_view key, std::string_view allowed, bool positive);
+    std::optional<ProfilePoint> readPoint(const JsonValue &value, std::size_t place);
     void readRing(const JsonValue &value, std::size_t place);
 
     // The value given under each of `names` (none when not given); a problem for every other key
@@ -145,6 +161,13 @@ const std::array vesselKeys {
     VesselKey { "name", 1, false, false, vesselNameAllowed, &VesselFileReader::readName },
     VesselKey { "units", 1, false, false, unitsAllowed, &VesselFileReader::readUnits },
     VesselKey { "kerf", 1, false, false, nonNegativeLengthAllowed, &VesselFileReader::readKerf },
+    VesselKey { "profile", 2, false, false, profileAllowed, &VesselFileReader::readProfile },
+    VesselKey { "wall", 2, false, false, positiveLengthAllowed, &VesselFileReader::readWall },
+    VesselKey { "floor", 2, false, false, nonNegativeLengthAllowed, &VesselFileReader::readFloor },
+    VesselKey { "pad", 2, false, false, nonNegativeLengthAllowed, &VesselFileReader::readPad },
+    VesselKey {
+        "flatten", 2, false, false, nonNegativeLengthAllowed, &VesselFileReader::readFlatten },
+    // The rings last: with a profile, their diameters may be left to it.
     VesselKey { "rings", 1, true, false, ringsAllowed, &VesselFileReader::readRings },
 };
 
@@ -256,6 +279,122 @@ void VesselFileReader::readKerf(const JsonValue &value)
         vessel.kerf = kerf.value;
 }
 
+std::optional<double> VesselFileReader::vesselLength(
+    const JsonValue &value, std::string_view key, std::string_view allowed, bool positive)
+{
+    if (value.kind != Kind::number) {
+        problem({}, key, wrongType(value, "a number", lengthAllowed(allowed)));
+        return std::nullopt;
+    }
+    const double length = inches(value);
+    if (!std::isfinite(length) || (positive ? !(length > 0) : !(length >= 0))) {
+        problem({}, key, refusedValue(written(value), allowed));
+        return std::nullopt;
+    }
+    return length;
+}
+
+void VesselFileReader::readWall(const JsonValue &value)
+{
+    if (const auto wall = vesselLength(value, "wall", positiveLengthAllowed, true))
+        vessel.wall = *wall;
+}
+
+void VesselFileReader::readFloor(const JsonValue &value)
+{
+    if (const auto floor = vesselLength(value, "floor", nonNegativeLengthAllowed, false))
+        vessel.floor = *floor;
+}
+
+void VesselFileReader::readPad(const JsonValue &value)
+{
+    if (const auto pad = vesselLength(value, "pad", nonNegativeLengthAllowed, false))
+        vessel.pad = *pad;
+}
+
+void VesselFileReader::readFlatten(const JsonValue &value)
+{
+    if (const auto flatten = vesselLength(value, "flatten", nonNegativeLengthAllowed, false))
+        vessel.flatten = *flatten;
+}
+
+std::optional<ProfilePoint> VesselFileReader::readPoint(const JsonValue &value, std::size_t place)
+{
+    const std::string where = "point " + std::to_string(place) + ": ";
+    if (value.kind != Kind::object) {
+        problem({}, "profile", where + wrongType(value, "an object", pointAllowed));
+        return std::nullopt;
+    }
+    ProfilePoint point;
+    bool sound = true;
+    int givenR = 0;
+    int givenH = 0;
+    for (const JsonValue &member : value.members) {
+        if (member.key == "corner") {
+            if (member.kind == Kind::boolean)
+                point.corner = member.text == "true";
+            else {
+                problem({}, "profile",
+                    where + "key 'corner': " + wrongType(member, "true or false", cornerAllowed));
+                sound = false;
+            }
+            continue;
+        }
+        if (member.key != "r" && member.key != "h") {
+            problem({}, "profile",
+                where + "key '" + shown(member.key) + "': " + std::string(unknownKey)
+                    + "a point are r, h and corner");
+            sound = false;
+            continue;
+        }
+        int &count = member.key == "r" ? givenR : givenH;
+        if (++count > 1) {
+            problem({}, "profile",
+                where + "key '" + member.key + "': given twice" + std::string(repeatedKey));
+            sound = false;
+        } else if (member.kind != Kind::number) {
+            problem({}, "profile",
+                where + "key '" + member.key
+                    + "': " + wrongType(member, "a number", lengthAllowed(pointLengthAllowed)));
+            sound = false;
+        } else {
+            (member.key == "r" ? point.r : point.h) = inches(member);
+        }
+    }
+    for (const auto &[count, key] : { std::pair { givenR, "r" }, std::pair { givenH, "h" } }) {
+        if (count == 0) {
+            problem({}, "profile",
+                where + "key '" + key + "': " + std::string(missingValue)
+                    + std::string(pointLengthAllowed));
+            sound = false;
+        }
+    }
+    return sound ? std::optional(point) : std::nullopt;
+}
+
+void VesselFileReader::readProfile(const JsonValue &value)
+{
+    if (value.kind != Kind::array) {
+        problem({}, "profile", wrongType(value, "a list", profileAllowed));
+        return;
+    }
+    std::vector<ProfilePoint> points;
+    bool sound = true;
+    for (std::size_t i = 0; i < value.members.size(); ++i) {
+        if (const auto point = readPoint(value.members[i], i + 1))
+            points.push_back(*point);
+        else
+            sound = false;
+    }
+    if (!sound)
+        return;
+    const std::vector<std::string> found = profileProblems(points);
+    for (const std::string &message : found)
+        problem({}, "profile", message);
+    if (found.empty())
+        vessel.profile = std::move(points);
+}
+
 void VesselFileReader::readRings(const JsonValue &value)
 {
     if (value.kind != Kind::array) {
@@ -287,9 +426,13 @@ void VesselFileReader::readRing(const JsonValue &value, std::size_t place)
 
     std::vector<std::string_view> names;
     std::vector<RingKey> keys;
-    for (const RingKey &key : ringKeys) {
+    for (RingKey key : ringKeys) {
         if (key.since <= version) {
             names.push_back(fieldName(key.field));
+            // With a profile, the diameters come from it unless a ring types them.
+            if (!vessel.profile.empty()
+                && (key.field == RingField::outer || key.field == RingField::inner))
+                key.required = false;
             keys.push_back(key);
         }
     }
@@ -324,6 +467,23 @@ void VesselFileReader::readRing(const JsonValue &value, std::size_t place)
         }
     }
     RingReader::Reading reading = reader.finish();
+    if (!vessel.profile.empty()) {
+        // The profile gives the diameters a ring leaves out, and makes a disc of one with an
+        // inner diameter under twice its fudge: the rules between the diameters hold only
+        // between typed ones.
+        const bool outerGiven = values[indexOf(keys, RingField::outer)] != nullptr;
+        const bool innerGiven = values[indexOf(keys, RingField::inner)] != nullptr;
+        reading.ring.outerLocked = outerGiven;
+        reading.ring.innerLocked = innerGiven;
+        reading.ring.ownFudge = values[indexOf(keys, RingField::fudge)] != nullptr;
+        std::erase_if(reading.problems, [&](const RingProblem &ringProblem) {
+            const bool betweenDiameters = ringProblem.field == RingField::inner
+                && (ringProblem.message.find(innerTwiceFudge) != std::string::npos
+                    || (!(outerGiven && innerGiven)
+                        && ringProblem.message.find(innerBelowOuter) != std::string::npos));
+            return betweenDiameters || (!ringProblem.field && !(outerGiven && innerGiven));
+        });
+    }
     for (const RingProblem &ringProblem : reading.problems) {
         if (ringProblem.field)
             problem(where, fieldName(*ringProblem.field), ringProblem.message);

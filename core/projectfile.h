@@ -17,8 +17,10 @@
 namespace orvane {
 
 inline constexpr std::string_view projectFileFormat = "orvane-vessel";
-// The newest version of the format this program reads, and the one it writes.
-inline constexpr int projectFileVersion = 1;
+// The newest version of the format this program reads. It writes the oldest version that holds
+// the vessel: version 2 adds the profile, "wall", "floor", "pad" and "flatten", and lets a ring
+// of a vessel with a profile leave out the diameters the profile gives it.
+inline constexpr int projectFileVersion = 2;
 inline constexpr std::string_view projectFileExtension = ".orvane";
 
 // The vessel of a project file's `text`, or every problem of it and no vessel. Each message starts
@@ -31,6 +33,9 @@ struct ProjectFileReading
     std::vector<std::string> problems;
 };
 ProjectFileReading readProjectFile(std::string_view text, std::string_view fileName);
+
+// The oldest version of the format that holds the vessel.
+int projectFileVersionOf(const Vessel &vessel);
 
 // The vessel as a project file in its own units: one key a line and one ring a line, the keys in
 // the order above, ending with a line break. A ring's wood is left out when it has none.
@@ -57,6 +62,13 @@ inline constexpr std::string_view ringAllowed
     = "a ring, an object such as {\"segments\": 12, \"outer\": 10, \"inner\": 7.5}";
 inline constexpr std::string_view unknownKey = "unknown: the keys of ";
 inline constexpr std::string_view repeatedKey = ": each key once";
+inline constexpr std::string_view profileAllowed
+    = "the vessel's outside, a list of points such as {\"r\": 3, \"h\": 0, \"corner\": true} "
+      "from the bottom up";
+inline constexpr std::string_view pointAllowed
+    = "a point, an object such as {\"r\": 3, \"h\": 0, \"corner\": true}";
+inline constexpr std::string_view pointLengthAllowed = "a length of 0 or more";
+inline constexpr std::string_view cornerAllowed = "whether the point is a corner";
 inline constexpr std::string_view inInches = ", written as a number of inches";
 inline constexpr std::string_view inMillimetres = ", written as a number of millimetres";
 

@@ -25,7 +25,9 @@ std::string lengthText(double inches, Units units)
     return numberText(inches);
 }
 
-std::string ringText(const RingSpec &ring, Units units)
+// With a profile, a ring's diameters are written only where typed, and its fudge only where its
+// own.
+std::string ringText(const RingSpec &ring, Units units, bool profiled)
 {
     std::string text;
     const auto add = [&](RingField field, const std::string &value) {
@@ -38,9 +40,18 @@ std::string ringText(const RingSpec &ring, Units units)
         switch (field) {
         case RingField::name: add(field, jsonString(ring.name)); break;
         case RingField::segments: add(field, numberText(ring.inputs.segmentCount)); break;
-        case RingField::outer: add(field, lengthText(ring.inputs.outerDiameter, units)); break;
-        case RingField::inner: add(field, lengthText(ring.inputs.innerDiameter, units)); break;
-        case RingField::fudge: add(field, lengthText(ring.inputs.fudge, units)); break;
+        case RingField::outer:
+            if (!profiled || ring.outerLocked)
+                add(field, lengthText(ring.inputs.outerDiameter, units));
+            break;
+        case RingField::inner:
+            if (!profiled || ring.innerLocked)
+                add(field, lengthText(ring.inputs.innerDiameter, units));
+            break;
+        case RingField::fudge:
+            if (!profiled || ring.ownFudge)
+                add(field, lengthText(ring.inputs.fudge, units));
+            break;
         case RingField::thickness:
             if (ring.thickness)
                 add(field, lengthText(*ring.thickness, units));
@@ -55,22 +66,55 @@ std::string ringText(const RingSpec &ring, Units units)
     return text + '}';
 }
 
+std::string profileText(const std::vector<ProfilePoint> &profile, Units units)
+{
+    std::string text = "[";
+    for (std::size_t i = 0; i < profile.size(); ++i) {
+        const ProfilePoint &point = profile[i];
+        text += i == 0 ? "\n    " : ",\n    ";
+        text += "{\"r\": " + lengthText(point.r, units) + ", \"h\": " + lengthText(point.h, units);
+        if (point.corner)
+            text += ", \"corner\": true";
+        text += '}';
+    }
+    return text + (profile.empty() ? "]" : "\n  ]");
+}
+
 } // namespace
+
+int projectFileVersionOf(const Vessel &vessel)
+{
+    const Vessel plain;
+    const bool second = !vessel.profile.empty() || vessel.wall != plain.wall || vessel.floor
+        || vessel.pad != plain.pad || vessel.flatten != plain.flatten;
+    return second ? 2 : 1;
+}
 
 std::string writeProjectFile(const Vessel &vessel)
 {
+    const int version = projectFileVersionOf(vessel);
+    const bool profiled = !vessel.profile.empty();
     std::string text = "{\n";
     text += "  \"format\": " + jsonString(projectFileFormat) + ",\n";
-    text += "  \"version\": " + std::to_string(projectFileVersion) + ",\n";
+    text += "  \"version\": " + std::to_string(version) + ",\n";
     text += "  \"name\": " + jsonString(vessel.name) + ",\n";
     text += "  \"units\": ";
     text += vessel.units == Units::millimetres ? "\"mm\"" : "\"in\"";
     text += ",\n";
     text += "  \"kerf\": " + lengthText(vessel.kerf, vessel.units) + ",\n";
+    if (version >= 2) {
+        if (profiled)
+            text += "  \"profile\": " + profileText(vessel.profile, vessel.units) + ",\n";
+        text += "  \"wall\": " + lengthText(vessel.wall, vessel.units) + ",\n";
+        if (vessel.floor)
+            text += "  \"floor\": " + lengthText(*vessel.floor, vessel.units) + ",\n";
+        text += "  \"pad\": " + lengthText(vessel.pad, vessel.units) + ",\n";
+        text += "  \"flatten\": " + lengthText(vessel.flatten, vessel.units) + ",\n";
+    }
     text += "  \"rings\": [";
     for (std::size_t i = 0; i < vessel.rings.size(); ++i) {
         text += i == 0 ? "\n    " : ",\n    ";
-        text += ringText(vessel.rings[i], vessel.units);
+        text += ringText(vessel.rings[i], vessel.units, profiled);
     }
     text += vessel.rings.empty() ? "]\n" : "\n  ]\n";
     text += "}\n";

@@ -15,15 +15,17 @@
 namespace orvane {
 
 // The fields of a record, in the order the csv columns and the json members have them.
-inline constexpr std::array<std::string_view, 23> resultFields { "name", "segments", "outer_in",
+inline constexpr std::array<std::string_view, 27> resultFields { "name", "segments", "outer_in",
     "inner_in", "fudge_in", "thickness_in", "kerf_in", "long_side_angle_deg",
     "short_side_angle_deg", "long_side_in", "long_side_fraction", "long_side_mm", "short_side_in",
     "short_side_fraction", "short_side_mm", "board_width_in", "board_width_fraction",
     "board_width_mm", "board_feet", "strip_length_in", "strip_length_fraction", "strip_length_mm",
-    "wood" };
-// A value of a record: a number at full precision, or a text.
-using ResultValue = std::variant<double, std::string>;
-// The record of a sound ring (one without problems).
+    "wood", "kind", "bottom_in", "top_in", "blank_side_in" };
+// A value of a record: a number at full precision, a text, or nothing (empty in csv, null in
+// json): a disc's segment fields, a ring's blank side.
+using ResultValue = std::variant<double, std::string, std::monostate>;
+// The record of a sound ring (one without problems). Its place in the stack is the result's
+// bottom and top (see computeVessel).
 std::array<ResultValue, resultFields.size()> resultValues(const RingResult &result);
 
 // The rings as text to read: a block per ring with the window's captions.
@@ -61,6 +63,7 @@ inline constexpr std::string_view stripLengthLabel = "Strip length, in.";
 inline constexpr std::string_view longAngleHeading = "Long Side";
 inline constexpr std::string_view shortAngleHeading = "Short Side";
 inline constexpr std::string_view miterAngleLabel = "Miter angle,°";
+inline constexpr std::string_view discBlankLabel = "Disc blank, square, in.";
 inline constexpr std::string_view boardFeetLabel = "Board feet of lumber";
 inline constexpr std::string_view totalBoardFeetLabel = "Board feet of all rings";
 inline constexpr std::string_view totalStripLabel = "Strip length of all rings, in.";

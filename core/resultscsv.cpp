@@ -21,8 +21,8 @@ std::string resultsCsv(const std::vector<RingResult> &rings)
             first = false;
             if (const auto *text = std::get_if<std::string>(&value))
                 out += csvField(*text);
-            else
-                out += shortestNumber(std::get<double>(value));
+            else if (const auto *number = std::get_if<double>(&value))
+                out += shortestNumber(*number);
         }
         out += '\n';
     }

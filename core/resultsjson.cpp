@@ -29,8 +29,10 @@ std::string resultsJson(const std::vector<RingResult> &rings)
             out += ": ";
             if (const auto *text = std::get_if<std::string>(&values[i]))
                 out += jsonString(*text);
+            else if (const auto *number = std::get_if<double>(&values[i]))
+                jsonNumber(out, *number);
             else
-                jsonNumber(out, std::get<double>(values[i]));
+                out += "null";
         }
         out += "\n    }";
     }

@@ -68,7 +68,9 @@ void ringText(std::string &out, const RingResult &result)
         out += ring.wood;
         out += '\n';
     }
-    countLine(out, segmentsLabel, ring.inputs.segmentCount);
+    const bool disc = result.kind == RingKind::disc;
+    if (!disc)
+        countLine(out, segmentsLabel, ring.inputs.segmentCount);
     inputLine(out, outerLabel, ring.inputs.outerDiameter);
     inputLine(out, innerLabel, ring.inputs.innerDiameter);
     inputLine(out, fudgeLabel, ring.inputs.fudge);
@@ -76,6 +78,20 @@ void ringText(std::string &out, const RingResult &result)
     inputLine(out, kerfLabel, ring.kerf);
     out += '\n';
 
+    if (disc) {
+        // A disc is one square board: its blank and its lumber.
+        padded(out, {}, labelWidth);
+        padded(out, fractionHeading, fractionWidth);
+        padded(out, decimalHeading, decimalWidth);
+        out += millimetresHeading;
+        out += '\n';
+        lengthLine(out, discBlankLabel, result.blankSide);
+        out += '\n';
+        padded(out, boardFeetLabel, labelWidth);
+        out += result.boardFeetText;
+        out += '\n';
+        return;
+    }
     padded(out, {}, labelWidth);
     padded(out, fractionHeading, fractionWidth);
     padded(out, decimalHeading, decimalWidth);

@@ -12,6 +12,10 @@ namespace {
 void addLength(std::array<ResultValue, resultFields.size()> &values, std::size_t at,
     const std::optional<LengthResult> &length)
 {
+    if (!length) {
+        values[at] = values[at + 1] = values[at + 2] = std::monostate {};
+        return;
+    }
     values[at] = length->inches;
     values[at + 1] = std::string(trimmed(length->fraction));
     values[at + 2] = length->inches * millimetresPerInch;
@@ -30,15 +34,27 @@ std::array<ResultValue, resultFields.size()> resultValues(const RingResult &resu
         ring.inputs.fudge,
         ring.thickness.value_or(0),
         ring.kerf,
-        result.miters->longSide,
-        result.miters->shortSide,
     };
+    if (result.kind == RingKind::disc || !result.miters) {
+        // A disc is one board: no segments, no angles.
+        values[1] = values[7] = values[8] = std::monostate {};
+    } else {
+        values[7] = result.miters->longSide;
+        values[8] = result.miters->shortSide;
+    }
     addLength(values, 9, result.longSide);
     addLength(values, 12, result.shortSide);
     addLength(values, 15, result.boardWidth);
     values[18] = result.boardFeet.value_or(0);
     addLength(values, 19, result.stripLength);
     values[22] = ring.wood;
+    values[23] = std::string(result.kind == RingKind::disc ? "disc" : "ring");
+    values[24] = result.bottom;
+    values[25] = result.top;
+    if (result.blankSide)
+        values[26] = result.blankSide->inches;
+    else
+        values[26] = std::monostate {};
     return values;
 }
 

@@ -103,4 +103,34 @@ RingResult computeRingResult(const RingSpec &spec, int largestCount)
     return result;
 }
 
+RingResult computeDiscResult(const RingSpec &spec)
+{
+    RingResult result;
+    result.spec = spec;
+    result.kind = RingKind::disc;
+    const RingInputs &in = spec.inputs;
+    const double side = in.outerDiameter + 2 * in.fudge;
+    result.blankSide = lengthResult(side);
+    if (spec.thickness && *spec.thickness > 0 && std::isfinite(side * side * *spec.thickness))
+        result.boardFeet = side * side * *spec.thickness / 144; // cubic inches a board foot
+    result.boardFeetText = boardFeetCaption(result.boardFeet);
+    if (!(in.outerDiameter > 0) || !std::isfinite(in.outerDiameter))
+        result.problems.push_back(
+            { RingField::outer, refusedValue(in.outerDiameter, positiveLengthAllowed) });
+    if (!(in.fudge >= 0) || !std::isfinite(in.fudge))
+        result.problems.push_back(
+            { RingField::fudge, refusedValue(in.fudge, nonNegativeLengthAllowed) });
+    if (!spec.thickness || !(*spec.thickness > 0) || !std::isfinite(*spec.thickness)) {
+        result.problems.push_back({ RingField::thickness,
+            spec.thickness ? refusedValue(*spec.thickness, positiveLengthAllowed)
+                           : std::string(missingValue) + std::string(positiveLengthAllowed) });
+    }
+    if (!(spec.kerf >= 0) || !std::isfinite(spec.kerf))
+        result.problems.push_back(
+            { RingField::kerf, refusedValue(spec.kerf, nonNegativeLengthAllowed) });
+    if (result.problems.empty() && !result.boardFeet)
+        result.problems.push_back({ std::nullopt, std::string(tooLarge) });
+    return result;
+}
+
 } // namespace orvane

@@ -24,6 +24,13 @@ struct LengthResult
 };
 LengthResult lengthResult(double inches);
 
+// A ring of segments, or a disc: a solid square board with no segments.
+enum class RingKind
+{
+    ring,
+    disc
+};
+
 struct RingResult
 {
     RingSpec spec;
@@ -39,6 +46,10 @@ struct RingResult
     std::optional<double> boardFeet; // none without a thickness
     std::string boardFeetText; // as its caption shows it: ".2965"
     std::vector<RingProblem> problems; // empty for a ring to cut
+    RingKind kind = RingKind::ring;
+    double bottom = 0; // the height of the ring's faces above the foot, inches
+    double top = 0;
+    std::optional<LengthResult> blankSide; // a disc's square blank: outer + 2 x fudge a side
 
     bool sound() const { return problems.empty(); }
 };
@@ -46,5 +57,7 @@ struct RingResult
 // The result of `spec`, computing counts up to `largestCount`; the calculator window computes
 // whatever its boxes make, and shows the numbers whatever the problems.
 RingResult computeRingResult(const RingSpec &spec, int largestCount = largestSegmentCount);
+// The result of `spec` cut as a disc: its square blank and its board feet, and no segments.
+RingResult computeDiscResult(const RingSpec &spec);
 
 } // namespace orvane

@@ -23,6 +23,11 @@ struct RingSpec
     double kerf = 0;
     std::string wood; // empty when not given
     int line = 0; // where a project file gives the ring; 0 for the command line's ring
+    // In a vessel with a profile: whether the diameters were typed, and kept whatever the profile
+    // makes, and whether the ring has a fudge of its own rather than the vessel's pad.
+    bool outerLocked = false;
+    bool innerLocked = false;
+    bool ownFudge = false;
 };
 
 // The values the calculator window starts with, which a ring has unless it is given others, and

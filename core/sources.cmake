@@ -16,9 +16,12 @@ set(ORVANE_CORE_SOURCES
   ring.cpp ring.h
   ringreader.cpp ringreader.h
   ringresult.cpp ringresult.h
+  profile.cpp profile.h
   ringspec.cpp ringspec.h
+  stacking.cpp stacking.h
   text.cpp text.h
   vessel.h
   vesselresults.cpp vesselresults.h
+  wall.cpp wall.h
 )
 list(TRANSFORM ORVANE_CORE_SOURCES PREPEND ${CMAKE_CURRENT_LIST_DIR}/)

@@ -3,8 +3,11 @@
 // A vessel: the rings of one piece, from its foot up, with the project's name, units and kerf.
 
 #include "core/cutlist.h"
+#include "core/profile.h"
 #include "core/ringspec.h"
+#include "core/wall.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,6 +26,15 @@ struct Vessel
     Units units = Units::inches;
     double kerf = defaultKerf; // inches; the kerf a ring takes unless it has its own
     std::vector<RingSpec> rings; // the bottom ring first
+
+    // The outside of the piece; when it has one, the rings' diameters follow from it.
+    std::vector<ProfilePoint> profile {};
+    double wall = defaultWallThickness; // the wall's thickness, inches
+    std::optional<double> floor {}; // the height of the solid floor, inches; none: the wall's
+    double pad = ringDefaults::fudge; // the fudge of a ring without its own, inches
+    double flatten = 0; // the height a ring loses when its faces are flattened, inches
+
+    double floorHeight() const { return floor.value_or(wall); }
 };
 
 // The name a ring has when none is given: "Ring N", N its place from the bottom, from 1.

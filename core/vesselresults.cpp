@@ -1,5 +1,7 @@
 #include "core/vesselresults.h"
 
+#include "core/stacking.h"
+
 #include <algorithm>
 
 namespace orvane {
@@ -13,14 +15,21 @@ double glueFace(const RingSpec &lower, const RingSpec &upper)
 
 VesselResults computeVessel(const Vessel &vessel)
 {
+    Stack stack = stackRings(vessel);
     VesselResults results;
-    results.rings.reserve(vessel.rings.size());
-    results.bottoms.reserve(vessel.rings.size());
-    for (const RingSpec &spec : vessel.rings) {
-        results.rings.push_back(computeRingResult(spec));
-        const RingResult &ring = results.rings.back();
-        results.bottoms.push_back(results.height);
-        results.height += spec.thickness.value_or(0);
+    results.aboveRim = std::move(stack.aboveRim);
+    results.warnings = std::move(stack.warnings);
+    results.profileProblems = std::move(stack.profileProblems);
+    results.rings.reserve(stack.rings.size());
+    results.bottoms.reserve(stack.rings.size());
+    for (const StackedRing &stacked : stack.rings) {
+        const RingSpec &spec = stacked.spec;
+        results.rings.push_back(stacked.disc ? computeDiscResult(spec) : computeRingResult(spec));
+        RingResult &ring = results.rings.back();
+        ring.bottom = stacked.bottom;
+        ring.top = stacked.top;
+        results.bottoms.push_back(stacked.bottom);
+        results.height = std::max(results.height, stacked.top);
         results.widestDiameter = std::max(results.widestDiameter, spec.inputs.outerDiameter);
         const double feet = ring.boardFeet.value_or(0);
         const double strip = ring.stripLength ? ring.stripLength->inches : 0;
@@ -35,8 +44,8 @@ VesselResults computeVessel(const Vessel &vessel)
         wood->boardFeet += feet;
         wood->stripLength += strip;
     }
-    for (std::size_t i = 1; i < vessel.rings.size(); ++i) {
-        const double face = glueFace(vessel.rings[i - 1], vessel.rings[i]);
+    for (std::size_t i = 1; i < results.rings.size(); ++i) {
+        const double face = glueFace(results.rings[i - 1].spec, results.rings[i].spec);
         if (face < narrowestGlueFace)
             results.narrowJoints.push_back({ i - 1, face });
     }

@@ -43,8 +43,16 @@ struct VesselResults
     double stripLength = 0;
     std::vector<WoodTotal> woods; // in the order each wood first appears from the bottom
     std::vector<NarrowJoint> narrowJoints;
+    // With a profile: the places of the rings left out, starting at or above the rim, the
+    // stack's warnings, and the profile's problems when it cannot be used (the rings then stay
+    // as typed).
+    std::vector<std::size_t> aboveRim;
+    std::vector<std::string> warnings;
+    std::vector<std::string> profileProblems;
 };
 
+// Every ring's result, the rings stacked (see stackRings): a vessel with a profile computes its
+// rings' diameters from it.
 VesselResults computeVessel(const Vessel &vessel);
 
 // The width the glue faces of two neighbouring rings share.

@@ -151,6 +151,28 @@ void TestProjectFile::readsBackDigitForDigit_data()
   ]
 }
 )");
+    // Version 2: the profile, and a ring's diameters and fudge only where typed.
+    QTest::newRow("profile") << QByteArray(R"({
+  "format": "orvane-vessel",
+  "version": 2,
+  "name": "Vase",
+  "units": "mm",
+  "kerf": 3.175,
+  "profile": [
+    {"r": 40, "h": 0, "corner": true},
+    {"r": 76.2, "h": 50.8},
+    {"r": 50.5, "h": 120, "corner": true}
+  ],
+  "wall": 6.35,
+  "floor": 8,
+  "pad": 5,
+  "flatten": 0.5,
+  "rings": [
+    {"name": "Foot", "segments": 8, "thickness": 19.05, "kerf": 2.4, "wood": "Cherry"},
+    {"name": "Rim", "segments": 24, "outer": 110, "fudge": 3.175, "thickness": 12.7, "kerf": 0.1}
+  ]
+}
+)");
     QTest::newRow("no rings") << QByteArray(
         "{\n  \"format\": \"orvane-vessel\",\n  \"version\": 1,\n  \"name\": \"\",\n  \"units\": "
         "\"mm\",\n  \"kerf\": 0,\n  \"rings\": []\n}\n");
@@ -201,8 +223,27 @@ void TestProjectFile::problems_data()
                "vase.orvane: key 'version': missing"
            };
     QTest::newRow("newer version")
-        << QByteArray(R"({"format": "orvane-vessel", "version": 2, "profile": []})")
-        << QStringList { "vase.orvane: key 'version': version 2, made by a newer Orvane" };
+        << QByteArray(R"({"format": "orvane-vessel", "version": 3, "gauge": []})")
+        << QStringList { "vase.orvane: key 'version': version 3, made by a newer Orvane" };
+    QTest::newRow("profile going down")
+        << QByteArray(R"({"format": "orvane-vessel", "version": 2, "rings": [],
+            "profile": [{"r": 2, "h": 0}, {"r": 3, "h": 2}, {"r": 3, "h": 1, "corner": true}]})")
+        << QStringList { "vase.orvane: key 'profile': point 3: h 1 is below the height of the "
+                         "point before it (2)" };
+    QTest::newRow("point without h")
+        << QByteArray(R"({"format": "orvane-vessel", "version": 2, "rings": [], "wall": 0,
+            "profile": [{"r": 2, "hh": 0, "corner": 1}]})")
+        << QStringList { "vase.orvane: key 'profile': point 1: key 'hh': unknown",
+               "vase.orvane: key 'profile': point 1: key 'corner': the number 1 is not true or "
+               "false",
+               "vase.orvane: key 'profile': point 1: key 'h': missing",
+               "vase.orvane: key 'wall': \"0\" is not allowed: a length more than 0" };
+    QTest::newRow("profile in version 1") << file(R"("rings": [], "profile": [])")
+                                          << QStringList { "vase.orvane: key 'profile': unknown" };
+    QTest::newRow("ring without diameters, no profile")
+        << QByteArray(R"({"format": "orvane-vessel", "version": 2, "rings": [{"segments": 8}]})")
+        << QStringList { "vase.orvane: ring 1 (Ring 1): key 'outer': missing",
+               "vase.orvane: ring 1 (Ring 1): key 'inner': missing" };
     QTest::newRow("version not whole")
         << QByteArray(R"({"format": "orvane-vessel", "version": 0.5, "rings": []})")
         << QStringList { "vase.orvane: key 'version': \"0.5\" is not allowed" };

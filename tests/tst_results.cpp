@@ -4,6 +4,7 @@
 #include "core/csv.h"
 #include "core/jsontext.h"
 #include "core/results.h"
+#include "core/vesselresults.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -50,6 +51,17 @@ RingResult resultsOf(const RingSpec &ring)
     if (!result.sound())
         qFatal("the ring was refused: %s", result.problems.front().message.c_str());
     return result;
+}
+
+// The foot of a flat-bottomed cylinder of radius 3: a disc below its floor, stacked from h 0.
+RingResult footDisc()
+{
+    Vessel vessel;
+    vessel.profile = { { 0, 0, false }, { 3, 0, true }, { 3, 2, true } };
+    RingSpec foot = ringOf(8, 1, 0.5, 0.5, 0.75, 0.125, "Foot");
+    foot.ownFudge = true;
+    vessel.rings = { foot };
+    return computeVessel(vessel).rings.front();
 }
 
 bool near(double actual, double expected)
@@ -150,8 +162,8 @@ void TestResults::startRingCaptions()
 
 void TestResults::text()
 {
-    const std::string text
-        = resultsText({ resultsOf(defaultRing()), resultsOf(ringOf(12, 10, 8, 0, 1, 0, "Rim")) });
+    const std::string text = resultsText(
+        { resultsOf(defaultRing()), resultsOf(ringOf(12, 10, 8, 0, 1, 0, "Rim")), footDisc() });
     const QString shown = QString::fromStdString(text);
     // The window's captions of the start ring.
     for (const char *caption : { "Project Name: Segmented Circle \n", " 21  1/ 16+", "21.07329",
@@ -163,16 +175,22 @@ void TestResults::text()
     QVERIFY(shown.contains(QString::fromUtf8("75.0°")));
     QVERIFY(shown.contains(QString::fromUtf8("15.0°")));
     QVERIFY(shown.contains(QStringLiteral("Board feet of all rings")));
+    // The disc: its square blank, 7 inches, and no segments.
+    const QString disc = shown.section(QStringLiteral("Project Name: Foot\n"), 1);
+    QVERIFY(disc.contains(QStringLiteral("Disc blank, square, in.")));
+    QVERIFY(disc.contains(QStringLiteral("7.00000")));
+    QVERIFY(disc.contains(QStringLiteral(".2552")));
+    QVERIFY(!disc.contains(QStringLiteral("# of Segments")));
 }
 
 void TestResults::csvReadsBack()
 {
     const std::string awkward = "Rim, \"top\"\nsecond line";
     const std::vector<RingResult> rings { resultsOf(defaultRing()),
-        resultsOf(ringOf(7, 254 / 25.4, 3, 1.0 / 3, 1, 0.1, awkward)) };
+        resultsOf(ringOf(7, 254 / 25.4, 3, 1.0 / 3, 1, 0.1, awkward)), footDisc() };
     const CsvText csv = readCsv(resultsCsv(rings));
     QVERIFY(!csv.problem);
-    QCOMPARE(csv.records.size(), 3u);
+    QCOMPARE(csv.records.size(), 4u);
 
     QStringList header;
     for (const std::string &field : csv.records[0].fields)
@@ -182,7 +200,8 @@ void TestResults::csvReadsBack()
             "kerf_in", "long_side_angle_deg", "short_side_angle_deg", "long_side_in",
             "long_side_fraction", "long_side_mm", "short_side_in", "short_side_fraction",
             "short_side_mm", "board_width_in", "board_width_fraction", "board_width_mm",
-            "board_feet", "strip_length_in", "strip_length_fraction", "strip_length_mm", "wood" }));
+            "board_feet", "strip_length_in", "strip_length_fraction", "strip_length_mm", "wood",
+            "kind", "bottom_in", "top_in", "blank_side_in" }));
 
     for (std::size_t r = 0; r < rings.size(); ++r) {
         const CsvRecord &record = csv.records[r + 1];
@@ -191,6 +210,8 @@ void TestResults::csvReadsBack()
         for (std::size_t i = 0; i < values.size(); ++i) {
             if (const auto *text = std::get_if<std::string>(&values[i])) {
                 QCOMPARE(record.fields[i], *text);
+            } else if (std::holds_alternative<std::monostate>(values[i])) {
+                QCOMPARE(record.fields[i], std::string());
             } else {
                 // Every number reads back as the very same double.
                 bool ok = false;
@@ -202,6 +223,16 @@ void TestResults::csvReadsBack()
         }
     }
     QCOMPARE(csv.records[2].fields[0], awkward);
+    // A ring stands where the stack puts it, and has no square blank; a disc has no segments.
+    QCOMPARE(csv.records[1].fields[23], std::string("ring"));
+    QCOMPARE(csv.records[1].fields[26], std::string());
+    const std::vector<std::string> &disc = csv.records[3].fields;
+    QCOMPARE(QList<std::string>(disc.begin() + 23, disc.end()),
+        QList<std::string>({ "disc", "0", "0.75", "7" }));
+    QCOMPARE(QList<std::string>(disc.begin(), disc.begin() + 10),
+        QList<std::string>({ "Foot", "", "6", "0", "0.5", "0.75", "0.125", "", "", "" }));
+    QCOMPARE(disc[18], std::string("0.2552083333333333")); // 7 x 7 x 0.75 / 144
+    QCOMPARE(disc[21], std::string());
     QCOMPARE(csv.records[1].fields[0], std::string("Segmented Circle "));
 }
 
@@ -210,7 +241,7 @@ void TestResults::jsonReadsBack()
     const std::string awkward = std::string("a \"b\" \\c\td\x01\x1f\ne\xc3\xa9", 16);
     const std::vector<RingResult> rings { resultsOf(defaultRing()),
         resultsOf(ringOf(30, 72, 71, 4, 8, 0.25, awkward)),
-        resultsOf(ringOf(5, 20, 1.5, 0.1, 2, 0)) };
+        resultsOf(ringOf(5, 20, 1.5, 0.1, 2, 0)), footDisc() };
     QJsonParseError error;
     const QJsonDocument document
         = QJsonDocument::fromJson(QByteArray::fromStdString(resultsJson(rings)), &error);
@@ -218,7 +249,7 @@ void TestResults::jsonReadsBack()
     const QJsonObject root = document.object();
     QCOMPARE(root.keys(), QStringList({ "rings", "total_board_feet", "total_strip_length_in" }));
     const QJsonArray array = root.value("rings").toArray();
-    QCOMPARE(array.size(), 3);
+    QCOMPARE(array.size(), 4);
 
     QStringList expectedKeys = fieldNames();
     expectedKeys.sort();
@@ -232,6 +263,8 @@ void TestResults::jsonReadsBack()
             const QJsonValue value = ring.value(fieldNames()[static_cast<qsizetype>(i)]);
             if (const auto *text = std::get_if<std::string>(&values[i])) {
                 QCOMPARE(value.toString(), QString::fromStdString(*text));
+            } else if (std::holds_alternative<std::monostate>(values[i])) {
+                QVERIFY(value.isNull());
             } else {
                 QVERIFY(value.isDouble());
                 QVERIFY2(value.toDouble() == std::get<double>(values[i]),
@@ -239,9 +272,11 @@ void TestResults::jsonReadsBack()
             }
         }
         feet += *rings[r].boardFeet;
-        strip += rings[r].stripLength->inches;
+        strip += rings[r].stripLength ? rings[r].stripLength->inches : 0;
     }
     QCOMPARE(array[1].toObject().value("name").toString(), QString::fromStdString(awkward));
+    QCOMPARE(array[3].toObject().value("segments").isNull(), true);
+    QCOMPARE(array[3].toObject().value("blank_side_in").toDouble(), 7.0);
     QCOMPARE(root.value("total_board_feet").toDouble(), feet);
     QCOMPARE(root.value("total_strip_length_in").toDouble(), strip);
 }
