@@ -158,6 +158,10 @@ int runCommandLine(const QStringList &arguments)
     const Vessel &vessel = request.vessel;
     const VesselResults results = computeVessel(vessel);
     const std::vector<RingResult> &rings = results.rings;
+    // Rings above the rim are left out, and discs above the floor close the vessel: said, not
+    // refused.
+    for (const std::string &warning : results.warnings)
+        tell(QString::fromStdString(warning));
 
     // A ring the template cannot draw is bad input too: refused before anything is written. The
     // templates go on the paper of the locale, as the window's template dialog starts with.

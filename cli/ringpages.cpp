@@ -35,8 +35,11 @@ QList<TemplateRing> templateRings(const std::vector<RingResult> &rings)
 {
     QList<TemplateRing> result;
     result.reserve(static_cast<qsizetype>(rings.size()));
-    for (const RingResult &ring : rings)
-        result.append(TemplateRing { shown(ring.spec.name), ring });
+    for (const RingResult &ring : rings) {
+        // A disc is a square blank: nothing to cut at a miter, no template.
+        if (ring.kind != RingKind::disc)
+            result.append(TemplateRing { shown(ring.spec.name), ring });
+    }
     return result;
 }
 
@@ -47,14 +50,13 @@ QStringList templateProblems(
     const QSizeF printable
         = templatePdfLayout(paper, templates).paintRect(QPageLayout::Point).size();
     QStringList problems;
-    for (std::size_t i = 0; i < rings.size(); ++i) {
-        const LaidOutTemplate laidOut
-            = layOutTemplate(templates[static_cast<qsizetype>(i)], printable);
+    for (const TemplateRing &ring : templates) {
+        const LaidOutTemplate laidOut = layOutTemplate(ring, printable);
         if (laidOut.layout)
             continue;
-        const QString where = rings[i].spec.line > 0
-            ? QStringLiteral("%1:%2: ").arg(projectFile).arg(rings[i].spec.line)
-            : QString();
+        const int line = ring.ring.spec.line;
+        const QString where
+            = line > 0 ? QStringLiteral("%1:%2: ").arg(projectFile).arg(line) : QString();
         problems << where
                 + tr("--template: the ring's template could not be made: %1").arg(laidOut.problem);
     }

@@ -363,6 +363,9 @@ QList<TemplateRing> vesselTemplateRings(const Vessel &vessel)
     const QString project = shown(vessel.name).simplified();
     QList<TemplateRing> rings;
     for (RingResult &result : computeVessel(vessel).rings) {
+        // A disc is a square blank: nothing to cut at a miter, no template.
+        if (result.kind == RingKind::disc)
+            continue;
         const QString ring = shown(result.spec.name).simplified();
         const QString title = project.isEmpty() ? ring
             : ring.isEmpty()                    ? project

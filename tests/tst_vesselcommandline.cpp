@@ -71,6 +71,7 @@ private slots:
     void projectFiles();
     void refusedOptions_data();
     void refusedOptions();
+    void profileLeavesOutRingsAboveTheRim();
 
 private:
     std::unique_ptr<QTemporaryDir> folder;
@@ -187,6 +188,33 @@ void TestVesselCommandLine::projectFiles()
                 == result.messages,
         qPrintable(result.messages.join('\n')));
     QVERIFY(!QFile::exists(path("cut.pdf")) && !QFile::exists(path("out.orvane")));
+}
+
+// A profile's solid foot is a disc, with no template; a ring above the rim is left out, and said.
+void TestVesselCommandLine::profileLeavesOutRingsAboveTheRim()
+{
+    QFile file(path("bowl.orvane"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(R"({"format": "orvane-vessel", "version": 2, "name": "Bowl",
+        "profile": [{"r": 2, "h": 0, "corner": true}, {"r": 3.5, "h": 1.5}, {"r": 3.8, "h": 2,
+        "corner": true}], "rings": [{"segments": 8, "thickness": 0.75},
+        {"segments": 12, "thickness": 0.75}, {"segments": 12, "thickness": 0.75},
+        {"name": "Spare", "segments": 12, "thickness": 0.75}]})");
+    file.close();
+    const Run result = orvane({ "--project", "bowl.orvane", "--results", "csv", "--template",
+        "templates.pdf", "--cutlist", "cut.pdf" });
+    QCOMPARE(result.exitCode, 0);
+    QVERIFY2(
+        result.messages.filter(QStringLiteral("Spare")).filter(QStringLiteral("rim")).size() == 1,
+        qPrintable(result.messages.join('\n')));
+    QStringList kinds;
+    for (const QByteArray &line : result.out.trimmed().split('\n').mid(1))
+        kinds << QString::fromUtf8(line.split(',').value(23));
+    QCOMPARE(kinds, QStringList({ "disc", "ring", "ring" }));
+    const QString templates = pdfpage::textLines(path("templates.pdf"), 1).join(u' ');
+    // Two templates, the first of them the first ring above the disc.
+    QVERIFY2(templates.contains(QString::fromUtf8("Bowl – Ring 2 Cut List Ring 1 of 2")),
+        qPrintable(templates));
 }
 
 void TestVesselCommandLine::refusedOptions_data()

@@ -194,6 +194,7 @@ private slots:
     void pagesOfTheVessel_data();
     void pagesOfTheVessel();
     void vesselWithoutRings();
+    void profileWithADiscAndARingAboveTheRim();
     void editsThatChangeNothing();
     void projectNameAndRecentFiles();
     void calculatorStartsAVessel();
@@ -689,6 +690,31 @@ void TestVesselWindow::vesselWithoutRings()
     QCOMPARE(window->tableText().split(u'\n')[1].split(u'\t').mid(0, 6),
         QStringList({ "Ring 1", "6", "36", "30", "0.25", "0.75" }));
     QVERIFY(menuAction(window, QStringLiteral("Print Cut List…"))->isEnabled());
+}
+
+// A vessel drawn as a profile: its foot a solid disc, its last ring above the rim. Every ring has
+// its row; the one above the rim shows what was typed and no results, and its place says why.
+void TestVesselWindow::profileWithADiscAndARingAboveTheRim()
+{
+    VesselWindow *window = open(R"({"format": "orvane-vessel", "version": 2, "name": "Bowl",
+        "profile": [{"r": 2, "h": 0, "corner": true}, {"r": 3.5, "h": 1.5}, {"r": 3.8, "h": 2,
+        "corner": true}], "rings": [{"segments": 8, "thickness": 0.75},
+        {"segments": 12, "thickness": 0.75}, {"segments": 12, "thickness": 0.75},
+        {"name": "Spare", "segments": 12, "thickness": 0.75}]})");
+    QVERIFY(window);
+    QAbstractItemModel *model = window->ringTable()->model();
+    QCOMPARE(model->rowCount(), 4);
+    QCOMPARE(model->index(0, Model::sawAngleColumn).data().toString(), QString());
+    QVERIFY(!model->index(0, Model::boardFeetColumn).data().toString().isEmpty());
+    QCOMPARE(model->index(1, Model::sawAngleColumn).data().toString(), QString::fromUtf8("15.0°"));
+    QCOMPARE(model->index(3, Model::nameColumn).data().toString(), QStringLiteral("Spare"));
+    QCOMPARE(model->index(3, Model::boardFeetColumn).data().toString(), QString());
+    QVERIFY(model->index(3, Model::longSideColumn)
+                .data(Qt::ToolTipRole)
+                .toString()
+                .contains(QStringLiteral("above the rim")));
+    window->ringTable()->setCurrentIndex(model->index(3, 0));
+    QCOMPARE(window->ringTable()->currentIndex().row(), 3);
 }
 
 // A cell's text handed back as the editor starts with it (F2, then Enter) keeps the value, even

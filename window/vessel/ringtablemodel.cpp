@@ -124,10 +124,20 @@ QVariant RingTableModel::data(const QModelIndex &index, int role) const
     }
 }
 
+// A ring the vessel's profile leaves out (it starts at or above the rim) shows its typed values
+// and no results.
+const RingResult *RingTableModel::resultOf(int row) const
+{
+    const auto &rings = document.results().rings;
+    const auto place = static_cast<std::size_t>(row);
+    return place < rings.size() ? &rings[place] : nullptr;
+}
+
 QString RingTableModel::displayText(int row, int column) const
 {
-    const RingResult &ring = document.results().rings.at(static_cast<std::size_t>(row));
-    const RingSpec &spec = ring.spec;
+    const RingResult *ring = resultOf(row);
+    const RingSpec &spec
+        = ring ? ring->spec : document.vessel().rings.at(static_cast<std::size_t>(row));
     const Units units = document.vessel().units;
     switch (column) {
     case nameColumn: return shown(spec.name);
@@ -137,11 +147,16 @@ QString RingTableModel::displayText(int row, int column) const
     case fudgeColumn: return inputText(spec.inputs.fudge, units);
     case thicknessColumn: return spec.thickness ? inputText(*spec.thickness, units) : QString();
     case woodColumn: return shown(spec.wood);
-    case sawAngleColumn: return shown(angleText(ring.sawAngle, anglePicture));
-    case boardFeetColumn: return shown(ring.boardFeetText);
     default: break;
     }
-    const std::optional<LengthResult> *length = lengthOf(ring, column);
+    if (!ring)
+        return {};
+    switch (column) {
+    case sawAngleColumn: return shown(angleText(ring->sawAngle, anglePicture));
+    case boardFeetColumn: return shown(ring->boardFeetText);
+    default: break;
+    }
+    const std::optional<LengthResult> *length = lengthOf(*ring, column);
     return length && *length ? resultText(**length, units) : QString();
 }
 
@@ -151,8 +166,10 @@ QString RingTableModel::toolTip(int row, int column) const
         return refusal->reason;
     if (column == nameColumn)
         return jointWarning(row);
-    const RingResult &ring = document.results().rings.at(static_cast<std::size_t>(row));
-    const std::optional<LengthResult> *length = lengthOf(ring, column);
+    const RingResult *ring = resultOf(row);
+    if (!ring)
+        return tr("This ring starts at or above the rim: it is not part of the vessel");
+    const std::optional<LengthResult> *length = lengthOf(*ring, column);
     return length && *length ? resultDetail(**length, document.vessel().units) : QString();
 }
 

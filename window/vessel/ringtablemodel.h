@@ -11,6 +11,7 @@
 
 namespace orvane {
 
+struct RingResult;
 class VesselDocument;
 
 class RingTableModel : public QAbstractTableModel
@@ -55,6 +56,7 @@ signals:
     void editRefused(const QModelIndex &index, const QString &reason);
 
 private:
+    const RingResult *resultOf(int row) const;
     QString displayText(int row, int column) const;
     QString toolTip(int row, int column) const;
     QString jointWarning(int row) const;
