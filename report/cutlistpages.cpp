@@ -4,6 +4,7 @@
 #include "drawing/conversions.h"
 #include "drawing/stackpainting.h"
 #include "report/cutlisttable.h"
+#include "report/pagefailure.h"
 #include "report/pagetable.h"
 #include "report/pdfformat.h"
 #include "report/safesave.h"
@@ -268,19 +269,11 @@ private:
     }
 };
 
-enum class Failure
-{
-    none,
-    start,
-    newPage,
-    finish
-};
-
-Failure drawOn(QPagedPaintDevice &device, const Vessel &vessel)
+PageFailure drawOn(QPagedPaintDevice &device, const Vessel &vessel)
 {
     QPainter painter;
     if (!painter.begin(&device))
-        return Failure::start;
+        return PageFailure::start;
     TemplatePainter page(painter);
     CutListPages pages(page, vessel);
     bool added = true;
@@ -291,8 +284,8 @@ Failure drawOn(QPagedPaintDevice &device, const Vessel &vessel)
             pages.draw(number);
     }
     if (!painter.end())
-        return Failure::finish;
-    return added ? Failure::none : Failure::newPage;
+        return PageFailure::finish;
+    return added ? PageFailure::none : PageFailure::newPage;
 }
 
 QString cutListTitle(const Vessel &vessel)
@@ -309,20 +302,16 @@ std::optional<QString> writeCutListPdf(
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
-    Failure failure = Failure::none;
+    PageFailure failure = PageFailure::none;
     {
         QPdfWriter writer(&file);
         setUpPdfWriter(writer, layout, cutListTitle(vessel));
         failure = drawOn(writer, vessel);
     }
-    switch (failure) {
-    case Failure::none: return commitSafely(file);
-    case Failure::start: file.cancelWriting(); return tr("the PDF could not be started");
-    case Failure::newPage: file.cancelWriting(); return tr("a page of the PDF could not be added");
-    case Failure::finish: break;
-    }
+    if (failure == PageFailure::none)
+        return commitSafely(file);
     file.cancelWriting();
-    return tr("the PDF could not be finished");
+    return pdfFailure(failure);
 }
 
 } // namespace
@@ -340,22 +329,12 @@ std::optional<QString> printCutList(QPrinter &printer, const Vessel &vessel)
 {
     if (printsToPdfFile(printer))
         return writeCutListPdf(printer.outputFileName(), vessel, pdfLayout(printer));
-    if (!printer.isValid())
-        return tr("the printer is no longer available");
-    if (printer.outputFormat() == QPrinter::NativeFormat && printer.printerName().isEmpty())
-        return tr("no printer was chosen");
+    if (const auto refusal = printerRefusal(printer))
+        return refusal;
     printer.setFullPage(false);
     printer.setDocName(cutListTitle(vessel));
     printer.setCreator(QStringLiteral("Orvane"));
-    switch (drawOn(printer, vessel)) {
-    case Failure::none: break;
-    case Failure::start: return tr("the printer could not be started");
-    case Failure::newPage: return tr("the printer could not start a new page");
-    case Failure::finish: return tr("the printer could not finish the document");
-    }
-    if (printer.printerState() == QPrinter::Error)
-        return tr("the printer reported an error");
-    return std::nullopt;
+    return printerFailure(drawOn(printer, vessel), printer);
 }
 
 QList<TemplateRing> vesselTemplateRings(const Vessel &vessel)

@@ -1,5 +1,6 @@
 #include "report/templateoutput.h"
 
+#include "report/pagefailure.h"
 #include "report/pdfformat.h"
 #include "report/safesave.h"
 #include "report/templatepages.h"
@@ -21,35 +22,16 @@ QString tr(const char *text)
     return QCoreApplication::translate("TemplateOutput", text);
 }
 
-enum class Failure
-{
-    none,
-    start,
-    newPage,
-    finish
-};
-
 // Lays the templates out for the printable area of `device`, not yet begun, and draws them.
-Failure drawOn(QPagedPaintDevice &device, const LaidOutTemplates &templates)
+PageFailure drawOn(QPagedPaintDevice &device, const LaidOutTemplates &templates)
 {
     QPainter painter;
     if (!painter.begin(&device))
-        return Failure::start;
+        return PageFailure::start;
     const bool drawn = !drawTemplates(painter, device, templates);
     if (!painter.end())
-        return Failure::finish;
-    return drawn ? Failure::none : Failure::newPage;
-}
-
-QString pdfFailure(Failure failure)
-{
-    switch (failure) {
-    case Failure::start: return tr("the PDF could not be started");
-    case Failure::newPage: return tr("a page of the PDF could not be added");
-    case Failure::finish:
-    case Failure::none: break;
-    }
-    return tr("the PDF could not be finished");
+        return PageFailure::finish;
+    return drawn ? PageFailure::none : PageFailure::newPage;
 }
 
 // Writes the templates of `rings` into the PDF file `fileName` on pages laid out as `layout`.
@@ -73,7 +55,8 @@ std::optional<QString> writeTemplatePdf(
         const LaidOutTemplates templates = layOutTemplates(rings, printableSize(writer));
         if (!templates.problem.isEmpty())
             failure = templates.problem;
-        else if (const Failure drawing = drawOn(writer, templates); drawing != Failure::none)
+        else if (const PageFailure drawing = drawOn(writer, templates);
+                 drawing != PageFailure::none)
             failure = pdfFailure(drawing);
     }
     if (failure) {
@@ -118,10 +101,8 @@ std::optional<QString> printTemplate(QPrinter &printer, const QList<TemplateRing
 {
     if (printsToPdfFile(printer))
         return writeTemplatePdf(printer.outputFileName(), rings, pdfLayout(printer));
-    if (!printer.isValid())
-        return tr("the printer is no longer available");
-    if (printer.outputFormat() == QPrinter::NativeFormat && printer.printerName().isEmpty())
-        return tr("no printer was chosen");
+    if (const auto refusal = printerRefusal(printer))
+        return refusal;
     // Full size: the pages are drawn within the margins the printer reports, at its resolution.
     printer.setFullPage(false);
     const LaidOutTemplates templates = layOutTemplates(rings, printableSize(printer));
@@ -129,15 +110,7 @@ std::optional<QString> printTemplate(QPrinter &printer, const QList<TemplateRing
         return templates.problem;
     printer.setDocName(templateTitle(rings));
     printer.setCreator(QStringLiteral("Orvane"));
-    switch (drawOn(printer, templates)) {
-    case Failure::none: break;
-    case Failure::start: return tr("the printer could not be started");
-    case Failure::newPage: return tr("the printer could not start a new page");
-    case Failure::finish: return tr("the printer could not finish the document");
-    }
-    if (printer.printerState() == QPrinter::Error)
-        return tr("the printer reported an error");
-    return std::nullopt;
+    return printerFailure(drawOn(printer, templates), printer);
 }
 
 } // namespace orvane
