@@ -20,7 +20,7 @@ orvane::Vessel vase()
         vessel.profile.push_back({ r, h, i == 10 || i == 20 });
     }
     vessel.wall = 0.3;
-    orvane::RingSpec ring = orvane::ringOf({ 12, 0, 0, 0.25 }, 0.3);
+    orvane::RingDesign ring = orvane::ringOf({ 12, 0, 0, 0.25 }, 0.3);
     for (int i = 0; i < 40; ++i) {
         ring.name = orvane::defaultRingName(static_cast<std::size_t>(i) + 1);
         vessel.rings.push_back(ring);

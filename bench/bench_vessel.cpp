@@ -38,7 +38,7 @@ orvane::Vessel fortyRings()
     vessel.name = "Forty rings";
     const char *woods[] = { "Maple", "Walnut", "Cherry" };
     for (int i = 0; i < 40; ++i) {
-        orvane::RingSpec ring = orvane::defaultRing();
+        orvane::RingDesign ring = orvane::defaultRing();
         ring.name = orvane::defaultRingName(static_cast<std::size_t>(i) + 1);
         const double outer = 6 + 6 * (1 - std::abs(i - 20) / 20.0);
         ring.inputs = { 12.0 + 4 * (i % 3), outer, outer - 1.5, 0.25 };

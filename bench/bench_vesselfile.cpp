@@ -22,7 +22,7 @@ orvane::Vessel thousandRings(orvane::Units units)
     vessel.name = "Thousand rings";
     vessel.units = units;
     for (int i = 0; i < 1000; ++i) {
-        orvane::RingSpec ring = orvane::defaultRing();
+        orvane::RingDesign ring = orvane::defaultRing();
         ring.name = orvane::defaultRingName(std::size_t(i) + 1);
         const double outer = 6 + (i * 37 % 500) / 10.0;
         ring.inputs = { double(4 + i % 33), outer, outer * 0.75, 0.25 };

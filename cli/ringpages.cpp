@@ -21,7 +21,7 @@ QString tr(const char *text)
 
 ReportValues reportValues(const RingResult &result)
 {
-    const RingSpec &ring = result.spec;
+    const RingDesign &ring = result.design;
     ReportValues values;
     values.projectName = shown(ring.name);
     // The input boxes hold the spinners' values in their shortest decimal form.
@@ -38,7 +38,7 @@ QList<TemplateRing> templateRings(const std::vector<RingResult> &rings)
     for (const RingResult &ring : rings) {
         // A disc is a square blank: nothing to cut at a miter, no template.
         if (ring.kind != RingKind::disc)
-            result.append(TemplateRing { shown(ring.spec.name), ring });
+            result.append(TemplateRing { shown(ring.design.name), ring });
     }
     return result;
 }
@@ -54,7 +54,7 @@ QStringList templateProblems(
         const LaidOutTemplate laidOut = layOutTemplate(ring, printable);
         if (laidOut.layout)
             continue;
-        const int line = ring.ring.spec.line;
+        const int line = ring.ring.design.line;
         const QString where
             = line > 0 ? QStringLiteral("%1:%2: ").arg(projectFile).arg(line) : QString();
         problems << where

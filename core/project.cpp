@@ -89,7 +89,7 @@ void readRing(const CsvRecord &record, const Header &header, DecimalMark mark,
             cells[static_cast<std::size_t>(*header.columns[i])] = trimmed(record.fields[i]);
     }
 
-    RingSpec start = defaultRing();
+    RingDesign start = defaultRing();
     start.line = record.line;
     RingReader reader(std::move(start));
     for (const RingField field : allRingFields) {

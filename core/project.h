@@ -2,7 +2,7 @@
 
 // Project CSV files: a header row naming the columns, then one ring a row.
 
-#include "core/ringspec.h"
+#include "core/ringdesign.h"
 
 #include <string>
 #include <string_view>
@@ -14,7 +14,7 @@ namespace orvane {
 // starting with `fileName` and the line: "vase.csv:4: column 'outer': ...".
 struct Project
 {
-    std::vector<RingSpec> rings;
+    std::vector<RingDesign> rings;
     std::vector<std::string> problems;
 };
 Project readProject(std::string_view text, std::string_view fileName);

@@ -438,7 +438,7 @@ void VesselFileReader::readRing(const JsonValue &value, std::size_t place)
     }
     const std::vector<const JsonValue *> values = keyed(value, names, where, "a ring");
 
-    RingSpec start = defaultRing();
+    RingDesign start = defaultRing();
     start.name = name;
     start.kerf = vessel.kerf;
     start.wood.clear();

@@ -27,7 +27,7 @@ std::string lengthText(double inches, Units units)
 
 // With a profile, a ring's diameters are written only where typed, and its fudge only where its
 // own.
-std::string ringText(const RingSpec &ring, Units units, bool profiled)
+std::string ringText(const RingDesign &ring, Units units, bool profiled)
 {
     std::string text;
     const auto add = [&](RingField field, const std::string &value) {

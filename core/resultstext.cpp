@@ -59,7 +59,7 @@ void lengthLine(std::string &out, std::string_view label, const std::optional<Le
 
 void ringText(std::string &out, const RingResult &result)
 {
-    const RingSpec &ring = result.spec;
+    const RingDesign &ring = result.design;
     out += projectNameLabel;
     out += ring.name;
     out += '\n';

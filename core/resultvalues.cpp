@@ -25,7 +25,7 @@ void addLength(std::array<ResultValue, resultFields.size()> &values, std::size_t
 
 std::array<ResultValue, resultFields.size()> resultValues(const RingResult &result)
 {
-    const RingSpec &ring = result.spec;
+    const RingDesign &ring = result.design;
     std::array<ResultValue, resultFields.size()> values {
         ring.name,
         ring.inputs.segmentCount,

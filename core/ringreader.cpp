@@ -59,7 +59,7 @@ FieldReading checkRingField(RingField field, double value, std::string_view writ
     return FieldReading { value, {} };
 }
 
-RingReader::RingReader(RingSpec start)
+RingReader::RingReader(RingDesign start)
     : ring(std::move(start))
 { }
 

@@ -4,7 +4,7 @@
 // the project file and the vessel's table: the same rules, limits and messages everywhere.
 
 #include "core/length.h"
-#include "core/ringspec.h"
+#include "core/ringdesign.h"
 
 #include <string>
 #include <string_view>
@@ -29,7 +29,7 @@ FieldReading checkRingField(RingField field, double value, std::string_view writ
 class RingReader
 {
 public:
-    explicit RingReader(RingSpec start = defaultRing());
+    explicit RingReader(RingDesign start = defaultRing());
 
     // A value as text: the name and wood as they are, counts and lengths read as lengths are.
     void text(RingField field, std::string_view value, DecimalMark mark = DecimalMark::point);
@@ -45,7 +45,7 @@ public:
     // of the ring as a whole (an inner diameter not below the outer, a short side below zero...).
     struct Reading
     {
-        RingSpec ring;
+        RingDesign ring;
         std::vector<RingProblem> problems;
     };
     Reading finish() const;
@@ -53,7 +53,7 @@ public:
 private:
     void take(RingField field, const FieldReading &reading);
 
-    RingSpec ring;
+    RingDesign ring;
     std::vector<RingProblem> problems;
 };
 

@@ -28,9 +28,9 @@ bool wholeCount(double n)
 }
 
 // The problems of the inputs alone, before anything is computed, in the order of the fields.
-void checkInputs(const RingSpec &spec, std::vector<RingProblem> &problems)
+void checkInputs(const RingDesign &design, std::vector<RingProblem> &problems)
 {
-    const RingInputs &in = spec.inputs;
+    const RingInputs &in = design.inputs;
     if (!wholeCount(in.segmentCount)) {
         problems.push_back({ RingField::segments,
             shortestDecimal(in.segmentCount) + std::string(notAllowed)
@@ -51,13 +51,14 @@ void checkInputs(const RingSpec &spec, std::vector<RingProblem> &problems)
             refusedValue(in.innerDiameter, innerTwiceFudge) + std::string(fudgeIs)
                 + inches(in.fudge) + ')' });
     }
-    if (!spec.thickness || !(*spec.thickness > 0) || !std::isfinite(*spec.thickness)) {
+    if (!design.thickness || !(*design.thickness > 0) || !std::isfinite(*design.thickness)) {
         problems.push_back({ RingField::thickness,
-            spec.thickness ? refusedValue(*spec.thickness, positiveLengthAllowed)
-                           : std::string(missingValue) + std::string(positiveLengthAllowed) });
+            design.thickness ? refusedValue(*design.thickness, positiveLengthAllowed)
+                             : std::string(missingValue) + std::string(positiveLengthAllowed) });
     }
-    if (!(spec.kerf >= 0) || !std::isfinite(spec.kerf))
-        problems.push_back({ RingField::kerf, refusedValue(spec.kerf, nonNegativeLengthAllowed) });
+    if (!(design.kerf >= 0) || !std::isfinite(design.kerf))
+        problems.push_back(
+            { RingField::kerf, refusedValue(design.kerf, nonNegativeLengthAllowed) });
 }
 
 bool finite(const std::optional<LengthResult> &length)
@@ -73,12 +74,12 @@ LengthResult lengthResult(double inches)
         millimetresText(inches) };
 }
 
-RingResult computeRingResult(const RingSpec &spec, int largestCount)
+RingResult computeRingResult(const RingDesign &design, int largestCount)
 {
     RingResult result;
-    result.spec = spec;
-    const double n = spec.inputs.segmentCount;
-    result.geometry = computeRing(spec.inputs, largestCount);
+    result.design = design;
+    const double n = design.inputs.segmentCount;
+    result.geometry = computeRing(design.inputs, largestCount);
     result.sawAngle = cutAngle(n, largestCount);
     result.miters = miterAngles(n, largestCount);
     result.longSideAngleText = angleText(
@@ -89,12 +90,12 @@ RingResult computeRingResult(const RingSpec &spec, int largestCount)
         result.longSide = lengthResult(ring->longSide);
         result.shortSide = lengthResult(ring->shortSide);
         result.boardWidth = lengthResult(ring->boardWidth);
-        result.stripLength = lengthResult(stripLength(*ring, spec.kerf));
-        result.boardFeet = boardFeet(*ring, spec.thickness);
+        result.stripLength = lengthResult(stripLength(*ring, design.kerf));
+        result.boardFeet = boardFeet(*ring, design.thickness);
     }
     result.boardFeetText = boardFeetCaption(result.boardFeet);
 
-    checkInputs(spec, result.problems);
+    checkInputs(design, result.problems);
     if (result.problems.empty()
         && (!finite(result.longSide) || !finite(result.shortSide) || !finite(result.boardWidth)
             || !finite(result.stripLength) || !result.boardFeet)) {
@@ -103,16 +104,16 @@ RingResult computeRingResult(const RingSpec &spec, int largestCount)
     return result;
 }
 
-RingResult computeDiscResult(const RingSpec &spec)
+RingResult computeDiscResult(const RingDesign &design)
 {
     RingResult result;
-    result.spec = spec;
+    result.design = design;
     result.kind = RingKind::disc;
-    const RingInputs &in = spec.inputs;
+    const RingInputs &in = design.inputs;
     const double side = in.outerDiameter + 2 * in.fudge;
     result.blankSide = lengthResult(side);
-    if (spec.thickness && *spec.thickness > 0 && std::isfinite(side * side * *spec.thickness))
-        result.boardFeet = side * side * *spec.thickness / 144; // cubic inches a board foot
+    if (design.thickness && *design.thickness > 0 && std::isfinite(side * side * *design.thickness))
+        result.boardFeet = side * side * *design.thickness / 144; // cubic inches a board foot
     result.boardFeetText = boardFeetCaption(result.boardFeet);
     if (!(in.outerDiameter > 0) || !std::isfinite(in.outerDiameter))
         result.problems.push_back(
@@ -120,14 +121,14 @@ RingResult computeDiscResult(const RingSpec &spec)
     if (!(in.fudge >= 0) || !std::isfinite(in.fudge))
         result.problems.push_back(
             { RingField::fudge, refusedValue(in.fudge, nonNegativeLengthAllowed) });
-    if (!spec.thickness || !(*spec.thickness > 0) || !std::isfinite(*spec.thickness)) {
+    if (!design.thickness || !(*design.thickness > 0) || !std::isfinite(*design.thickness)) {
         result.problems.push_back({ RingField::thickness,
-            spec.thickness ? refusedValue(*spec.thickness, positiveLengthAllowed)
-                           : std::string(missingValue) + std::string(positiveLengthAllowed) });
+            design.thickness ? refusedValue(*design.thickness, positiveLengthAllowed)
+                             : std::string(missingValue) + std::string(positiveLengthAllowed) });
     }
-    if (!(spec.kerf >= 0) || !std::isfinite(spec.kerf))
+    if (!(design.kerf >= 0) || !std::isfinite(design.kerf))
         result.problems.push_back(
-            { RingField::kerf, refusedValue(spec.kerf, nonNegativeLengthAllowed) });
+            { RingField::kerf, refusedValue(design.kerf, nonNegativeLengthAllowed) });
     if (result.problems.empty() && !result.boardFeet)
         result.problems.push_back({ std::nullopt, std::string(tooLarge) });
     return result;

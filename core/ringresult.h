@@ -6,7 +6,7 @@
 
 #include "core/angles.h"
 #include "core/ring.h"
-#include "core/ringspec.h"
+#include "core/ringdesign.h"
 
 #include <optional>
 #include <string>
@@ -33,7 +33,7 @@ enum class RingKind
 
 struct RingResult
 {
-    RingSpec spec;
+    RingDesign design;
     std::optional<Ring> geometry; // none for a count that makes no ring
     std::optional<double> sawAngle; // each end cut's angle from square, 180 / n degrees
     std::optional<MiterAngles> miters; // the window's row of miter angles
@@ -42,7 +42,7 @@ struct RingResult
     std::optional<LengthResult> longSide;
     std::optional<LengthResult> shortSide;
     std::optional<LengthResult> boardWidth;
-    std::optional<LengthResult> stripLength; // with the spec's kerf
+    std::optional<LengthResult> stripLength; // with the design's kerf
     std::optional<double> boardFeet; // none without a thickness
     std::string boardFeetText; // as its caption shows it: ".2965"
     std::vector<RingProblem> problems; // empty for a ring to cut
@@ -54,10 +54,10 @@ struct RingResult
     bool sound() const { return problems.empty(); }
 };
 
-// The result of `spec`, computing counts up to `largestCount`; the calculator window computes
+// The result of `design`, computing counts up to `largestCount`; the calculator window computes
 // whatever its boxes make, and shows the numbers whatever the problems.
-RingResult computeRingResult(const RingSpec &spec, int largestCount = largestSegmentCount);
-// The result of `spec` cut as a disc: its square blank and its board feet, and no segments.
-RingResult computeDiscResult(const RingSpec &spec);
+RingResult computeRingResult(const RingDesign &design, int largestCount = largestSegmentCount);
+// The result of `design` cut as a disc: its square blank and its board feet, and no segments.
+RingResult computeDiscResult(const RingDesign &design);
 
 } // namespace orvane

@@ -17,7 +17,7 @@ set(ORVANE_CORE_SOURCES
   ringreader.cpp ringreader.h
   ringresult.cpp ringresult.h
   profile.cpp profile.h
-  ringspec.cpp ringspec.h
+  ringdesign.cpp ringdesign.h
   stacking.cpp stacking.h
   text.cpp text.h
   vessel.h

@@ -9,12 +9,12 @@ namespace orvane {
 
 namespace {
 
-double bandHeight(const RingSpec &ring, double flatten)
+double bandHeight(const RingDesign &ring, double flatten)
 {
     return ring.thickness.value_or(0) - flatten;
 }
 
-std::string ringLabel(const RingSpec &ring, std::size_t place)
+std::string ringLabel(const RingDesign &ring, std::size_t place)
 {
     return "ring " + std::to_string(place + 1) + " (" + ring.name + ")";
 }
@@ -24,7 +24,7 @@ void stackFromProfile(const Vessel &vessel, Stack &stack)
     const VesselWall wall(vessel.profile, vessel.wall, vessel.floorHeight());
     double bottom = 0;
     for (std::size_t place = 0; place < vessel.rings.size(); ++place) {
-        const RingSpec &typed = vessel.rings[place];
+        const RingDesign &typed = vessel.rings[place];
         const double height = bandHeight(typed, vessel.flatten);
         if (bottom >= wall.rim()) {
             stack.warnings.push_back(ringLabel(typed, place) + " starts at "
@@ -42,7 +42,7 @@ void stackFromProfile(const Vessel &vessel, Stack &stack)
             continue;
         }
         StackedRing ring { typed, place, bottom, std::min(bottom + height, wall.rim()) };
-        RingInputs &in = ring.spec.inputs;
+        RingInputs &in = ring.design.inputs;
         if (!typed.ownFudge)
             in.fudge = vessel.pad;
         ring.outerFromProfile = !typed.outerLocked;
@@ -81,7 +81,7 @@ Stack stackRings(const Vessel &vessel)
     }
     double bottom = 0;
     for (std::size_t place = 0; place < vessel.rings.size(); ++place) {
-        const RingSpec &ring = vessel.rings[place];
+        const RingDesign &ring = vessel.rings[place];
         const double height = bandHeight(ring, vessel.flatten);
         stack.rings.push_back({ ring, place, bottom, bottom + height });
         bottom += height;
@@ -89,20 +89,20 @@ Stack stackRings(const Vessel &vessel)
     return stack;
 }
 
-std::vector<RingSpec> fillToRim(const Vessel &vessel)
+std::vector<RingDesign> fillToRim(const Vessel &vessel)
 {
-    std::vector<RingSpec> rings = vessel.rings;
+    std::vector<RingDesign> rings = vessel.rings;
     if (vessel.profile.empty() || rings.empty() || !profileProblems(vessel.profile).empty())
         return rings;
     const double rim = vessel.profile.back().h;
     double top = 0;
-    for (const RingSpec &ring : rings)
+    for (const RingDesign &ring : rings)
         top += bandHeight(ring, vessel.flatten);
     const double height = bandHeight(rings.back(), vessel.flatten);
     if (!(height > 0))
         return rings;
     while (top < rim) {
-        RingSpec next = rings.back();
+        RingDesign next = rings.back();
         next.name = defaultRingName(rings.size() + 1);
         next.outerLocked = false;
         next.innerLocked = false;

@@ -13,7 +13,7 @@ namespace orvane {
 
 struct StackedRing
 {
-    RingSpec spec; // with the diameters and fudge it is cut to
+    RingDesign design; // with the diameters and fudge it is cut to
     std::size_t place = 0; // its place in the vessel's rings, from 0
     double bottom = 0; // the band it covers, inches above the foot
     double top = 0;
@@ -26,8 +26,8 @@ struct StackedRing
     double profileInner = 0;
     bool coversWall() const
     {
-        return spec.inputs.outerDiameter >= profileOuter
-            && spec.inputs.innerDiameter <= profileInner;
+        return design.inputs.outerDiameter >= profileOuter
+            && design.inputs.innerDiameter <= profileInner;
     }
 };
 
@@ -48,6 +48,6 @@ Stack stackRings(const Vessel &vessel);
 
 // The rings of the vessel with rings added on top, each a copy of the top ring's thickness,
 // count and wood with its diameters from the profile, until the stack reaches the rim.
-std::vector<RingSpec> fillToRim(const Vessel &vessel);
+std::vector<RingDesign> fillToRim(const Vessel &vessel);
 
 } // namespace orvane

@@ -4,7 +4,7 @@
 
 #include "core/cutlist.h"
 #include "core/profile.h"
-#include "core/ringspec.h"
+#include "core/ringdesign.h"
 #include "core/wall.h"
 
 #include <optional>
@@ -25,7 +25,7 @@ struct Vessel
     std::string name;
     Units units = Units::inches;
     double kerf = defaultKerf; // inches; the kerf a ring takes unless it has its own
-    std::vector<RingSpec> rings; // the bottom ring first
+    std::vector<RingDesign> rings; // the bottom ring first
 
     // The outside of the piece; when it has one, the rings' diameters follow from it.
     std::vector<ProfilePoint> profile {};

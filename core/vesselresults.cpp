@@ -6,7 +6,7 @@
 
 namespace orvane {
 
-double glueFace(const RingSpec &lower, const RingSpec &upper)
+double glueFace(const RingDesign &lower, const RingDesign &upper)
 {
     const double outer = std::min(lower.inputs.outerDiameter, upper.inputs.outerDiameter) / 2;
     const double inner = std::max(lower.inputs.innerDiameter, upper.inputs.innerDiameter) / 2;
@@ -23,29 +23,30 @@ VesselResults computeVessel(const Vessel &vessel)
     results.rings.reserve(stack.rings.size());
     results.bottoms.reserve(stack.rings.size());
     for (const StackedRing &stacked : stack.rings) {
-        const RingSpec &spec = stacked.spec;
-        results.rings.push_back(stacked.disc ? computeDiscResult(spec) : computeRingResult(spec));
+        const RingDesign &design = stacked.design;
+        results.rings.push_back(
+            stacked.disc ? computeDiscResult(design) : computeRingResult(design));
         RingResult &ring = results.rings.back();
         ring.bottom = stacked.bottom;
         ring.top = stacked.top;
         results.bottoms.push_back(stacked.bottom);
         results.height = std::max(results.height, stacked.top);
-        results.widestDiameter = std::max(results.widestDiameter, spec.inputs.outerDiameter);
+        results.widestDiameter = std::max(results.widestDiameter, design.inputs.outerDiameter);
         const double feet = ring.boardFeet.value_or(0);
         const double strip = ring.stripLength ? ring.stripLength->inches : 0;
         results.boardFeet += feet;
         results.stripLength += strip;
 
         auto wood = std::find_if(results.woods.begin(), results.woods.end(),
-            [&spec](const WoodTotal &total) { return total.wood == spec.wood; });
+            [&design](const WoodTotal &total) { return total.wood == design.wood; });
         if (wood == results.woods.end())
-            wood = results.woods.insert(results.woods.end(), WoodTotal { spec.wood });
+            wood = results.woods.insert(results.woods.end(), WoodTotal { design.wood });
         ++wood->rings;
         wood->boardFeet += feet;
         wood->stripLength += strip;
     }
     for (std::size_t i = 1; i < results.rings.size(); ++i) {
-        const double face = glueFace(results.rings[i - 1].spec, results.rings[i].spec);
+        const double face = glueFace(results.rings[i - 1].design, results.rings[i].design);
         if (face < narrowestGlueFace)
             results.narrowJoints.push_back({ i - 1, face });
     }

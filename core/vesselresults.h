@@ -56,6 +56,6 @@ struct VesselResults
 VesselResults computeVessel(const Vessel &vessel);
 
 // The width the glue faces of two neighbouring rings share.
-double glueFace(const RingSpec &lower, const RingSpec &upper);
+double glueFace(const RingDesign &lower, const RingDesign &upper);
 
 } // namespace orvane

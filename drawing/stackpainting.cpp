@@ -37,18 +37,18 @@ std::vector<Band> bandsOf(const VesselResults &vessel)
     std::vector<Band> bands;
     bands.reserve(vessel.rings.size());
     for (std::size_t i = 0; i < vessel.rings.size() && i < vessel.bottoms.size(); ++i) {
-        const RingSpec &spec = vessel.rings[i].spec;
-        const double thickness = spec.thickness.value_or(0);
-        const double inner = std::max(0.0, spec.inputs.innerDiameter / 2);
-        const double outer = spec.inputs.outerDiameter / 2;
-        const double fudge = finite(spec.inputs.fudge) ? std::max(0.0, spec.inputs.fudge) : 0.0;
+        const RingDesign &design = vessel.rings[i].design;
+        const double thickness = design.thickness.value_or(0);
+        const double inner = std::max(0.0, design.inputs.innerDiameter / 2);
+        const double outer = design.inputs.outerDiameter / 2;
+        const double fudge = finite(design.inputs.fudge) ? std::max(0.0, design.inputs.fudge) : 0.0;
         Band band { i, vessel.bottoms[i], vessel.bottoms[i] + thickness, inner, outer,
             std::max(0.0, inner - fudge), outer + fudge, 0 };
         if (!(thickness > 0) || !finite(band.bottom) || !finite(band.top) || !finite(inner)
             || !finite(band.blankOuter) || !(outer > inner))
             continue;
         const auto wood = std::find_if(vessel.woods.begin(), vessel.woods.end(),
-            [&spec](const WoodTotal &total) { return total.wood == spec.wood; });
+            [&design](const WoodTotal &total) { return total.wood == design.wood; });
         band.wood
             = static_cast<std::size_t>(std::max<std::ptrdiff_t>(0, wood - vessel.woods.begin()));
         bands.push_back(band);

@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         fuzz::check(orvane::validUtf8(problem), "a problem not in UTF-8", problem);
     }
     int lastLine = 0;
-    for (const orvane::RingSpec &ring : project.rings) {
+    for (const orvane::RingDesign &ring : project.rings) {
         fuzz::check(ring.line > lastLine, "a ring out of the file's order", ring.name);
         lastLine = ring.line;
         fuzz::check(orvane::validUtf8(ring.name), "a name not in UTF-8", ring.name);

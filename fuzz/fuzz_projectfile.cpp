@@ -10,7 +10,7 @@
 
 namespace {
 
-bool sameRing(const orvane::RingSpec &a, const orvane::RingSpec &b)
+bool sameRing(const orvane::RingDesign &a, const orvane::RingDesign &b)
 {
     return a.name == b.name && a.inputs.segmentCount == b.inputs.segmentCount
         && a.inputs.outerDiameter == b.inputs.outerDiameter

@@ -345,7 +345,7 @@ QList<TemplateRing> vesselTemplateRings(const Vessel &vessel)
         // A disc is a square blank: nothing to cut at a miter, no template.
         if (result.kind == RingKind::disc)
             continue;
-        const QString ring = shown(result.spec.name).simplified();
+        const QString ring = shown(result.design.name).simplified();
         const QString title = project.isEmpty() ? ring
             : ring.isEmpty()                    ? project
                                                 : tr("%1 – %2").arg(project, ring);
@@ -362,7 +362,7 @@ std::optional<QString> saveVesselTemplatesAsPdf(
         if (const auto problem = templateProblem(rings[i])) {
             return tr("the template of ring %1 (%2) could not be made: %3")
                 .arg(i + 1)
-                .arg(shown(rings[i].ring.spec.name), *problem);
+                .arg(shown(rings[i].ring.design.name), *problem);
         }
     }
     return saveTemplateAsPdf(fileName, rings, paper);

@@ -27,19 +27,19 @@ MeasuredLength measured(const std::optional<LengthResult> &length, Units units)
 
 CutListRingRow ringRow(std::size_t place, const RingResult &result, Units units)
 {
-    const RingSpec &spec = result.spec;
+    const RingDesign &design = result.design;
     CutListRingRow row;
     row.number = QString::number(place);
-    row.name = shown(spec.name);
-    row.wood = shown(spec.wood);
-    row.segments = shown(shortestDecimal(spec.inputs.segmentCount));
-    row.outer = givenLength(spec.inputs.outerDiameter, units);
-    row.inner = givenLength(spec.inputs.innerDiameter, units);
+    row.name = shown(design.name);
+    row.wood = shown(design.wood);
+    row.segments = shown(shortestDecimal(design.inputs.segmentCount));
+    row.outer = givenLength(design.inputs.outerDiameter, units);
+    row.inner = givenLength(design.inputs.innerDiameter, units);
     row.sawAngle = shown(angleText(result.sawAngle, anglePicture));
     row.longSide = measured(result.longSide, units);
     row.shortSide = measured(result.shortSide, units);
     row.boardWidth = measured(result.boardWidth, units);
-    row.thickness = spec.thickness ? givenLength(*spec.thickness, units) : QString();
+    row.thickness = design.thickness ? givenLength(*design.thickness, units) : QString();
     row.stripLength = measured(result.stripLength, units);
     row.boardFeet = shown(result.boardFeetText);
     return row;

@@ -52,7 +52,7 @@ std::optional<QString> templateProblem(const TemplateRing &ring)
         || blames(RingField::fudge))
         return tr("the segment is not a shape that can be cut: the inner diameter, less the "
                   "fudge factor, must be smaller than the outer one and not below zero");
-    if (blames(RingField::kerf) || result.spec.kerf > widestKerf)
+    if (blames(RingField::kerf) || result.design.kerf > widestKerf)
         return tr("the kerf must be a length from 0 to 1 inch");
     if (!result.sound())
         return shown(result.problems.front().message);
@@ -64,16 +64,16 @@ std::optional<CutList> cutList(const TemplateRing &ring)
     if (templateProblem(ring))
         return std::nullopt;
     const RingResult &result = ring.ring;
-    const RingSpec &spec = result.spec;
+    const RingDesign &design = result.design;
     CutList list;
     list.ring = *result.geometry;
     list.stripLength = result.stripLength->inches;
 
-    list.segmentCount = shown(shortestDecimal(spec.inputs.segmentCount));
-    list.outerDiameter = inches(spec.inputs.outerDiameter);
-    list.innerDiameter = inches(spec.inputs.innerDiameter);
-    list.fudge = inches(spec.inputs.fudge);
-    list.thickness = inches(*spec.thickness);
+    list.segmentCount = shown(shortestDecimal(design.inputs.segmentCount));
+    list.outerDiameter = inches(design.inputs.outerDiameter);
+    list.innerDiameter = inches(design.inputs.innerDiameter);
+    list.fudge = inches(design.inputs.fudge);
+    list.thickness = inches(*design.thickness);
 
     list.sawAngle = shown(angleText(result.sawAngle, anglePicture));
     list.longSideAngle = shown(result.longSideAngleText);
@@ -82,7 +82,7 @@ std::optional<CutList> cutList(const TemplateRing &ring)
     list.longSide = lengthTexts(*result.longSide);
     list.shortSide = lengthTexts(*result.shortSide);
     list.boardWidth = lengthTexts(*result.boardWidth);
-    list.kerf = lengthTexts(lengthResult(spec.kerf));
+    list.kerf = lengthTexts(lengthResult(design.kerf));
     list.strip = lengthTexts(*result.stripLength);
     list.boardFeet = shown(result.boardFeetText);
     return list;

@@ -20,10 +20,10 @@ struct TemplateRing
     RingResult ring;
 };
 
-// The template of `spec` under `projectName`.
-inline TemplateRing makeTemplateRing(const QString &projectName, const RingSpec &spec)
+// The template of `design` under `projectName`.
+inline TemplateRing makeTemplateRing(const QString &projectName, const RingDesign &design)
 {
-    return TemplateRing { projectName, computeRingResult(spec) };
+    return TemplateRing { projectName, computeRingResult(design) };
 }
 
 } // namespace orvane

@@ -270,7 +270,7 @@ void TestProfile::discsAndRim()
 {
     Vessel vessel;
     vessel.profile = { { 0, 0 }, corner(3, 0), corner(3, 2) };
-    RingSpec ring = ringOf({ 12, 1, 0.5, 0.1 }, 0.75);
+    RingDesign ring = ringOf({ 12, 1, 0.5, 0.1 }, 0.75);
     ring.name = "Ring";
     vessel.rings = { ring, ring, ring, ring };
     const VesselResults results = computeVessel(vessel);
@@ -280,22 +280,22 @@ void TestProfile::discsAndRim()
     QCOMPARE(results.warnings.size(), std::size_t(1));
     const RingResult &foot = results.rings[0];
     QCOMPARE(foot.kind, RingKind::disc);
-    QCOMPARE(foot.spec.inputs.innerDiameter, 0.0);
-    QCOMPARE(foot.spec.inputs.fudge, 0.25); // the vessel's pad
+    QCOMPARE(foot.design.inputs.innerDiameter, 0.0);
+    QCOMPARE(foot.design.inputs.fudge, 0.25); // the vessel's pad
     QCOMPARE(foot.blankSide->inches, 6.5);
     QVERIFY(std::abs(*foot.boardFeet - 6.5 * 6.5 * 0.75 / 144) < 1e-12);
     QVERIFY(!foot.geometry && !foot.longSide && !foot.stripLength);
     QVERIFY(foot.sound());
     const RingResult &wallRing = results.rings[1];
     QCOMPARE(wallRing.kind, RingKind::ring);
-    QCOMPARE(wallRing.spec.inputs.outerDiameter, 6.0);
-    QCOMPARE(wallRing.spec.inputs.innerDiameter, 5.5);
+    QCOMPARE(wallRing.design.inputs.outerDiameter, 6.0);
+    QCOMPARE(wallRing.design.inputs.innerDiameter, 5.5);
     QCOMPARE(wallRing.bottom, 0.75);
     QCOMPARE(results.rings[2].top, 2.0);
     // A typed diameter stays; fill to rim adds rings of the top ring's thickness.
     vessel.rings = { ring };
     vessel.rings[0].outerLocked = true;
-    QCOMPARE(computeVessel(vessel).rings[0].spec.inputs.outerDiameter, 1.0);
+    QCOMPARE(computeVessel(vessel).rings[0].design.inputs.outerDiameter, 1.0);
     QVERIFY(!stackRings(vessel).rings[0].coversWall());
     QCOMPARE(stackRings(vessel).rings[0].profileOuter, 6.0);
     QCOMPARE(fillToRim(vessel).size(), std::size_t(3));

@@ -50,7 +50,7 @@ void TestProject::rings()
         "bowl.csv");
     QCOMPARE(problemsOf(project), QStringList {});
     QCOMPARE(project.rings.size(), 2u);
-    const RingSpec &base = project.rings[0];
+    const RingDesign &base = project.rings[0];
     QCOMPARE(base.name, std::string("Base"));
     QCOMPARE(base.line, 3);
     QCOMPARE(base.inputs.segmentCount, 8.0);
@@ -59,7 +59,7 @@ void TestProject::rings()
     QCOMPARE(base.inputs.fudge, 0.125);
     QCOMPARE(base.thickness, 1.0);
     QCOMPARE(base.kerf, 0.1);
-    const RingSpec &rim = project.rings[1];
+    const RingDesign &rim = project.rings[1];
     QCOMPARE(rim.name, std::string("Rim, top"));
     QCOMPARE(rim.line, 5);
     QCOMPARE(rim.inputs.segmentCount, 12.0);
@@ -76,7 +76,7 @@ void TestProject::columnsInAnyOrder()
         "p.csv");
     QCOMPARE(problemsOf(project), QStringList {});
     QCOMPARE(project.rings.size(), 1u);
-    const RingSpec &ring = project.rings[0];
+    const RingDesign &ring = project.rings[0];
     QCOMPARE(ring.name, std::string("Middle ring"));
     QCOMPARE(ring.inputs.segmentCount, 16.0);
     QCOMPARE(ring.inputs.outerDiameter, 24.0);
@@ -94,7 +94,7 @@ void TestProject::defaults()
         "p.csv");
     QCOMPARE(problemsOf(project), QStringList {});
     QCOMPARE(project.rings.size(), 3u);
-    for (const RingSpec &ring : project.rings) {
+    for (const RingDesign &ring : project.rings) {
         QCOMPARE(ring.inputs.fudge, 0.25);
         QCOMPARE(ring.kerf, 0.125);
     }
@@ -118,7 +118,7 @@ void TestProject::units()
         "p.csv");
     QCOMPARE(problemsOf(project), QStringList {});
     QCOMPARE(project.rings.size(), 1u);
-    const RingSpec &ring = project.rings[0];
+    const RingDesign &ring = project.rings[0];
     QCOMPARE(ring.inputs.outerDiameter, 10.0);
     QCOMPARE(ring.inputs.innerDiameter, 8.0);
     QCOMPARE(ring.inputs.fudge, 0.25);
@@ -284,7 +284,7 @@ void TestProject::thousandRings()
     const Project project = readProject(text, "tall.csv");
     QCOMPARE(problemsOf(project), QStringList {});
     QCOMPARE(project.rings.size(), 1000u);
-    const RingSpec &last = project.rings.back();
+    const RingDesign &last = project.rings.back();
     QCOMPARE(last.name, std::string("Ring 999, of a tall vase"));
     QCOMPARE(last.inputs.segmentCount, 4.0 + 999 % 27);
     QCOMPARE(last.inputs.outerDiameter, 10 + 999 % 50 + 0.5);

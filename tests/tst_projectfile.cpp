@@ -35,7 +35,7 @@ QStringList shown(const Vessel &vessel)
     const auto number = [](double value) { return QString::fromStdString(shortestNumber(value)); };
     QStringList lines { QString::fromStdString(vessel.name)
         + (vessel.units == Units::inches ? " in" : " mm") + " kerf " + number(vessel.kerf) };
-    for (const RingSpec &ring : vessel.rings) {
+    for (const RingDesign &ring : vessel.rings) {
         lines << QStringLiteral(
             "line %1: %2, %3 segments, %4 / %5, fudge %6, thickness %7, kerf %8, %9")
                      .arg(ring.line)

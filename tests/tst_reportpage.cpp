@@ -19,7 +19,7 @@ using orvane::computeRingResult;
 using orvane::leadingNumber;
 using orvane::lengthResult;
 using orvane::ReportValues;
-using orvane::RingSpec;
+using orvane::RingDesign;
 
 namespace {
 
@@ -87,9 +87,9 @@ ReportValues ringOf(const QString &segmentCount)
     v.projectName = QStringLiteral("Segmented Circle ");
     v.segmentCount = segmentCount;
     v.boardThickness = QStringLiteral("0.75");
-    RingSpec spec = orvane::defaultRing();
-    spec.inputs.segmentCount = leadingNumber(segmentCount.toStdString());
-    v.ring = computeRingResult(spec, calculatorLargestCount);
+    RingDesign design = orvane::defaultRing();
+    design.inputs.segmentCount = leadingNumber(segmentCount.toStdString());
+    v.ring = computeRingResult(design, calculatorLargestCount);
     return v;
 }
 

@@ -37,15 +37,15 @@ namespace {
 
 constexpr double pi = 3.141593; // the program's pi, which every angle uses
 
-RingSpec ringOf(double n, double outer, double inner, double fudge, double thickness = 0.75,
+RingDesign ringOf(double n, double outer, double inner, double fudge, double thickness = 0.75,
     double kerf = 0.125, const std::string &name = "Ring")
 {
-    RingSpec ring = orvane::ringOf(RingInputs { n, outer, inner, fudge }, thickness, kerf);
+    RingDesign ring = orvane::ringOf(RingInputs { n, outer, inner, fudge }, thickness, kerf);
     ring.name = name;
     return ring;
 }
 
-RingResult resultsOf(const RingSpec &ring)
+RingResult resultsOf(const RingDesign &ring)
 {
     const RingResult result = computeRingResult(ring);
     if (!result.sound())
@@ -58,7 +58,7 @@ RingResult footDisc()
 {
     Vessel vessel;
     vessel.profile = { { 0, 0, false }, { 3, 0, true }, { 3, 2, true } };
-    RingSpec foot = ringOf(8, 1, 0.5, 0.5, 0.75, 0.125, "Foot");
+    RingDesign foot = ringOf(8, 1, 0.5, 0.5, 0.75, 0.125, "Foot");
     foot.ownFudge = true;
     vessel.rings = { foot };
     return computeVessel(vessel).rings.front();
@@ -150,7 +150,7 @@ void TestResults::closedForms()
 void TestResults::startRingCaptions()
 {
     const RingResult results = resultsOf(defaultRing());
-    QCOMPARE(results.spec.name, std::string("Segmented Circle "));
+    QCOMPARE(results.design.name, std::string("Segmented Circle "));
     QCOMPARE(results.longSide->fraction, std::string(" 21  1/ 16+"));
     QCOMPARE(results.shortSide->fraction, std::string(" 14  3/ 4+"));
     QCOMPARE(results.boardWidth->fraction, std::string(" 5  1/ 2-"));

@@ -103,11 +103,11 @@ void TestStackPainting::ringsStandWhereTheirNumbersPutThem()
     double halfWidth = 0;
     double height = 0;
     for (const TestRing &r : rings) {
-        orvane::RingSpec spec = orvane::defaultRing();
-        spec.inputs = { 12, r.outer, r.inner, r.fudge };
-        spec.thickness = r.thickness;
-        spec.wood = r.wood;
-        vessel.rings.push_back(spec);
+        orvane::RingDesign design = orvane::defaultRing();
+        design.inputs = { 12, r.outer, r.inner, r.fudge };
+        design.thickness = r.thickness;
+        design.wood = r.wood;
+        vessel.rings.push_back(design);
         if (r.outer > r.inner)
             halfWidth = std::max(halfWidth, r.outer / 2 + r.fudge);
         height += r.thickness;

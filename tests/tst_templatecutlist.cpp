@@ -10,8 +10,8 @@
 
 using orvane::CutList;
 using orvane::makeTemplateRing;
+using orvane::RingDesign;
 using orvane::ringOf;
-using orvane::RingSpec;
 using orvane::TemplateRing;
 
 Q_DECLARE_METATYPE(expected::Ring)

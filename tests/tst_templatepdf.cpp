@@ -17,8 +17,8 @@
 #include <memory>
 
 using orvane::makeTemplateRing;
+using orvane::RingDesign;
 using orvane::ringOf;
-using orvane::RingSpec;
 using orvane::TemplateLayout;
 using orvane::TemplateRing;
 using orvane::Tile;

@@ -16,7 +16,7 @@
 
 #include <cmath>
 
-using orvane::RingSpec;
+using orvane::RingDesign;
 using orvane::Units;
 using orvane::Vessel;
 
@@ -26,15 +26,15 @@ namespace {
 
 constexpr double pi = 3.141593; // as the closed forms take it
 
-RingSpec ring(const QString &name, int n, double outer, double inner, double thickness,
+RingDesign ring(const QString &name, int n, double outer, double inner, double thickness,
     const char *wood, double fudge = 0.25)
 {
-    RingSpec spec = orvane::defaultRing();
-    spec.name = name.toStdString();
-    spec.inputs = { double(n), outer, inner, fudge };
-    spec.thickness = thickness;
-    spec.wood = wood;
-    return spec;
+    RingDesign design = orvane::defaultRing();
+    design.name = name.toStdString();
+    design.inputs = { double(n), outer, inner, fudge };
+    design.thickness = thickness;
+    design.wood = wood;
+    return design;
 }
 
 Vessel vase(Units units)
@@ -55,20 +55,20 @@ Vessel manyRings(int count)
     return vessel;
 }
 
-expected::Ring closedForm(const RingSpec &spec)
+expected::Ring closedForm(const RingDesign &design)
 {
-    return { int(spec.inputs.segmentCount), spec.inputs.outerDiameter, spec.inputs.innerDiameter,
-        spec.inputs.fudge, spec.thickness };
+    return { int(design.inputs.segmentCount), design.inputs.outerDiameter,
+        design.inputs.innerDiameter, design.inputs.fudge, design.thickness };
 }
 
 // The strip the segments are cut from: n (L + S) / 2 + (L - S) / 2 + (n - 1) k / cos(180 / n).
-double strip(const RingSpec &spec)
+double strip(const RingDesign &design)
 {
-    const expected::Ring r = closedForm(spec);
+    const expected::Ring r = closedForm(design);
     const double L = expected::longSide(r);
     const double S = expected::shortSide(r);
     const double n = r.segmentCount;
-    return n * (L + S) / 2 + (L - S) / 2 + (n - 1) * spec.kerf / std::cos(pi / n);
+    return n * (L + S) / 2 + (L - S) / 2 + (n - 1) * design.kerf / std::cos(pi / n);
 }
 
 // A line without its blanks: how far apart pdftotext sets two words (a fraction's mark from its
@@ -91,15 +91,15 @@ QString measured(double inches, Units units)
 }
 
 // The printed lines of a ring's row, without blanks: in inches, the decimals under the fractions.
-QStringList ringRow(int place, const RingSpec &spec, Units units)
+QStringList ringRow(int place, const RingDesign &design, Units units)
 {
-    const expected::Ring r = closedForm(spec);
+    const expected::Ring r = closedForm(design);
     const bool mm = units == Units::millimetres;
     const auto given
         = [mm](double value) { return mm ? millimetres(value) : QString::number(value, 'g', 10); };
     const double lengths[]
-        = { expected::longSide(r), expected::shortSide(r), expected::boardWidth(r), strip(spec) };
-    const QString first = QString::number(place) + QString::fromStdString(spec.name + spec.wood)
+        = { expected::longSide(r), expected::shortSide(r), expected::boardWidth(r), strip(design) };
+    const QString first = QString::number(place) + QString::fromStdString(design.name + design.wood)
         + QString::number(r.segmentCount) + given(r.outerDiameter) + given(r.innerDiameter)
         + expected::angle(180.0 / r.segmentCount) + measured(lengths[0], units)
         + measured(lengths[1], units) + measured(lengths[2], units) + given(*r.thickness)
@@ -195,16 +195,16 @@ void TestVesselPages::cutListShowsEveryRingOnce()
     QMap<QString, Lumber> woods;
     Lumber total;
     for (std::size_t i = 0; i < vessel.rings.size(); ++i) {
-        const RingSpec &spec = vessel.rings[i];
-        const QStringList row = ringRow(int(i + 1), spec, vessel.units);
+        const RingDesign &design = vessel.rings[i];
+        const QStringList row = ringRow(int(i + 1), design, vessel.units);
         QCOMPARE(lines.count(row[0]), 1);
         QCOMPARE(lines.mid(lines.indexOf(row[0]), row.size()), row);
-        const QString wood = spec.wood.empty() ? QStringLiteral("(no wood given)")
-                                               : QString::fromStdString(spec.wood);
+        const QString wood = design.wood.empty() ? QStringLiteral("(no wood given)")
+                                                 : QString::fromStdString(design.wood);
         for (Lumber *lumber : { &woods[wood], &total }) {
             ++lumber->rings;
-            lumber->boardFeet += expected::boardFeet(closedForm(spec));
-            lumber->strip += strip(spec);
+            lumber->boardFeet += expected::boardFeet(closedForm(design));
+            lumber->strip += strip(design);
         }
     }
     woods.insert(QStringLiteral("All woods"), total);
@@ -226,8 +226,8 @@ void TestVesselPages::templatesOfEveryRingInOneFile()
     for (const QStringList &page : written)
         titles << page.filter(QRegularExpression(QStringLiteral("^Project Name: ")));
     QStringList expectedTitles;
-    for (const RingSpec &spec : vessel.rings)
-        expectedTitles << QStringLiteral("Project Name: Tall Vase – ") + spec.name.c_str();
+    for (const RingDesign &design : vessel.rings)
+        expectedTitles << QStringLiteral("Project Name: Tall Vase – ") + design.name.c_str();
     QCOMPARE(titles, expectedTitles);
 
     // A ring whose template cannot be made is named, and the file is left as it was.

@@ -109,7 +109,7 @@ void Orvane::startVessel()
 {
     if (!vesselDialogs)
         vesselDialogs = standardVesselDialogs();
-    RingSpec ring = result.spec;
+    RingDesign ring = result.design;
     QString note;
     const std::vector<RingProblem> problems = computeRingResult(ring).problems;
     if (!problems.empty()) {

@@ -1,6 +1,6 @@
 #include "window/layout.h"
 
-#include "core/ringspec.h"
+#include "core/ringdesign.h"
 #include "window/twips.h"
 
 #include <QCoreApplication>

@@ -225,14 +225,14 @@ void Orvane::askForProjectName()
 
 // The ring as the boxes give it: the four inputs by the leading-number rule, the thickness only
 // when its box holds one number, and the project name as typed.
-RingSpec Orvane::readRing() const
+RingDesign Orvane::readRing() const
 {
-    RingSpec spec = defaultRing();
-    spec.name = projectPrompt->nameBox()->text().toStdString();
-    spec.inputs = { numberIn(segmentCountBox), numberIn(outerDiameterBox),
+    RingDesign design = defaultRing();
+    design.name = projectPrompt->nameBox()->text().toStdString();
+    design.inputs = { numberIn(segmentCountBox), numberIn(outerDiameterBox),
         numberIn(innerDiameterBox), numberIn(fudgeBox) };
-    spec.thickness = wholeNumber(thicknessBox->text().toStdString());
-    return spec;
+    design.thickness = wholeNumber(thicknessBox->text().toStdString());
+    return design;
 }
 
 } // namespace orvane

@@ -66,7 +66,7 @@ private:
     void buildCommands();
 
     // The steps of a recalculation, in order.
-    RingSpec readRing() const;
+    RingDesign readRing() const;
     void showMiterAngles();
     void showLengths();
     void showBoardFeet();

@@ -26,7 +26,7 @@ void showLength(const std::optional<LengthResult> &length, QLabel *fraction, QLa
 void Orvane::recalculate()
 {
     result = computeRingResult(readRing(), calculatorLargestCount);
-    drawPlanView(*planView, result.spec.inputs, result.geometry);
+    drawPlanView(*planView, result.design.inputs, result.geometry);
     showMiterAngles();
     showLengths();
     drawSegmentDetail(*detailView, result.geometry);

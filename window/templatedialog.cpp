@@ -63,9 +63,9 @@ QString suggestedTemplatePath(const QString &projectName)
 } // namespace
 
 TemplateDialog::TemplateDialog(
-    const QString &projectName, const RingSpec &ringSpec, QWidget *parent)
+    const QString &projectName, const RingDesign &ringDesign, QWidget *parent)
     : QDialog(parent)
-    , ring(ringSpec)
+    , ring(ringDesign)
     , printerPaper(QPrinterInfo::defaultPrinter().defaultPageSize())
     , dialogs(standardTemplateDialogs())
 {
@@ -134,10 +134,11 @@ TemplateDialog::Template TemplateDialog::currentTemplate() const
     const ReadKerf kerf = readKerf(kerfBox->text());
     if (!kerf.inches)
         return { {}, kerf.problem };
-    RingSpec spec = ring;
-    spec.kerf = *kerf.inches;
+    RingDesign design = ring;
+    design.kerf = *kerf.inches;
     // The template is one of the calculator's outputs: it computes the counts the calculator does.
-    const TemplateRing made { projectBox->text(), computeRingResult(spec, calculatorLargestCount) };
+    const TemplateRing made { projectBox->text(),
+        computeRingResult(design, calculatorLargestCount) };
     if (const auto problem = templateProblem(made))
         return { {}, tr("No template can be made of this ring: %1.").arg(*problem) };
     return { made, {} };

@@ -33,7 +33,8 @@ class TemplateDialog : public QDialog
     Q_OBJECT
 
 public:
-    TemplateDialog(const QString &projectName, const RingSpec &ringSpec, QWidget *parent = nullptr);
+    TemplateDialog(
+        const QString &projectName, const RingDesign &ringDesign, QWidget *parent = nullptr);
     ~TemplateDialog() override;
 
     // What the dialog asks through the system's dialogs; those of the system unless replaced.
@@ -59,7 +60,7 @@ private:
     void buildControls(const QString &projectName);
     void showProblem();
 
-    RingSpec ring; // the kerf is the dialog's
+    RingDesign ring; // the kerf is the dialog's
     QPageSize printerPaper; // the default printer's, invalid when there is none
     QLineEdit *projectBox = nullptr;
     QLineEdit *kerfBox = nullptr;

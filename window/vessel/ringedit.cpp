@@ -21,7 +21,7 @@ FieldReading readTyped(RingField field, std::string_view text, Units units)
     return readRingField(field, text);
 }
 
-void take(RingSpec &ring, RingField field, double value)
+void take(RingDesign &ring, RingField field, double value)
 {
     switch (field) {
     case RingField::segments: ring.inputs.segmentCount = value; break;
@@ -38,7 +38,7 @@ void take(RingSpec &ring, RingField field, double value)
 } // namespace
 
 RingEdit editRing(
-    const RingSpec &ring, std::size_t place, RingField field, std::string_view text, Units units)
+    const RingDesign &ring, std::size_t place, RingField field, std::string_view text, Units units)
 {
     RingEdit edit { ring, {} };
     const std::string_view typed = trimmed(text);

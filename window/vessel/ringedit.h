@@ -4,7 +4,7 @@
 // checked as a whole, so that the table never takes a value the ring reader or the ring's rules
 // refuse.
 
-#include "core/ringspec.h"
+#include "core/ringdesign.h"
 #include "core/vessel.h"
 
 #include <cstddef>
@@ -16,7 +16,7 @@ namespace orvane {
 // The ring with the value taken, or why the value is refused.
 struct RingEdit
 {
-    RingSpec ring;
+    RingDesign ring;
     std::string problem; // empty when the value is taken
 };
 
@@ -25,6 +25,6 @@ struct RingEdit
 // millimetres a plain number is millimetres, as the table shows it. The name and the wood are
 // taken as typed, blanks around them left out; an empty name is the ring's default name.
 RingEdit editRing(
-    const RingSpec &ring, std::size_t place, RingField field, std::string_view text, Units units);
+    const RingDesign &ring, std::size_t place, RingField field, std::string_view text, Units units);
 
 } // namespace orvane

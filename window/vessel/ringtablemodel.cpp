@@ -136,17 +136,17 @@ const RingResult *RingTableModel::resultOf(int row) const
 QString RingTableModel::displayText(int row, int column) const
 {
     const RingResult *ring = resultOf(row);
-    const RingSpec &spec
-        = ring ? ring->spec : document.vessel().rings.at(static_cast<std::size_t>(row));
+    const RingDesign &design
+        = ring ? ring->design : document.vessel().rings.at(static_cast<std::size_t>(row));
     const Units units = document.vessel().units;
     switch (column) {
-    case nameColumn: return shown(spec.name);
-    case segmentsColumn: return shown(shortestDecimal(spec.inputs.segmentCount));
-    case outerColumn: return inputText(spec.inputs.outerDiameter, units);
-    case innerColumn: return inputText(spec.inputs.innerDiameter, units);
-    case fudgeColumn: return inputText(spec.inputs.fudge, units);
-    case thicknessColumn: return spec.thickness ? inputText(*spec.thickness, units) : QString();
-    case woodColumn: return shown(spec.wood);
+    case nameColumn: return shown(design.name);
+    case segmentsColumn: return shown(shortestDecimal(design.inputs.segmentCount));
+    case outerColumn: return inputText(design.inputs.outerDiameter, units);
+    case innerColumn: return inputText(design.inputs.innerDiameter, units);
+    case fudgeColumn: return inputText(design.inputs.fudge, units);
+    case thicknessColumn: return design.thickness ? inputText(*design.thickness, units) : QString();
+    case woodColumn: return shown(design.wood);
     default: break;
     }
     if (!ring)

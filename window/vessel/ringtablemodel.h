@@ -3,7 +3,7 @@
 // The ring table's model: one row per ring, the bottom ring first; the ring's inputs, editable in
 // place, then its results, read-only, all taken from the document's one result of each ring.
 
-#include "core/ringspec.h"
+#include "core/ringdesign.h"
 
 #include <QAbstractTableModel>
 

@@ -39,7 +39,7 @@ void fitPlan(PictureBox &plan, const RingResult &ring)
 {
     const double extent = ring.geometry
         ? 2 * std::max(ring.geometry->cornerRadius, ring.geometry->outerRadius)
-        : ring.spec.inputs.outerDiameter + 2 * ring.spec.inputs.fudge;
+        : ring.design.inputs.outerDiameter + 2 * ring.design.inputs.fudge;
     const float span = single(std::isfinite(extent) && extent > 0 ? extent * planMargin : 1.0);
     plan.setScaleLeft(0);
     plan.setScaleTop(span);
@@ -77,9 +77,9 @@ void SelectedRingView::showRing(const RingResult *ring, std::size_t place)
         detail->clear();
         return;
     }
-    title->setText(tr("Ring %1: %2").arg(place + 1).arg(shown(ring->spec.name)));
+    title->setText(tr("Ring %1: %2").arg(place + 1).arg(shown(ring->design.name)));
     fitPlan(*plan, *ring);
-    drawPlanView(*plan, ring->spec.inputs, ring->geometry);
+    drawPlanView(*plan, ring->design.inputs, ring->geometry);
     drawSegmentDetail(*detail, ring->geometry);
 }
 

@@ -49,7 +49,7 @@ int row(std::size_t place)
     return static_cast<int>(place);
 }
 
-bool sameRing(const RingSpec &a, const RingSpec &b)
+bool sameRing(const RingDesign &a, const RingDesign &b)
 {
     return a.name == b.name && a.inputs.segmentCount == b.inputs.segmentCount
         && a.inputs.outerDiameter == b.inputs.outerDiameter
@@ -64,7 +64,7 @@ std::string unusedRingName(const Vessel &vessel, std::size_t place)
     for (std::size_t n = place + 1;; ++n) {
         std::string name = defaultRingName(n);
         if (std::none_of(vessel.rings.begin(), vessel.rings.end(),
-                [&name](const RingSpec &ring) { return ring.name == name; }))
+                [&name](const RingDesign &ring) { return ring.name == name; }))
             return name;
     }
 }
@@ -90,7 +90,7 @@ std::optional<std::string> VesselDocument::typeIntoRing(
         = editRing(value.rings.at(place), place, field, text.toStdString(), value.units);
     if (!edit.problem.empty())
         return edit.problem;
-    const RingSpec &before = value.rings[place];
+    const RingDesign &before = value.rings[place];
     if (!sameRing(edit.ring, before)) {
         history.push(new Change(
             tr("%1 of %2").arg(fieldTitle(field), QString::fromStdString(before.name)),
@@ -102,7 +102,7 @@ std::optional<std::string> VesselDocument::typeIntoRing(
 
 std::size_t VesselDocument::addRing(std::optional<std::size_t> place)
 {
-    RingSpec ring;
+    RingDesign ring;
     std::size_t newPlace = 0;
     if (place && *place < value.rings.size()) {
         ring = value.rings[*place];
@@ -160,7 +160,7 @@ void VesselDocument::setName(const std::string &name)
         [this, before = value.name] { setNameValue(before); }));
 }
 
-void VesselDocument::replaceRingValue(std::size_t place, const RingSpec &ring)
+void VesselDocument::replaceRingValue(std::size_t place, const RingDesign &ring)
 {
     value.rings.at(place) = ring;
     computed = computeVessel(value);
@@ -168,7 +168,7 @@ void VesselDocument::replaceRingValue(std::size_t place, const RingSpec &ring)
     emit recomputed();
 }
 
-void VesselDocument::insertRingValue(std::size_t place, const RingSpec &ring)
+void VesselDocument::insertRingValue(std::size_t place, const RingDesign &ring)
 {
     emit ringAboutToBeInserted(row(place));
     value.rings.insert(value.rings.begin() + row(place), ring);

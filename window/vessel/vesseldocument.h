@@ -53,8 +53,8 @@ public:
     // One change to the value, as the undo commands make and unmake it: the value changed, the
     // results computed, then the signals. Anything else edits through the methods above, so that
     // it can be undone.
-    void replaceRingValue(std::size_t place, const RingSpec &ring);
-    void insertRingValue(std::size_t place, const RingSpec &ring);
+    void replaceRingValue(std::size_t place, const RingDesign &ring);
+    void insertRingValue(std::size_t place, const RingDesign &ring);
     void removeRingValue(std::size_t place);
     void moveRingValue(std::size_t from, std::size_t to);
     void setUnitsValue(Units units);

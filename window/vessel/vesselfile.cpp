@@ -90,7 +90,7 @@ VesselFileReading readVesselFile(const QString &fileName, Units units, double ke
 std::string vesselCsv(const Vessel &vessel)
 {
     std::string out = "name,segments,outer,inner,fudge,thickness,kerf,wood\n";
-    for (const RingSpec &ring : vessel.rings) {
+    for (const RingDesign &ring : vessel.rings) {
         const auto length = [&vessel](double inches) { return lengthText(inches, vessel.units); };
         out += csvField(ring.name) + ',' + shortestDecimal(ring.inputs.segmentCount) + ','
             + length(ring.inputs.outerDiameter) + ',' + length(ring.inputs.innerDiameter) + ','

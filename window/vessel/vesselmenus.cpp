@@ -1,7 +1,7 @@
 // The vessel window's menus and their keys: the standard keys of the desktop where there are
 // such, and keys of the window's own for the ring commands.
 
-#include "core/ringspec.h"
+#include "core/ringdesign.h"
 #include "window/vessel/ringtableview.h"
 #include "window/vessel/vesseldocument.h"
 #include "window/vessel/vesselopening.h"

@@ -52,7 +52,7 @@ VesselWindow *showReading(
 
 } // namespace
 
-Vessel newVessel(RingSpec ring, const std::string &name)
+Vessel newVessel(RingDesign ring, const std::string &name)
 {
     Vessel vessel;
     vessel.name = name;

@@ -15,7 +15,7 @@
 namespace orvane {
 
 // One ring to compute. Lengths in inches.
-struct RingSpec
+struct RingDesign
 {
     std::string name;
     RingInputs inputs;
@@ -47,9 +47,9 @@ inline constexpr double thickness = 0.75;
 inline constexpr std::string_view thicknessText = "0.75";
 inline constexpr double kerf = defaultKerf;
 } // namespace ringDefaults
-RingSpec defaultRing();
+RingDesign defaultRing();
 // A ring of `inputs` with no name.
-RingSpec ringOf(
+RingDesign ringOf(
     const RingInputs &inputs, std::optional<double> thickness, double kerf = defaultKerf);
 
 // The values of a ring, named as the project file's columns and the command line's options are.

@@ -1,12 +1,12 @@
-#include "core/ringspec.h"
+#include "core/ringdesign.h"
 
 #include "core/vessel.h"
 
 namespace orvane {
 
-RingSpec defaultRing()
+RingDesign defaultRing()
 {
-    RingSpec ring;
+    RingDesign ring;
     ring.name = ringDefaults::name;
     ring.inputs = RingInputs { ringDefaults::segmentCount, ringDefaults::outerDiameter,
         ringDefaults::innerDiameter, ringDefaults::fudge };
@@ -15,9 +15,9 @@ RingSpec defaultRing()
     return ring;
 }
 
-RingSpec ringOf(const RingInputs &inputs, std::optional<double> thickness, double kerf)
+RingDesign ringOf(const RingInputs &inputs, std::optional<double> thickness, double kerf)
 {
-    RingSpec ring;
+    RingDesign ring;
     ring.inputs = inputs;
     ring.thickness = thickness;
     ring.kerf = kerf;
