@@ -2,6 +2,7 @@
 // such, and keys of the window's own for the ring commands.
 
 #include "core/ringdesign.h"
+#include "report/profilegauge.h"
 #include "window/vessel/ringtableview.h"
 #include "window/vessel/vesseldocument.h"
 #include "window/vessel/vesselopening.h"
@@ -67,6 +68,8 @@ QMenu *VesselWindow::buildFileMenu()
     connect(cutListPdf, &QAction::triggered, this, &VesselWindow::saveCutListAsPdf);
     QAction *templatesPdf = command(menu, tr("Save Templates as PDF…"));
     connect(templatesPdf, &QAction::triggered, this, &VesselWindow::saveTemplatesAsPdf);
+    profileGaugeAction = command(menu, tr("Save Profile Gauge as PDF…"));
+    connect(profileGaugeAction, &QAction::triggered, this, &VesselWindow::saveProfileGaugeAsPdf);
     menu->addSeparator();
     connect(command(menu, tr("Close"), QKeySequence::keyBindings(QKeySequence::Close)),
         &QAction::triggered, this, &QWidget::close);
@@ -160,6 +163,7 @@ void VesselWindow::updateActions()
         action->setEnabled(row >= 0);
     for (QAction *action : std::as_const(needRings))
         action->setEnabled(rings > 0);
+    profileGaugeAction->setEnabled(!gaugeProblem(vesselDocument->vessel()));
 }
 
 } // namespace orvane
