@@ -317,7 +317,7 @@ void TestProfileGauge::vesselsThatMakeNoGauge_data()
         << "the vessel's profile cannot be used: point 3: h 1 is below the height of the point "
            "before it (2)";
     QTest::newRow("too tall for a hundred pages")
-        << vessel("Tower", { { 1, 0, true }, { 1, 900, true } }) << "the gauge would take";
+        << vessel("Tower", { { 1, 0, true }, { 1, 2000, true } }) << "the gauge would take";
 }
 
 // A vessel that makes no gauge gives the reason and leaves the file there as it was.
