@@ -104,8 +104,6 @@ private slots:
 
     void curveAtFullSize_data();
     void curveAtFullSize();
-    void tilesOfATallProfile_data();
-    void tilesOfATallProfile();
     void whatThePagesSay();
     void vesselsThatMakeNoGauge_data();
     void vesselsThatMakeNoGauge();
@@ -131,6 +129,9 @@ void TestProfileGauge::curveAtFullSize_data()
         << vessel("Vase", tallVase, 19) << between(tallVase) << int(QPageSize::Letter) << true;
     QTest::newRow("tall vase of corners on A4")
         << vessel("Vase", tallVase, 19) << between(tallVase) << int(QPageSize::A4) << true;
+    const std::vector<ProfilePoint> column { { 1.5, 0, true }, { 1.5, 40, true } };
+    QTest::newRow("column 40 in high on A4") << vessel("Column", column, 0, Units::millimetres)
+                                             << between(column) << int(QPageSize::A4) << true;
     const std::vector<orvane::ProfilePiece> curve = orvane::outsideCurve(smoothBowl);
     QTest::newRow("smooth bowl on Letter")
         << vessel("Bowl", smoothBowl, 5)
@@ -138,9 +139,10 @@ void TestProfileGauge::curveAtFullSize_data()
         << int(QPageSize::Letter) << false;
 }
 
-// Every 1/8 inch of height the curve is found on the rendered tiles, within a point and a half of
-// where the profile puts it; each height is found on every tile that shows it, so a seam shows it
-// on both of its tiles.
+// The tiles are one grid covering the drawing, which holds the half-section, with no row or
+// column more than it takes, the paper turned the way that takes fewer pages. Every 1/8 inch of
+// height the curve is found on the rendered tiles within a point and a half of where the profile
+// puts it, on every tile that shows it, so a seam shows it on both of its tiles.
 void TestProfileGauge::curveAtFullSize()
 {
     QFETCH(Vessel, gauge);
@@ -154,13 +156,31 @@ void TestProfileGauge::curveAtFullSize()
     const QPageLayout page = savedLayout(gauge, QPageSize::PageSizeId(paper));
     const auto laidOut = orvane::layOutGauge(gauge, printable(page));
     QVERIFY(laidOut.layout);
-    const QList<Tile> &tiles = laidOut.layout->tiles.tiles;
+    const orvane::TilePlan &plan = laidOut.layout->tiles;
+    const QList<Tile> &tiles = plan.tiles;
     QCOMPARE(tiles.size() > 1, tiled);
+    QCOMPARE(tiles.size(), qsizetype(plan.rows) * plan.columns);
     QCOMPARE(readPdf(pdf).pages, 1 + int(tiles.size()));
+    const double rim = gauge.profile.back().h;
+    const QRectF drawing = laidOut.layout->drawing;
+    QRectF covered;
+    for (const Tile &tile : tiles)
+        covered |= tile.window;
+    QVERIFY(covered.contains(drawing) && drawing.left() < 0);
+    for (const ProfilePoint &point : gauge.profile)
+        QVERIFY(drawing.contains(QPointF(point.r, -point.h)));
+    const QSizeF size = orvane::tileSize(printable(page));
+    const auto reach = [](int count, double length) { return count * (length - 0.5) + 0.5; };
+    QVERIFY(plan.rows == 1 || reach(plan.rows - 1, size.height()) < drawing.height());
+    QVERIFY(plan.columns == 1 || reach(plan.columns - 1, size.width()) < drawing.width());
+    QPageLayout turned = page;
+    turned.setOrientation(page.orientation() == QPageLayout::Portrait ? QPageLayout::Landscape
+                                                                      : QPageLayout::Portrait);
+    const auto other = orvane::layOutGauge(gauge, printable(turned));
+    QVERIFY(other.layout && other.layout->pageCount() >= laidOut.layout->pageCount());
 
     const QPointF origin = page.paintRect(QPageLayout::Point).topLeft();
     const QRectF area = orvane::tileArea(printable(page)).translated(origin); // points
-    const double rim = gauge.profile.back().h;
     QList<int> foundOn(int(std::floor(rim * 8)), 0); // each height's tiles
     for (qsizetype i = 0; i < tiles.size(); ++i) {
         const Tile &tile = tiles[i];
@@ -212,61 +232,6 @@ void TestProfileGauge::curveAtFullSize()
         onTwoTiles += foundOn[step] > 1 ? 1 : 0;
     }
     QCOMPARE(onTwoTiles > 0, tiled);
-}
-
-void TestProfileGauge::tilesOfATallProfile_data()
-{
-    QTest::addColumn<Vessel>("gauge");
-    QTest::addColumn<int>("paper");
-    QTest::addColumn<bool>("severalRows");
-    // A column 40 inches high, three across.
-    const Vessel column
-        = vessel("Column", { { 1.5, 0, true }, { 1.5, 40, true } }, 0, Units::millimetres);
-    QTest::newRow("tall vase on Letter")
-        << vessel("Vase", tallVase, 19) << int(QPageSize::Letter) << true;
-    QTest::newRow("column on Letter") << column << int(QPageSize::Letter) << true;
-    QTest::newRow("column on A4") << column << int(QPageSize::A4) << true;
-    QTest::newRow("smooth bowl on A4")
-        << vessel("Bowl", smoothBowl, 5) << int(QPageSize::A4) << false;
-}
-
-// The tiles are one grid of the page's tile area that covers the drawing, foot to rim and axis to
-// labels, with no row or column more than it takes, upright or turned whichever takes fewer.
-void TestProfileGauge::tilesOfATallProfile()
-{
-    QFETCH(Vessel, gauge);
-    QFETCH(int, paper);
-    QFETCH(bool, severalRows);
-    const QPageLayout page = savedLayout(gauge, QPageSize::PageSizeId(paper));
-    const auto laidOut = orvane::layOutGauge(gauge, printable(page));
-    QVERIFY2(laidOut.layout, qPrintable(laidOut.problem));
-    const orvane::TilePlan &plan = laidOut.layout->tiles;
-    const QRectF drawing = laidOut.layout->drawing;
-    const QSizeF tile = orvane::tileArea(printable(page)).size() / pointsPerInch;
-    QCOMPARE(plan.rows > 1, severalRows);
-    QCOMPARE(plan.tiles.size(), qsizetype(plan.rows) * plan.columns);
-
-    // The drawing holds the whole half-section: the foot on the axis side, the rim at the top.
-    const double rim = gauge.profile.back().h;
-    for (const ProfilePoint &point : gauge.profile)
-        QVERIFY(drawing.contains(QPointF(point.r, -point.h)) && drawing.left() < 0);
-    QVERIFY(drawing.top() < -rim && drawing.bottom() > 0);
-    QRectF covered;
-    for (const Tile &t : plan.tiles) {
-        QVERIFY(qFuzzyCompare(t.window.width(), tile.width()));
-        QVERIFY(qFuzzyCompare(t.window.height(), tile.height()));
-        covered = covered.united(t.window);
-    }
-    QVERIFY(covered.contains(drawing));
-    const auto reach = [](int count, double size) { return count * (size - 0.5) + 0.5; };
-    QVERIFY(plan.rows == 1 || reach(plan.rows - 1, tile.height()) < drawing.height());
-    QVERIFY(plan.columns == 1 || reach(plan.columns - 1, tile.width()) < drawing.width());
-
-    QPageLayout turned = page;
-    turned.setOrientation(page.orientation() == QPageLayout::Portrait ? QPageLayout::Landscape
-                                                                      : QPageLayout::Portrait);
-    const auto other = orvane::layOutGauge(gauge, printable(turned));
-    QVERIFY(other.layout && other.layout->pageCount() >= laidOut.layout->pageCount());
 }
 
 // Every page names the project and its units, counts the pages and carries the calibration
