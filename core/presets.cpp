@@ -77,18 +77,17 @@ Vessel presetVessel(Preset preset)
             { corner(1.75, 0), smooth(2.5, 1), smooth(3.25, 2.5), smooth(3, 4.5),
                 smooth(1.75, 6.25), smooth(1.5, 7), corner(1.75, 7.5) },
             0.3125, 0.375, 0.75,
-            { { 8, "Walnut" }, { 12, "Maple" }, { 12, "Cherry" }, { 16, "Maple" },
-                { 16, "Cherry" }, { 16, "Maple" }, { 12, "Cherry" }, { 12, "Maple" },
-                { 8, "Walnut" }, { 8, "Walnut" } });
+            { { 8, "Walnut" }, { 12, "Maple" }, { 12, "Cherry" }, { 16, "Maple" }, { 16, "Cherry" },
+                { 16, "Maple" }, { 12, "Cherry" }, { 12, "Maple" }, { 8, "Walnut" },
+                { 8, "Walnut" } });
     case Preset::hollowForm:
         // A closed round form with a short collar: its opening takes a hand.
         return vesselOf(preset,
-            { corner(1.5, 0), smooth(2.5, 1), smooth(3.75, 3), smooth(3.5, 4.5),
-                smooth(2.25, 5.75), smooth(1.5, 6.25), corner(1.5, 6.75) },
+            { corner(1.5, 0), smooth(2.5, 1), smooth(3.75, 3), smooth(3.5, 4.5), smooth(2.25, 5.75),
+                smooth(1.5, 6.25), corner(1.5, 6.75) },
             0.3125, 0.375, 0.75,
-            { { 8, "Maple" }, { 12, "Maple" }, { 16, "Walnut" }, { 16, "Maple" },
-                { 16, "Walnut" }, { 16, "Maple" }, { 12, "Walnut" }, { 8, "Maple" },
-                { 8, "Maple" } });
+            { { 8, "Maple" }, { 12, "Maple" }, { 16, "Walnut" }, { 16, "Maple" }, { 16, "Walnut" },
+                { 16, "Maple" }, { 12, "Walnut" }, { 8, "Maple" }, { 8, "Maple" } });
     case Preset::box:
         // A straight-sided box 6 in across and 3 in high, its lid turned separately.
         return vesselOf(preset, { corner(3, 0), corner(3, 3) }, 0.375, 0.375, 0.75,

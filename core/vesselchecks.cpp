@@ -69,7 +69,8 @@ private:
         }
         for (const std::size_t place : results.aboveRim)
             add(CheckKind::aboveRim, place,
-                "it starts at or above the rim (" + length(rim) + "): it is not part of the vessel");
+                "it starts at or above the rim (" + length(rim)
+                    + "): it is not part of the vessel");
         if (stackBelowRim(vessel, results)) {
             const StackedRing &top = results.stacked.back();
             add(CheckKind::belowRim, top.place,
@@ -125,7 +126,8 @@ private:
             if (ring.shortSide && ring.shortSide->inches < shortestSafeSide)
                 add(CheckKind::shortSide, place,
                     "its segments' short side is " + length(ring.shortSide->inches) + ", under "
-                        + length(shortestSafeSide) + ": segments that small are hard to cut safely");
+                        + length(shortestSafeSide)
+                        + ": segments that small are hard to cut safely");
             if (ring.boardWidth && ring.boardWidth->inches > settings.widestBoard)
                 add(CheckKind::boardWidth, place,
                     "its segments take a board " + length(ring.boardWidth->inches)

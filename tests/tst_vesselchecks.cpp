@@ -138,7 +138,8 @@ void TestVesselChecks::checks_data()
                          "across here, narrower than 2 in" };
 
     // A cylinder 6 in across and 3 in high: four rings reach the rim, the foot a disc.
-    QTest::newRow("rings that reach the rim") << cylinder(3, 3, 0.25, 4) << defaults << QStringList();
+    QTest::newRow("rings that reach the rim")
+        << cylinder(3, 3, 0.25, 4) << defaults << QStringList();
     QTest::newRow("rings that stop below the rim")
         << cylinder(3, 3, 0.25, 3) << defaults
         << QStringList { "ring 3 (Ring 3): the rings stop at its top, 2.25 in, 0.75 in below the "
@@ -234,10 +235,10 @@ void TestVesselChecks::exampleProjectReadsBack()
     const VesselResults preset = computeVessel(bowl);
     QCOMPARE(read.rings.size(), preset.rings.size());
     for (std::size_t i = 0; i < read.rings.size(); ++i) {
-        QCOMPARE(read.rings[i].design.inputs.outerDiameter,
-            preset.rings[i].design.inputs.outerDiameter);
-        QCOMPARE(read.rings[i].design.inputs.innerDiameter,
-            preset.rings[i].design.inputs.innerDiameter);
+        QCOMPARE(
+            read.rings[i].design.inputs.outerDiameter, preset.rings[i].design.inputs.outerDiameter);
+        QCOMPARE(
+            read.rings[i].design.inputs.innerDiameter, preset.rings[i].design.inputs.innerDiameter);
     }
 }
 

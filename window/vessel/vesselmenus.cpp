@@ -4,13 +4,13 @@
 #include "core/presets.h"
 #include "core/ringdesign.h"
 #include "core/vesselchecks.h"
+#include "drawing/conversions.h"
 #include "window/vessel/rimbar.h"
 #include "window/vessel/ringtableview.h"
 #include "window/vessel/vesseldocument.h"
 #include "window/vessel/vesselopening.h"
 #include "window/vessel/vesselsettings.h"
 #include "window/vessel/vesselwindow.h"
-#include "drawing/conversions.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -138,8 +138,8 @@ QMenu *VesselWindow::buildEditMenu()
     takeFromProfileAction = command(menu, tr("Take Diameters from Profile"));
     takeFromProfileAction->setStatusTip(
         tr("The selected ring's typed diameters given back to the profile"));
-    connect(takeFromProfileAction, &QAction::triggered, this,
-        &VesselWindow::takeDiametersFromProfile);
+    connect(
+        takeFromProfileAction, &QAction::triggered, this, &VesselWindow::takeDiametersFromProfile);
     fillToRimAction = command(menu, tr("Fill to Rim"));
     fillToRimAction->setStatusTip(
         tr("Rings like the top ring added until the rings reach the profile's rim"));

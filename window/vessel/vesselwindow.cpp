@@ -221,8 +221,8 @@ void VesselWindow::showChecks()
         checkSummary->setToolTip({});
         return;
     }
-    const QString count = messages.size() == 1 ? tr("1 warning")
-                                               : tr("%1 warnings").arg(messages.size());
+    const QString count
+        = messages.size() == 1 ? tr("1 warning") : tr("%1 warnings").arg(messages.size());
     const QString summary = count + QStringLiteral(": ") + messages.front();
     checkSummary->setText(checkSummary->fontMetrics().elidedText(
         summary, Qt::ElideRight, checkSummary->maximumWidth()));
