@@ -229,17 +229,7 @@ void TestVesselChecks::exampleProjectReadsBack()
     const ProjectFileReading reading = readProjectFile(text, "bowl.orvane");
     QVERIFY(reading.problems.empty());
     QCOMPARE(writeProjectFile(*reading.vessel), text);
-    const Vessel bowl = presetVessel(Preset::bowl);
-    QCOMPARE(text, writeProjectFile(bowl));
-    const VesselResults read = computeVessel(*reading.vessel);
-    const VesselResults preset = computeVessel(bowl);
-    QCOMPARE(read.rings.size(), preset.rings.size());
-    for (std::size_t i = 0; i < read.rings.size(); ++i) {
-        QCOMPARE(
-            read.rings[i].design.inputs.outerDiameter, preset.rings[i].design.inputs.outerDiameter);
-        QCOMPARE(
-            read.rings[i].design.inputs.innerDiameter, preset.rings[i].design.inputs.innerDiameter);
-    }
+    QCOMPARE(text, writeProjectFile(presetVessel(Preset::bowl)));
 }
 
 QTEST_APPLESS_MAIN(TestVesselChecks)

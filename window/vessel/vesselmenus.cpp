@@ -197,7 +197,8 @@ void VesselWindow::updateActions()
     const bool locked = row >= 0 && static_cast<std::size_t>(row) < rings
         && (vessel.rings[static_cast<std::size_t>(row)].outerLocked
             || vessel.rings[static_cast<std::size_t>(row)].innerLocked);
-    takeFromProfileAction->setEnabled(locked && !vessel.profile.empty());
+    takeFromProfileAction->setEnabled(
+        locked && !vessel.profile.empty() && results.profileProblems.empty());
     fillToRimAction->setEnabled(stackBelowRim(vessel, results));
     removeAboveRimAction->setEnabled(!results.aboveRim.empty());
 }
