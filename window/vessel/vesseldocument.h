@@ -6,6 +6,7 @@
 // the vessel is drawn from those results.
 
 #include "core/vessel.h"
+#include "core/vesselchecks.h"
 #include "core/vesselresults.h"
 
 #include <QObject>
@@ -15,6 +16,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace orvane {
 
@@ -28,6 +30,11 @@ public:
 
     const Vessel &vessel() const { return value; }
     const VesselResults &results() const { return computed; }
+    // What the checks find in the vessel, with the limits they compare with; computed with the
+    // results, before anything that shows them hears of the change.
+    const std::vector<VesselCheck> &checks() const { return found; }
+    const CheckSettings &checkSettings() const { return limits; }
+    void setCheckSettings(const CheckSettings &settings);
     std::size_t ringCount() const { return value.rings.size(); }
 
     const QString &fileName() const { return file; }
@@ -49,6 +56,14 @@ public:
     bool moveRing(std::size_t place, int direction);
     void setUnits(Units units);
     void setName(const std::string &name);
+    // With a profile: the ring's diameters given back to the profile; false when neither was
+    // locked.
+    bool takeDiametersFromProfile(std::size_t place);
+    // Rings added on top until the stack reaches the profile's rim (see fillToRim); the number
+    // of rings added.
+    std::size_t fillToRim();
+    // The rings that start at or above the rim, removed; the number removed.
+    std::size_t removeRingsAboveRim();
 
     // One change to the value, as the undo commands make and unmake it: the value changed, the
     // results computed, then the signals. Anything else edits through the methods above, so that
@@ -79,6 +94,8 @@ private:
     VesselResults computed;
     QString file;
     QUndoStack history;
+    CheckSettings limits;
+    std::vector<VesselCheck> found;
 };
 
 // A ring's name that no ring of `vessel` has: "Ring N", N from `place + 1` up.

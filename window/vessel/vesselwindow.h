@@ -19,6 +19,7 @@ class QStackedWidget;
 
 namespace orvane {
 
+class RimBar;
 class RingTableModel;
 class RingTableView;
 class SelectedRingView;
@@ -59,6 +60,13 @@ public:
     void addRing();
     void removeRing();
     void moveRing(int direction);
+    // With a profile: the current ring's diameters given back to it, rings added up to the rim,
+    // and the rings above the rim removed.
+    void takeDiametersFromProfile();
+    void fillToRim();
+    void removeRingsAboveRim();
+    // Asks for the limits the checks compare with; every vessel window checks again with them.
+    void editPreferences();
     // The table as the window shows it, tab-separated: a header row, then a row per ring.
     QString tableText() const;
 
@@ -76,7 +84,7 @@ private:
 
     void showResults();
     void showSelectedRing();
-    void showJointWarning();
+    void showChecks();
     void updateTitle();
     void updateActions();
     void showRefusal(const QString &reason, int row, int column);
@@ -103,12 +111,16 @@ private:
     StackView *stack = nullptr;
     SelectedRingView *selectedRing = nullptr;
     TotalsPanel *totals = nullptr;
-    QLabel *jointWarning = nullptr;
+    QLabel *checkSummary = nullptr;
+    RimBar *rimBar = nullptr;
 
     QMenu *recentMenu = nullptr;
     QAction *removeRingAction = nullptr;
     QAction *moveUpAction = nullptr;
     QAction *moveDownAction = nullptr;
+    QAction *takeFromProfileAction = nullptr;
+    QAction *fillToRimAction = nullptr;
+    QAction *removeAboveRimAction = nullptr;
     QAction *inchesAction = nullptr;
     QAction *millimetresAction = nullptr;
     QList<QAction *> needRings; // the commands that need at least one ring
