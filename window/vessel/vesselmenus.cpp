@@ -127,6 +127,7 @@ QMenu *VesselWindow::buildEditMenu()
     copy->setStatusTip(tr("The table as tab-separated text"));
     connect(copy, &QAction::triggered, this,
         [this] { QApplication::clipboard()->setText(tableText()); });
+    buildProfileCommands(menu);
     return menu;
 }
 

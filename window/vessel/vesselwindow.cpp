@@ -1,6 +1,7 @@
 #include "window/vessel/vesselwindow.h"
 
 #include "drawing/conversions.h"
+#include "window/vessel/profileeditor.h"
 #include "window/vessel/ringtablemodel.h"
 #include "window/vessel/ringtableview.h"
 #include "window/vessel/selectedringview.h"
@@ -105,6 +106,7 @@ void VesselWindow::buildLayout()
     drawing = new QStackedWidget;
     drawing->setObjectName(QStringLiteral("vesselDrawing"));
     drawing->addWidget(stack);
+    addProfileEditor();
     selectedRing = new SelectedRingView;
 
     auto *right = new QWidget;
@@ -157,6 +159,7 @@ void VesselWindow::connectDocument()
 void VesselWindow::takePendingEdits()
 {
     table->takeOpenEdit();
+    profileEditor->takePendingEdits();
     if (nameBox->isModified()) {
         nameBox->setModified(false);
         vesselDocument->setName(nameBox->text().trimmed().toStdString());
