@@ -74,17 +74,20 @@ ProfileEditor::ProfileEditor(VesselDocument &vesselDocument, QWidget *parent)
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setTabKeyNavigation(false);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000.00 mm")) * 3);
     table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 8);
     table->installEventFilter(this);
 
-    auto *below = new QHBoxLayout;
-    below->addWidget(table, 1);
-    below->addWidget(buildLengths());
-    auto *layout = new QVBoxLayout(this);
+    // The points and lengths in a column beside the drawing, which keeps the height: most
+    // vessels are taller than their half is wide.
+    auto *side = new QVBoxLayout;
+    side->addWidget(table, 1);
+    side->addWidget(buildLengths());
+    auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(profileView, 3);
-    layout->addLayout(below, 2);
+    layout->addWidget(profileView, 1);
+    layout->addLayout(side);
 
     // The point selected in the drawing is the table's current row, and back.
     connect(profileView, &ProfileView::pointSelected, this, &ProfileEditor::selectRow);
@@ -119,7 +122,6 @@ QWidget *ProfileEditor::buildLengths()
         field->setObjectName(QString::fromLatin1(label.objectName));
         field->setAccessibleName(tr(label.name));
         field->setToolTip(tr(label.explanation));
-        field->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000.00 mm__")));
         connect(field, &QLineEdit::editingFinished, this, [this, i] { takeLength(i); });
         form->addRow(tr(label.label), field);
         lengths[i] = field;

@@ -139,7 +139,7 @@ ProfileFrame ProfileView::frame() const
 
 QSize ProfileView::sizeHint() const
 {
-    return { 360, 320 };
+    return { 340, 420 };
 }
 
 QSize ProfileView::minimumSizeHint() const
