@@ -428,7 +428,8 @@ void TestProfileEditor::drawAndRemoveAProfile()
 }
 
 // A point clicked in the drawing is the point table's row, a row clicked the drawing's point, and
-// a click on a ring's band selects the ring in the ring table.
+// a click on a ring's band selects the ring in the ring table and no point, until a row is clicked
+// again.
 void TestProfileEditor::selectionsFollowEachOther()
 {
     open(cone);
@@ -441,6 +442,9 @@ void TestProfileEditor::selectionsFollowEachOther()
     QTest::mouseClick(view(), Qt::LeftButton, {}, pointOnView(3.4, 3.5));
     QCOMPARE(window->ringTable()->currentRing(), 3);
     QCOMPARE(view()->selectedPoint(), -1);
+    QTest::mouseClick(
+        pointTable()->viewport(), Qt::LeftButton, {}, pointTable()->visualRect(rim).center());
+    QCOMPARE(view()->selectedPoint(), 2);
 }
 
 QTEST_MAIN(TestProfileEditor)

@@ -163,7 +163,8 @@ void ProfileEditor::showLengths()
 void ProfileEditor::selectRow(int point)
 {
     if (point < 0 || point >= model->rowCount()) {
-        table->clearSelection();
+        // No current row either, so that a click on any row selects its point again.
+        table->selectionModel()->clear();
         return;
     }
     table->setCurrentIndex(model->index(point,
