@@ -388,7 +388,8 @@ void TestProfileEditor::typeTheWallFloorPadAndFlattening()
 }
 
 // Drawn from the rings, the profile keeps every ring's outer diameter; taken away, the rings keep
-// what it gave them. Each is one undo step, and the stack comes back in the editor's place.
+// what it gave them, a disc opened into a ring. Each is one undo step, and the stack comes back
+// in the editor's place.
 void TestProfileEditor::drawAndRemoveAProfile()
 {
     open(rings);
@@ -416,10 +417,15 @@ void TestProfileEditor::drawAndRemoveAProfile()
     QVERIFY(profiled != inners);
     QVERIFY(!draw->isEnabled() && remove->isEnabled());
 
+    // The foot, solid below the floor, was a disc: a ring now, its inner diameter twice its fudge.
+    QCOMPARE(profiled[0], QStringLiteral("0"));
     remove->trigger();
     QCOMPARE(drawing->currentWidget()->objectName(), QStringLiteral("stackView"));
     QVERIFY(window->document().vessel().profile.empty());
-    QCOMPARE(ringColumn(*window, RingTableModel::innerColumn), profiled);
+    QCOMPARE(ringColumn(*window, RingTableModel::innerColumn),
+        QStringList({ "0.25", profiled[1], profiled[2] }));
+    QVERIFY(statusText(*window).contains(QStringLiteral("ring 1 now has")));
+    QVERIFY(window->document().results().rings[0].sound());
     QTest::keySequence(window.get(), QKeySequence::Undo);
     QCOMPARE(drawing->currentWidget()->objectName(), QStringLiteral("profileEditor"));
     QTest::keySequence(window.get(), QKeySequence::Undo);

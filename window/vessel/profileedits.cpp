@@ -143,10 +143,11 @@ bool VesselDocument::drawProfile()
     return true;
 }
 
-void VesselDocument::removeProfile()
+std::vector<std::size_t> VesselDocument::removeProfile()
 {
+    std::vector<std::size_t> opened;
     if (value.profile.empty())
-        return;
+        return opened;
     Vessel after = value;
     after.profile.clear();
     for (const StackedRing &stacked : stackRings(value).rings) {
@@ -155,8 +156,13 @@ void VesselDocument::removeProfile()
         ring.outerLocked = true;
         ring.innerLocked = true;
         ring.ownFudge = true;
+        if (stacked.disc) {
+            ring.inputs.innerDiameter = 2 * ring.inputs.fudge;
+            opened.push_back(stacked.place);
+        }
     }
     push(*this, std::move(after), tr("Remove Profile"));
+    return opened;
 }
 
 void VesselDocument::replaceVesselValue(const Vessel &vessel)

@@ -67,7 +67,10 @@ public:
     // one already or no ring of any height to make one from.
     bool drawProfile();
     // The profile taken away: each ring keeps the diameters and fudge the profile gave it, typed.
-    void removeProfile();
+    // A disc, which only a profile makes, becomes a ring with the smallest inner diameter its
+    // fudge allows, twice the fudge, so that the vessel can be saved and read again; gives their
+    // places.
+    std::vector<std::size_t> removeProfile();
 
     // One change to the value, as the undo commands make and unmake it: the value changed, the
     // results computed, then the signals. Anything else edits through the methods above, so that

@@ -50,7 +50,20 @@ void VesselWindow::buildProfileCommands(QMenu *menu)
     });
     QAction *remove = menu->addAction(tr("Remove Profile"));
     remove->setStatusTip(tr("The rings keep the diameters the profile gives them, typed"));
-    connect(remove, &QAction::triggered, this, [this] { vesselDocument->removeProfile(); });
+    connect(remove, &QAction::triggered, this, [this] {
+        QStringList discs;
+        for (const std::size_t place : vesselDocument->removeProfile())
+            discs << QString::number(place + 1);
+        if (discs.size() == 1) {
+            statusBar()->showMessage(tr("A disc is a ring without its profile: ring %1 now has "
+                                        "the smallest inner diameter its fudge allows")
+                                         .arg(discs.front()));
+        } else if (discs.size() > 1) {
+            statusBar()->showMessage(tr("Discs are rings without their profile: rings %1 now "
+                                        "have the smallest inner diameter their fudge allows")
+                                         .arg(discs.join(QStringLiteral(", "))));
+        }
+    });
     const auto enable = [this, draw, remove] {
         const bool profiled = !vesselDocument->vessel().profile.empty();
         draw->setEnabled(!profiled && vesselDocument->ringCount() > 0);
