@@ -85,7 +85,6 @@ ProfileView::ProfileView(VesselDocument &vesselDocument, QWidget *parent)
     setBackgroundRole(QPalette::Base);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setFocusPolicy(Qt::StrongFocus);
-    setMouseTracking(false);
 
     connect(&document, &VesselDocument::recomputed, this, [this] {
         if (selected >= static_cast<int>(points().size()))
