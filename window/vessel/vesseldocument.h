@@ -8,6 +8,7 @@
 #include "core/vessel.h"
 #include "core/vesselchecks.h"
 #include "core/vesselresults.h"
+#include "window/vessel/profileedit.h"
 
 #include <QObject>
 #include <QString>
@@ -65,6 +66,27 @@ public:
     // The rings that start at or above the rim, removed; the number removed.
     std::size_t removeRingsAboveRim();
 
+    // The profile's edits (profileedits.cpp), each one step of the undo history. A refused edit
+    // gives its reason and changes nothing.
+    std::optional<std::string> setProfile(
+        const std::vector<ProfilePoint> &points, const QString &what);
+    std::optional<std::string> typeIntoPoint(
+        std::size_t place, PointField field, const QString &text);
+    std::optional<std::string> typeIntoVessel(VesselLength field, const QString &text);
+    // While a point is dragged, the profile is shown as `points` with no step of its own, until
+    // the drag ends in one step from `before`, the profile as the drag found it, to the profile
+    // shown last; or, cancelled, back at `before` with no step.
+    void previewProfile(const std::vector<ProfilePoint> &points);
+    void finishPreview(const std::vector<ProfilePoint> &before, const QString &what);
+    // A profile made from the rings, whose diameters then follow it; false when the vessel has
+    // one already or no ring of any height to make one from.
+    bool drawProfile();
+    // The profile taken away: each ring keeps the diameters and fudge the profile gave it, typed.
+    // A disc, which only a profile makes, becomes a ring with the smallest inner diameter its
+    // fudge allows, twice the fudge, so that the vessel can be saved and read again; gives their
+    // places.
+    std::vector<std::size_t> removeProfile();
+
     // One change to the value, as the undo commands make and unmake it: the value changed, the
     // results computed, then the signals. Anything else edits through the methods above, so that
     // it can be undone.
@@ -74,6 +96,8 @@ public:
     void moveRingValue(std::size_t from, std::size_t to);
     void setUnitsValue(Units units);
     void setNameValue(const std::string &name);
+    // Anything of the vessel but the number of its rings.
+    void replaceVesselValue(const Vessel &vessel);
 
 signals:
     // Around a change of the rings' number or order, for the table's model; places from 0.
@@ -85,6 +109,10 @@ signals:
     void ringMoved(int from, int to);
     // A ring's values replaced.
     void ringReplaced(int place);
+    // Around a change of the profile, for the point table's model; `points` is how many it has
+    // after the change.
+    void profileAboutToBeReplaced(int points);
+    void profileReplaced();
     // After every change: the results are computed again.
     void recomputed();
     void fileNameChanged();

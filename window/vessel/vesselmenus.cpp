@@ -153,6 +153,7 @@ QMenu *VesselWindow::buildEditMenu()
     copy->setStatusTip(tr("The table as tab-separated text"));
     connect(copy, &QAction::triggered, this,
         [this] { QApplication::clipboard()->setText(tableText()); });
+    buildProfileCommands(menu);
     menu->addSeparator();
     QAction *preferences
         = command(menu, tr("Preferences…"), QKeySequence::keyBindings(QKeySequence::Preferences));

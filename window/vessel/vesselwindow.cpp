@@ -2,6 +2,7 @@
 
 #include "drawing/conversions.h"
 #include "window/vessel/preferencesdialog.h"
+#include "window/vessel/profileeditor.h"
 #include "window/vessel/rimbar.h"
 #include "window/vessel/ringtablemodel.h"
 #include "window/vessel/ringtableview.h"
@@ -111,6 +112,7 @@ void VesselWindow::buildLayout()
     drawing = new QStackedWidget;
     drawing->setObjectName(QStringLiteral("vesselDrawing"));
     drawing->addWidget(stack);
+    addProfileEditor();
     selectedRing = new SelectedRingView;
 
     auto *right = new QWidget;
@@ -165,6 +167,7 @@ void VesselWindow::connectDocument()
 void VesselWindow::takePendingEdits()
 {
     table->takeOpenEdit();
+    profileEditor->takePendingEdits();
     if (nameBox->isModified()) {
         nameBox->setModified(false);
         vesselDocument->setName(nameBox->text().trimmed().toStdString());

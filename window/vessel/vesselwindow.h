@@ -20,6 +20,7 @@ class QStackedWidget;
 namespace orvane {
 
 class RimBar;
+class ProfileEditor;
 class RingTableModel;
 class RingTableView;
 class SelectedRingView;
@@ -79,6 +80,10 @@ private:
     QMenu *buildFileMenu();
     QMenu *buildEditMenu();
     QMenu *buildViewMenu();
+    // The profile editor in the drawing's place while the vessel has a profile, and the commands
+    // that give it one and take it away (vesselprofile.cpp).
+    void addProfileEditor();
+    void buildProfileCommands(QMenu *menu);
     void fillRecentMenu();
     void connectDocument();
 
@@ -109,6 +114,7 @@ private:
     QLineEdit *nameBox = nullptr;
     QStackedWidget *drawing = nullptr;
     StackView *stack = nullptr;
+    ProfileEditor *profileEditor = nullptr;
     SelectedRingView *selectedRing = nullptr;
     TotalsPanel *totals = nullptr;
     QLabel *checkSummary = nullptr;
