@@ -16,11 +16,13 @@ set(ORVANE_CORE_SOURCES
   ring.cpp ring.h
   ringreader.cpp ringreader.h
   ringresult.cpp ringresult.h
+  presets.cpp presets.h
   profile.cpp profile.h
   ringdesign.cpp ringdesign.h
   stacking.cpp stacking.h
   text.cpp text.h
   vessel.h
+  vesselchecks.cpp vesselchecks.h
   vesselresults.cpp vesselresults.h
   wall.cpp wall.h
 )

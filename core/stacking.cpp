@@ -56,7 +56,8 @@ void stackFromProfile(const Vessel &vessel, Stack &stack)
         if (ring.innerFromProfile)
             in.innerDiameter = ring.profileInner;
         ring.disc = (solid && ring.innerFromProfile) || in.innerDiameter / 2 - in.fudge < 0;
-        if (ring.disc && ring.bottom >= wall.floor())
+        ring.discAboveFloor = ring.disc && ring.bottom >= wall.floor();
+        if (ring.discAboveFloor)
             stack.warnings.push_back(
                 ringLabel(typed, place) + " is a disc above the floor: it closes the vessel");
         stack.rings.push_back(ring);

@@ -18,6 +18,7 @@ struct StackedRing
     double bottom = 0; // the band it covers, inches above the foot
     double top = 0;
     bool disc = false;
+    bool discAboveFloor = false; // a disc at or above the floor's height: it closes the vessel
     bool outerFromProfile = false;
     bool innerFromProfile = false;
     // The diameters the profile needs in the band, whether or not the ring locks others: a ring

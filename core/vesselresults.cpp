@@ -50,6 +50,7 @@ VesselResults computeVessel(const Vessel &vessel)
         if (face < narrowestGlueFace)
             results.narrowJoints.push_back({ i - 1, face });
     }
+    results.stacked = std::move(stack.rings);
     return results;
 }
 

@@ -4,6 +4,7 @@
 // lumber per wood and the joints between rings too narrow to glue.
 
 #include "core/ringresult.h"
+#include "core/stacking.h"
 #include "core/vessel.h"
 
 #include <string>
@@ -49,6 +50,9 @@ struct VesselResults
     std::vector<std::size_t> aboveRim;
     std::vector<std::string> warnings;
     std::vector<std::string> profileProblems;
+    // Each ring of `rings` as stacked: its band and, with a profile, which diameters the profile
+    // gives it and which it needs there.
+    std::vector<StackedRing> stacked;
 };
 
 // Every ring's result, the rings stacked (see stackRings): a vessel with a profile computes its

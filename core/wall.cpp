@@ -198,7 +198,8 @@ double VesselWall::largestOutside(double bottom, double top) const
     for (const ProfilePiece &piece : curve) {
         if (piece.flat()) {
             const double h = piece.from.h;
-            if (h >= bottom && (h < top || h == rimHeight))
+            // A flat rim belongs to the band that reaches it; no band below it.
+            if (h >= bottom && (h < top || (h == rimHeight && h <= top)))
                 largest = std::max({ largest, piece.from.r, piece.to.r });
             continue;
         }

@@ -2,8 +2,8 @@
 //
 //     orvane_vessel_screenshot docs/examples/vase.orvane docs/vessel-window.png
 //
-// The ring in the middle of the vessel is selected. It needs no display: without a platform
-// chosen it renders offscreen.
+// The ring in the middle of the vessel is selected, and in a vessel with a profile the point in the
+// middle of the profile too. It needs no display: without a platform chosen it renders offscreen.
 
 #include "window/vessel/ringtableview.h"
 #include "window/vessel/vesselfile.h"
@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QTableView>
 
 #include <cstdio>
 
@@ -32,8 +33,12 @@ int main(int argc, char *argv[])
         return 2;
     }
     const auto middle = static_cast<int>(reading.vessel->rings.size() / 2);
+    const auto middlePoint = static_cast<int>(reading.vessel->profile.size() / 2);
     orvane::VesselWindow window(std::move(*reading.vessel), arguments[1]);
+    window.resize(1360, 760); // the same picture on every screen
     window.show();
+    if (middlePoint > 0)
+        window.findChild<QTableView *>(QStringLiteral("profilePoints"))->selectRow(middlePoint);
     window.ringTable()->goToRing(middle);
     QApplication::processEvents();
     const QImage image = window.grab().toImage();

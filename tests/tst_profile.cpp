@@ -221,6 +221,8 @@ void TestProfile::bands_data()
     QTest::newRow("ledge in, above") << inward << 1.0 << 2.0 << 6.0 << 2 * (2 - t);
     QTest::newRow("flat rim") << Points { corner(2, 0), corner(2, 1), corner(3, 1) } << 0.5 << 1.0
                               << 6.0 << 2 * (2 - t);
+    QTest::newRow("below a flat rim")
+        << Points { corner(2, 0), corner(2, 2), corner(3, 2) } << 0.5 << 1.0 << 4.0 << 2 * (2 - t);
 }
 
 void TestProfile::bands()

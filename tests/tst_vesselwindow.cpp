@@ -17,16 +17,21 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
 #include <QProcess>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 
 #include <algorithm>
 #include <cmath>
@@ -55,6 +60,11 @@ const QByteArray profiledBowl = R"({"format": "orvane-vessel", "version": 2, "na
  {"name": "Lip", "segments": 12, "thickness": 0.75}]})";
 const QByteArray metricBowl = R"({"format": "orvane-vessel", "version": 1, "units": "mm",
  "rings": [{"segments": 12, "outer": 150, "inner": 110}]})";
+// A jar drawn as a profile, 6 in across and 3 in high with a wall of 1/2 in: its two rings stop
+// halfway to the rim, the foot a disc, the ring above it 6 in outside and 5 in inside.
+const QByteArray jar = R"({"format": "orvane-vessel", "version": 2, "name": "Jar",
+ "profile": [{"r": 3, "h": 0, "corner": true}, {"r": 3, "h": 3, "corner": true}], "wall": 0.5,
+ "rings": [{"segments": 12, "thickness": 0.75}, {"segments": 12, "thickness": 0.75}]})";
 
 class ScriptedVesselDialogs : public VesselDialogs
 {
@@ -140,6 +150,26 @@ void typeInto(
     QCoreApplication::processEvents(); // the editor hands in its value in the event loop's turn
 }
 
+// The button the bar over the table offers for the command `text`, when it shows one.
+QToolButton *rimButton(VesselWindow *window, const QString &text)
+{
+    for (auto *button : window->findChild<QWidget *>("rimBar")->findChildren<QToolButton *>()) {
+        if (button->text() == text && button->isVisible())
+            return button;
+    }
+    return nullptr;
+}
+
+bool italic(const VesselWindow *window, int row, int column)
+{
+    return window->ringTable()
+        ->model()
+        ->index(row, column)
+        .data(Qt::FontRole)
+        .value<QFont>()
+        .italic();
+}
+
 QAction *menuAction(VesselWindow *window, const QString &text)
 {
     for (QAction *action : window->findChildren<QAction *>()) {
@@ -193,7 +223,10 @@ private slots:
     void closingAsksAboutUnsavedChanges_data();
     void closingAsksAboutUnsavedChanges();
     void copyGivesTheTable();
-    void narrowJointsAreMarked();
+    void checksOnTheRingsAndInTheStatusBar();
+    void diametersTypedAreLocked();
+    void ringsFilledToTheRimAndRemovedAboveIt();
+    void presetsUnderNew();
     void filesThatCannotOpen_data();
     void filesThatCannotOpen();
     void csvOpensAsANewVessel();
@@ -226,6 +259,7 @@ void TestVesselWindow::init()
     dialogs = std::make_shared<ScriptedVesselDialogs>();
     vesselSettings::rememberForNewVessels(Units::inches, 0.125);
     vesselSettings::setLastFolder(folder->path());
+    vesselSettings::setCheckSettings({});
 }
 
 void TestVesselWindow::cleanup()
@@ -555,24 +589,169 @@ void TestVesselWindow::copyGivesTheTable()
             expected::sixteenths(expected::shortSide(belly)).trimmed() }));
 }
 
-// Rings that share less than a quarter inch of glue face are marked in the table and the status
-// bar, until a diameter typed in gives them enough.
-void TestVesselWindow::narrowJointsAreMarked()
+// The checks mark their rings in the table and fill the status bar: a narrow glue face until a
+// diameter typed in gives it enough; then a board wider than the widest board the preferences
+// set, in every window open.
+void TestVesselWindow::checksOnTheRingsAndInTheStatusBar()
 {
     QByteArray narrow = vase;
     narrow.replace("\"inner\": 5,", "\"inner\": 5.75,"); // 3 - 2.875: an eighth of an inch
     VesselWindow *window = open(narrow);
     QVERIFY(window);
-    auto *warning = window->findChild<QLabel *>("jointWarning");
-    QCOMPARE(
-        warning->text(), QStringLiteral("Less than 1/4 inch of glue face between rings 1 and 2"));
-    QVERIFY(toolTip(window, 0, Model::nameColumn).contains("glue face with ring 2"));
-    QVERIFY(toolTip(window, 1, Model::nameColumn).contains("glue face with ring 1"));
+    auto *checks = window->findChild<QLabel *>("vesselChecks");
+    const QString joint = "ring 2 (Belly): it and ring 1 (Foot) share 0.125 in of glue face, "
+                          "less than 0.25 in: the joint may not hold";
+    // The first warning, cut short where the status bar has no room for it; all in the tool tip.
+    QVERIFY2(checks->text().startsWith("1 warning: ring 2 (Belly): it and ring 1 (Foot) share"),
+        qPrintable(checks->text()));
+    QCOMPARE(checks->toolTip(), joint);
+    const auto icon = [window](int row) {
+        return window->ringTable()->model()->index(row, 0).data(Qt::DecorationRole).value<QIcon>();
+    };
+    for (int row : { 0, 1 }) {
+        QCOMPARE(toolTip(window, row, Model::nameColumn), joint);
+        QVERIFY(!icon(row).isNull());
+    }
     QVERIFY(toolTip(window, 2, Model::nameColumn).isEmpty());
+    QVERIFY(icon(2).isNull());
+    QVERIFY(!menuAction(window, QStringLiteral("Fill to Rim"))->isEnabled()); // no profile
 
     typeInto(window, 1, Model::innerColumn, QStringLiteral("5.5"));
-    QCOMPARE(warning->text(), QString());
+    QCOMPARE(checks->text(), QString());
     QVERIFY(toolTip(window, 0, Model::nameColumn).isEmpty());
+
+    press(QKeySequence::New); // the start ring: a board 5.476 in wide
+    VesselWindow *other
+        = vesselWindows().value(0) == window ? vesselWindows().value(1) : vesselWindows().value(0);
+    QCOMPARE(other->findChild<QLabel *>("vesselChecks")->text(), QString());
+    menuAction(window, QStringLiteral("Preferences…"))->trigger();
+    auto *preferences = window->findChild<QDialog *>("preferences");
+    QVERIFY(preferences && preferences->isVisible());
+    auto *widest = preferences->findChild<QLineEdit *>("widestBoard");
+    QCOMPARE(widest->text(), QStringLiteral("7.25"));
+    QPushButton *ok = preferences->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
+    widest->selectAll();
+    QTest::keyClicks(widest, QStringLiteral("two"));
+    QVERIFY(!ok->isEnabled());
+    widest->selectAll();
+    QTest::keyClicks(widest, QStringLiteral("2"));
+    QTest::mouseClick(ok, Qt::LeftButton);
+    QCOMPARE(vesselSettings::checkSettings().widestBoard, 2.0);
+    for (VesselWindow *each : { window, other }) {
+        const auto *label = each->findChild<QLabel *>("vesselChecks");
+        QVERIFY2(label->text().startsWith("1 warning: "), qPrintable(label->text()));
+        QVERIFY2(label->toolTip().contains("wider than the widest board (2 in)"),
+            qPrintable(label->toolTip()));
+    }
+}
+
+// In a vessel with a profile the diameters come from it, until one is typed: then it is locked,
+// and saved, until the profile is asked for it again or its cell is cleared. A typed fudge is
+// the ring's own. A locked diameter that no longer covers the wall is a check.
+void TestVesselWindow::diametersTypedAreLocked()
+{
+    VesselWindow *window = open(jar, QStringLiteral("jar.orvane"));
+    QVERIFY(window);
+    QCOMPARE(cell(window, 1, Model::outerColumn), QStringLiteral("6"));
+    QVERIFY(italic(window, 1, Model::outerColumn));
+    QCOMPARE(toolTip(window, 1, Model::outerColumn), QStringLiteral("From the profile"));
+
+    typeInto(window, 1, Model::outerColumn, QStringLiteral("6.5"));
+    typeInto(window, 0, Model::fudgeColumn, QStringLiteral("1/8"));
+    QCOMPARE(cell(window, 1, Model::outerColumn), QStringLiteral("6.5"));
+    QVERIFY(!italic(window, 1, Model::outerColumn));
+    QVERIFY(toolTip(window, 1, Model::outerColumn).startsWith("Locked"));
+    QVERIFY(italic(window, 1, Model::innerColumn));
+    QVERIFY(!italic(window, 0, Model::fudgeColumn));
+    press(QKeySequence::Save);
+    const QByteArray saved = contents(path("jar.orvane"));
+    QVERIFY(saved.contains(R"({"name": "Ring 1", "segments": 12, "fudge": 0.125, "thickness")"));
+    QVERIFY(saved.contains(R"({"name": "Ring 2", "segments": 12, "outer": 6.5, "thickness")"));
+
+    typeInto(window, 1, Model::outerColumn, QStringLiteral("5.5"));
+    auto *checks = window->findChild<QLabel *>("vesselChecks");
+    const QString uncovered = "its locked outer diameter, 5.5 in, is smaller than the 6 in";
+    QVERIFY2(checks->toolTip().contains(uncovered), qPrintable(checks->toolTip()));
+    QVERIFY(toolTip(window, 1, Model::nameColumn).contains(uncovered));
+
+    window->ringTable()->setCurrentIndex(window->ringTable()->model()->index(1, 0));
+    menuAction(window, QStringLiteral("Take Diameters from Profile"))->trigger();
+    QCOMPARE(cell(window, 1, Model::outerColumn), QStringLiteral("6"));
+    QVERIFY(italic(window, 1, Model::outerColumn));
+    QVERIFY(!checks->toolTip().contains(uncovered));
+    QVERIFY(!menuAction(window, QStringLiteral("Take Diameters from Profile"))->isEnabled());
+    press(QKeySequence::Undo); // one step
+    QCOMPARE(cell(window, 1, Model::outerColumn), QStringLiteral("5.5"));
+
+    // Cleared, the cell takes the profile's value again.
+    RingTableView *table = window->ringTable();
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+        table->visualRect(table->model()->index(1, Model::outerColumn)).center());
+    QTest::keyClick(table, Qt::Key_F2);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCoreApplication::processEvents();
+    QCOMPARE(cell(window, 1, Model::outerColumn), QStringLiteral("6"));
+    QVERIFY(!window->document().vessel().rings[1].outerLocked);
+}
+
+// A stack that stops below the rim is filled up to it in one step; rings added above it are
+// offered for removal, in one step.
+void TestVesselWindow::ringsFilledToTheRimAndRemovedAboveIt()
+{
+    VesselWindow *window = open(jar, QStringLiteral("jar.orvane"));
+    QVERIFY(window);
+    auto *message = window->findChild<QLabel *>("rimMessage");
+    QVERIFY(message->isVisible());
+    QCOMPARE(message->text(), QStringLiteral("The rings stop 1.5 in below the rim."));
+    QToolButton *fill = rimButton(window, QStringLiteral("Fill to Rim"));
+    QVERIFY(fill);
+    QVERIFY(!rimButton(window, QStringLiteral("Remove Rings Above the Rim")));
+    QTest::mouseClick(fill, Qt::LeftButton);
+    QCOMPARE(
+        column(window, Model::nameColumn), QStringList({ "Ring 1", "Ring 2", "Ring 3", "Ring 4" }));
+    QCOMPARE(cell(window, 3, Model::innerColumn), QStringLiteral("5"));
+    QVERIFY(!message->isVisible());
+    QVERIFY(!menuAction(window, QStringLiteral("Fill to Rim"))->isEnabled());
+    press(QKeySequence::Undo);
+    QCOMPARE(window->ringTable()->model()->rowCount(), 2);
+    press(QKeySequence::Redo);
+    QCOMPARE(window->ringTable()->model()->rowCount(), 4);
+
+    window->ringTable()->setCurrentIndex(window->ringTable()->model()->index(3, 0));
+    press(QKeySequence("Ctrl++, Ctrl++"));
+    QCOMPARE(message->text(),
+        QStringLiteral("Rings 5 to 6 start at or above the rim: they are not part of the vessel."));
+    QVERIFY(window->findChild<QLabel *>("vesselChecks")
+                ->toolTip()
+                .contains("ring 6 (Ring 6): it starts at or above the rim (3 in)"));
+    QTest::mouseClick(
+        rimButton(window, QStringLiteral("Remove Rings Above the Rim")), Qt::LeftButton);
+    QCOMPARE(window->ringTable()->model()->rowCount(), 4);
+    QVERIFY(!message->isVisible());
+    press(QKeySequence::Undo);
+    QCOMPARE(window->ringTable()->model()->rowCount(), 6);
+}
+
+// File > New starts an empty vessel (Ctrl+N) or one of the presets, ready to cut: no warnings.
+void TestVesselWindow::presetsUnderNew()
+{
+    VesselWindow *window = open(vase);
+    QVERIFY(window);
+    auto *menu = window->findChild<QMenu *>("newVessel");
+    QStringList names;
+    for (QAction *action : menu->actions())
+        names << action->text();
+    QCOMPARE(names, QStringList({ "Empty", "", "Bowl", "Vase", "Hollow Form", "Box" }));
+    QCOMPARE(menu->actions()[0]->shortcut(), QKeySequence(QKeySequence::New));
+    menu->actions().value(3)->trigger();
+    const QList<VesselWindow *> windows = vesselWindows();
+    VesselWindow *preset = windows.value(0) == window ? windows.value(1) : windows.value(0);
+    QCOMPARE(preset->displayName(), QStringLiteral("Vase"));
+    QCOMPARE(preset->ringTable()->model()->rowCount(), 10);
+    QCOMPARE(preset->findChild<QLabel *>("vesselChecks")->text(), QString());
+    QVERIFY(!preset->findChild<QWidget *>("rimBar")->isVisible());
 }
 
 void TestVesselWindow::filesThatCannotOpen_data()

@@ -8,6 +8,7 @@
 #include "core/vessel.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -26,5 +27,19 @@ struct RingEdit
 // taken as typed, blanks around them left out; an empty name is the ring's default name.
 RingEdit editRing(
     const RingDesign &ring, std::size_t place, RingField field, std::string_view text, Units units);
+
+// `text` typed into `field` of the ring at `place` of `vessel`, as editRing takes it. Where the
+// vessel's profile gives the diameters, a diameter typed is locked and a fudge typed is the ring's
+// own, and an empty text gives that value back to the profile (the fudge to the pad); the ring is
+// checked as it stacks, with the diameters the profile gives it.
+RingEdit editVesselRing(
+    const Vessel &vessel, std::size_t place, RingField field, std::string_view text);
+
+// Whether the vessel's rings take their diameters from its profile: it has one that can be used.
+bool profileGivesDiameters(const Vessel &vessel);
+
+// A length typed as the table reads it: in a project kept in millimetres a plain number is
+// millimetres. Nothing when the text is not a length.
+std::optional<double> typedLength(std::string_view text, Units units);
 
 } // namespace orvane

@@ -7,7 +7,10 @@
 #include "window/vessel/vesseldocument.h"
 #include "window/vessel/vesseltexts.h"
 
+#include <QApplication>
 #include <QColor>
+#include <QFont>
+#include <QStyle>
 
 namespace orvane {
 
@@ -117,8 +120,21 @@ QVariant RingTableModel::data(const QModelIndex &index, int role) const
             ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
             : QVariant(Qt::AlignRight | Qt::AlignVCenter);
     case Qt::ForegroundRole:
-        if (column == nameColumn && !jointWarning(row).isEmpty())
+        if (column == nameColumn && !checksOf(row).isEmpty())
             return QColor(Qt::darkRed);
+        if (sourceOf(row, column) == Source::profile)
+            return QColor(Qt::darkGray);
+        return {};
+    case Qt::FontRole:
+        if (sourceOf(row, column) == Source::profile) {
+            QFont font;
+            font.setItalic(true);
+            return font;
+        }
+        return {};
+    case Qt::DecorationRole:
+        if (column == nameColumn && !checksOf(row).isEmpty())
+            return QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
         return {};
     default: return {};
     }
@@ -165,28 +181,49 @@ QString RingTableModel::toolTip(int row, int column) const
     if (refusal && refusal->row == row && refusal->column == column)
         return refusal->reason;
     if (column == nameColumn)
-        return jointWarning(row);
+        return checksOf(row);
     const RingResult *ring = resultOf(row);
     if (!ring)
         return tr("This ring starts at or above the rim: it is not part of the vessel");
+    switch (sourceOf(row, column)) {
+    case Source::profile:
+        return column == fudgeColumn ? tr("From the vessel's pad") : tr("From the profile");
+    case Source::locked:
+        return column == fudgeColumn
+            ? tr("The ring's own, rather than the vessel's pad: clear the cell to take the pad")
+            : tr("Locked: typed, and kept whatever the profile gives; clear the cell to take "
+                 "it from the profile");
+    case Source::typed: break;
+    }
     const std::optional<LengthResult> *length = lengthOf(*ring, column);
     return length && *length ? resultDetail(**length, document.vessel().units) : QString();
 }
 
-// What the name's tool tip says of a ring that shares too narrow a glue face with a neighbour.
-QString RingTableModel::jointWarning(int row) const
+QString RingTableModel::checksOf(int row) const
 {
-    QStringList neighbours;
-    for (const NarrowJoint &joint : document.results().narrowJoints) {
-        const int lower = static_cast<int>(joint.lower);
-        if (lower == row)
-            neighbours << QString::number(lower + 2);
-        else if (lower + 1 == row)
-            neighbours << QString::number(lower + 1);
+    QStringList messages;
+    const auto place = static_cast<std::size_t>(row);
+    for (const VesselCheck &check : document.checks()) {
+        if (check.place == place || check.neighbour == place)
+            messages << shown(check.message);
     }
-    if (neighbours.isEmpty())
-        return {};
-    return tr("Less than 1/4 inch of glue face with ring %1").arg(neighbours.join(tr(" and ")));
+    return messages.join(u'\n');
+}
+
+RingTableModel::Source RingTableModel::sourceOf(int row, int column) const
+{
+    const VesselResults &results = document.results();
+    const auto place = static_cast<std::size_t>(row);
+    if (place >= results.stacked.size() || document.vessel().profile.empty()
+        || !results.profileProblems.empty())
+        return Source::typed;
+    const RingDesign &ring = document.vessel().rings.at(place);
+    switch (column) {
+    case outerColumn: return ring.outerLocked ? Source::locked : Source::profile;
+    case innerColumn: return ring.innerLocked ? Source::locked : Source::profile;
+    case fudgeColumn: return ring.ownFudge ? Source::locked : Source::profile;
+    default: return Source::typed;
+    }
 }
 
 QVariant RingTableModel::headerData(int section, Qt::Orientation orientation, int role) const

@@ -59,7 +59,16 @@ private:
     const RingResult *resultOf(int row) const;
     QString displayText(int row, int column) const;
     QString toolTip(int row, int column) const;
-    QString jointWarning(int row) const;
+    // The checks' messages about the ring, one a line; empty when none fires.
+    QString checksOf(int row) const;
+    // Where a diameter or the fudge of a stacked ring comes from in a vessel with a profile.
+    enum class Source
+    {
+        typed, // the ring's own: no profile, or not a diameter or the fudge
+        profile, // the profile's, or the vessel's pad
+        locked // typed, and kept whatever the profile gives
+    };
+    Source sourceOf(int row, int column) const;
     void clearRefusal();
     void connectDocument();
 

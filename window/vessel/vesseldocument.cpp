@@ -1,6 +1,8 @@
 #include "window/vessel/vesseldocument.h"
 
+#include "core/stacking.h"
 #include "window/vessel/ringedit.h"
+#include "window/vessel/vesselsettings.h"
 
 #include <QUndoCommand>
 
@@ -54,7 +56,9 @@ bool sameRing(const RingDesign &a, const RingDesign &b)
     return a.name == b.name && a.inputs.segmentCount == b.inputs.segmentCount
         && a.inputs.outerDiameter == b.inputs.outerDiameter
         && a.inputs.innerDiameter == b.inputs.innerDiameter && a.inputs.fudge == b.inputs.fudge
-        && a.thickness == b.thickness && a.kerf == b.kerf && a.wood == b.wood;
+        && a.thickness == b.thickness && a.kerf == b.kerf && a.wood == b.wood
+        && a.outerLocked == b.outerLocked && a.innerLocked == b.innerLocked
+        && a.ownFudge == b.ownFudge;
 }
 
 } // namespace
@@ -73,8 +77,19 @@ VesselDocument::VesselDocument(Vessel vessel, QString fileName, QObject *parent)
     : QObject(parent)
     , value(std::move(vessel))
     , file(std::move(fileName))
+    , limits(vesselSettings::checkSettings())
 {
     computed = computeVessel(value);
+    found = checkVessel(value, computed, limits);
+    // Connected first, so the checks are new before anyone else hears of a change.
+    connect(this, &VesselDocument::recomputed, this,
+        [this] { found = checkVessel(value, computed, limits); });
+}
+
+void VesselDocument::setCheckSettings(const CheckSettings &settings)
+{
+    limits = settings;
+    emit recomputed();
 }
 
 void VesselDocument::setFileName(const QString &fileName)
@@ -86,8 +101,7 @@ void VesselDocument::setFileName(const QString &fileName)
 std::optional<std::string> VesselDocument::typeIntoRing(
     std::size_t place, RingField field, const QString &text)
 {
-    const RingEdit edit
-        = editRing(value.rings.at(place), place, field, text.toStdString(), value.units);
+    const RingEdit edit = editVesselRing(value, place, field, text.toStdString());
     if (!edit.problem.empty())
         return edit.problem;
     const RingDesign &before = value.rings[place];
@@ -158,6 +172,65 @@ void VesselDocument::setName(const std::string &name)
     history.push(new Change(
         tr("Project Name"), [this, name] { setNameValue(name); },
         [this, before = value.name] { setNameValue(before); }));
+}
+
+bool VesselDocument::takeDiametersFromProfile(std::size_t place)
+{
+    if (place >= value.rings.size() || !profileGivesDiameters(value))
+        return false;
+    const RingDesign &before = value.rings[place];
+    if (!before.outerLocked && !before.innerLocked)
+        return false;
+    RingDesign after = before;
+    after.outerLocked = false;
+    after.innerLocked = false;
+    history.push(new Change(
+        tr("Take Diameters from Profile"), [this, place, after] { replaceRingValue(place, after); },
+        [this, place, before] { replaceRingValue(place, before); }));
+    return true;
+}
+
+std::size_t VesselDocument::fillToRim()
+{
+    if (!stackBelowRim(value, computed))
+        return 0;
+    const std::vector<RingDesign> filled = orvane::fillToRim(value);
+    const std::size_t from = value.rings.size();
+    if (filled.size() <= from)
+        return 0;
+    const std::vector<RingDesign> added(filled.begin() + row(from), filled.end());
+    history.push(new Change(
+        tr("Fill to Rim"),
+        [this, from, added] {
+            for (std::size_t i = 0; i < added.size(); ++i)
+                insertRingValue(from + i, added[i]);
+        },
+        [this, from, count = added.size()] {
+            for (std::size_t i = from + count; i-- > from;)
+                removeRingValue(i);
+        }));
+    return added.size();
+}
+
+std::size_t VesselDocument::removeRingsAboveRim()
+{
+    const std::vector<std::size_t> places = computed.aboveRim; // from the foot up
+    std::vector<RingDesign> removed;
+    for (const std::size_t place : places)
+        removed.push_back(value.rings.at(place));
+    if (places.empty())
+        return 0;
+    history.push(new Change(
+        tr("Remove Rings Above the Rim"),
+        [this, places] {
+            for (std::size_t i = places.size(); i-- > 0;)
+                removeRingValue(places[i]);
+        },
+        [this, places, removed] {
+            for (std::size_t i = 0; i < places.size(); ++i)
+                insertRingValue(places[i], removed[i]);
+        }));
+    return places.size();
 }
 
 void VesselDocument::replaceRingValue(std::size_t place, const RingDesign &ring)

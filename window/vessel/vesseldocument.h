@@ -6,7 +6,9 @@
 // the vessel is drawn from those results.
 
 #include "core/vessel.h"
+#include "core/vesselchecks.h"
 #include "core/vesselresults.h"
+#include "window/vessel/profileedit.h"
 
 #include <QObject>
 #include <QString>
@@ -15,6 +17,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace orvane {
 
@@ -28,6 +31,11 @@ public:
 
     const Vessel &vessel() const { return value; }
     const VesselResults &results() const { return computed; }
+    // What the checks find in the vessel, with the limits they compare with; computed with the
+    // results, before anything that shows them hears of the change.
+    const std::vector<VesselCheck> &checks() const { return found; }
+    const CheckSettings &checkSettings() const { return limits; }
+    void setCheckSettings(const CheckSettings &settings);
     std::size_t ringCount() const { return value.rings.size(); }
 
     const QString &fileName() const { return file; }
@@ -49,6 +57,35 @@ public:
     bool moveRing(std::size_t place, int direction);
     void setUnits(Units units);
     void setName(const std::string &name);
+    // With a profile: the ring's diameters given back to the profile; false when neither was
+    // locked.
+    bool takeDiametersFromProfile(std::size_t place);
+    // Rings added on top until the stack reaches the profile's rim (see fillToRim); the number
+    // of rings added.
+    std::size_t fillToRim();
+    // The rings that start at or above the rim, removed; the number removed.
+    std::size_t removeRingsAboveRim();
+
+    // The profile's edits (profileedits.cpp), each one step of the undo history. A refused edit
+    // gives its reason and changes nothing.
+    std::optional<std::string> setProfile(
+        const std::vector<ProfilePoint> &points, const QString &what);
+    std::optional<std::string> typeIntoPoint(
+        std::size_t place, PointField field, const QString &text);
+    std::optional<std::string> typeIntoVessel(VesselLength field, const QString &text);
+    // While a point is dragged, the profile is shown as `points` with no step of its own, until
+    // the drag ends in one step from `before`, the profile as the drag found it, to the profile
+    // shown last; or, cancelled, back at `before` with no step.
+    void previewProfile(const std::vector<ProfilePoint> &points);
+    void finishPreview(const std::vector<ProfilePoint> &before, const QString &what);
+    // A profile made from the rings, whose diameters then follow it; false when the vessel has
+    // one already or no ring of any height to make one from.
+    bool drawProfile();
+    // The profile taken away: each ring keeps the diameters and fudge the profile gave it, typed.
+    // A disc, which only a profile makes, becomes a ring with the smallest inner diameter its
+    // fudge allows, twice the fudge, so that the vessel can be saved and read again; gives their
+    // places.
+    std::vector<std::size_t> removeProfile();
 
     // One change to the value, as the undo commands make and unmake it: the value changed, the
     // results computed, then the signals. Anything else edits through the methods above, so that
@@ -59,6 +96,8 @@ public:
     void moveRingValue(std::size_t from, std::size_t to);
     void setUnitsValue(Units units);
     void setNameValue(const std::string &name);
+    // Anything of the vessel but the number of its rings.
+    void replaceVesselValue(const Vessel &vessel);
 
 signals:
     // Around a change of the rings' number or order, for the table's model; places from 0.
@@ -70,6 +109,10 @@ signals:
     void ringMoved(int from, int to);
     // A ring's values replaced.
     void ringReplaced(int place);
+    // Around a change of the profile, for the point table's model; `points` is how many it has
+    // after the change.
+    void profileAboutToBeReplaced(int points);
+    void profileReplaced();
     // After every change: the results are computed again.
     void recomputed();
     void fileNameChanged();
@@ -79,6 +122,8 @@ private:
     VesselResults computed;
     QString file;
     QUndoStack history;
+    CheckSettings limits;
+    std::vector<VesselCheck> found;
 };
 
 // A ring's name that no ring of `vessel` has: "Ring N", N from `place + 1` up.

@@ -1,8 +1,12 @@
 // The vessel window's menus and their keys: the standard keys of the desktop where there are
 // such, and keys of the window's own for the ring commands.
 
+#include "core/presets.h"
 #include "core/ringdesign.h"
+#include "core/vesselchecks.h"
+#include "drawing/conversions.h"
 #include "report/profilegauge.h"
+#include "window/vessel/rimbar.h"
 #include "window/vessel/ringtableview.h"
 #include "window/vessel/vesseldocument.h"
 #include "window/vessel/vesselopening.h"
@@ -41,9 +45,17 @@ void VesselWindow::buildMenus()
 QMenu *VesselWindow::buildFileMenu()
 {
     auto *menu = new QMenu(tr("&File"), this);
-    connect(command(menu, tr("New"), QKeySequence::keyBindings(QKeySequence::New)),
+    // A new vessel: of the start ring, or one of the presets to start a design from.
+    QMenu *newMenu = menu->addMenu(tr("New"));
+    newMenu->setObjectName(QStringLiteral("newVessel"));
+    connect(command(newMenu, tr("Empty"), QKeySequence::keyBindings(QKeySequence::New)),
         &QAction::triggered, this,
         [this] { showVesselWindow(newVessel(defaultRing()), {}, vesselDialogs); });
+    newMenu->addSeparator();
+    for (const Preset preset : allPresets) {
+        connect(command(newMenu, shown(std::string(presetName(preset)))), &QAction::triggered, this,
+            [this, preset] { showVesselWindow(newVessel(preset), {}, vesselDialogs); });
+    }
     connect(command(menu, tr("Open…"), QKeySequence::keyBindings(QKeySequence::Open)),
         &QAction::triggered, this, [this] { askToOpenVessel(vesselDialogs, this); });
     recentMenu = menu->addMenu(tr("Open Recent"));
@@ -126,10 +138,31 @@ QMenu *VesselWindow::buildEditMenu()
     moveDownAction->setStatusTip(tr("One place toward the foot"));
     connect(moveDownAction, &QAction::triggered, this, [this] { moveRing(-1); });
     menu->addSeparator();
+    takeFromProfileAction = command(menu, tr("Take Diameters from Profile"));
+    takeFromProfileAction->setStatusTip(
+        tr("The selected ring's typed diameters given back to the profile"));
+    connect(
+        takeFromProfileAction, &QAction::triggered, this, &VesselWindow::takeDiametersFromProfile);
+    fillToRimAction = command(menu, tr("Fill to Rim"));
+    fillToRimAction->setStatusTip(
+        tr("Rings like the top ring added until the rings reach the profile's rim"));
+    connect(fillToRimAction, &QAction::triggered, this, &VesselWindow::fillToRim);
+    removeAboveRimAction = command(menu, tr("Remove Rings Above the Rim"));
+    connect(removeAboveRimAction, &QAction::triggered, this, &VesselWindow::removeRingsAboveRim);
+    rimBar->offer(fillToRimAction);
+    rimBar->offer(removeAboveRimAction);
+    menu->addSeparator();
     QAction *copy = command(menu, tr("Copy"), QKeySequence::keyBindings(QKeySequence::Copy));
     copy->setStatusTip(tr("The table as tab-separated text"));
     connect(copy, &QAction::triggered, this,
         [this] { QApplication::clipboard()->setText(tableText()); });
+    buildProfileCommands(menu);
+    menu->addSeparator();
+    QAction *preferences
+        = command(menu, tr("Preferences…"), QKeySequence::keyBindings(QKeySequence::Preferences));
+    preferences->setMenuRole(QAction::PreferencesRole);
+    preferences->setStatusTip(tr("The widest board and the smallest rim opening the checks use"));
+    connect(preferences, &QAction::triggered, this, &VesselWindow::editPreferences);
     return menu;
 }
 
@@ -163,7 +196,16 @@ void VesselWindow::updateActions()
         action->setEnabled(row >= 0);
     for (QAction *action : std::as_const(needRings))
         action->setEnabled(rings > 0);
-    profileGaugeAction->setEnabled(!gaugeProblem(vesselDocument->vessel()));
+    const Vessel &vessel = vesselDocument->vessel();
+    const VesselResults &results = vesselDocument->results();
+    const bool locked = row >= 0 && static_cast<std::size_t>(row) < rings
+        && (vessel.rings[static_cast<std::size_t>(row)].outerLocked
+            || vessel.rings[static_cast<std::size_t>(row)].innerLocked);
+    takeFromProfileAction->setEnabled(
+        locked && !vessel.profile.empty() && results.profileProblems.empty());
+    fillToRimAction->setEnabled(stackBelowRim(vessel, results));
+    removeAboveRimAction->setEnabled(!results.aboveRim.empty());
+    profileGaugeAction->setEnabled(!gaugeProblem(vessel));
 }
 
 } // namespace orvane

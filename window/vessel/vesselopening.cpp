@@ -65,6 +65,16 @@ Vessel newVessel(RingDesign ring, const std::string &name)
     return vessel;
 }
 
+Vessel newVessel(Preset preset)
+{
+    Vessel vessel = presetVessel(preset);
+    vessel.units = vesselSettings::newVesselUnits();
+    vessel.kerf = vesselSettings::newVesselKerf();
+    for (RingDesign &ring : vessel.rings)
+        ring.kerf = vessel.kerf;
+    return vessel;
+}
+
 VesselWindow *showVesselWindow(Vessel vessel, const QString &fileName,
     std::shared_ptr<VesselDialogs> dialogs, const QString &note)
 {

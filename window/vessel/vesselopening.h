@@ -4,6 +4,7 @@
 // given on the command line. Each vessel opens in a window of its own, which deletes itself when
 // it closes.
 
+#include "core/presets.h"
 #include "core/ringdesign.h"
 #include "core/vessel.h"
 
@@ -22,6 +23,8 @@ class VesselWindow;
 // A vessel of the one ring `ring`, named `name`, in the units and with the kerf a new vessel
 // starts with; the ring is named as the first ring and cut with that kerf.
 Vessel newVessel(RingDesign ring, const std::string &name = {});
+// The vessel of `preset`, in the units and with the kerf a new vessel starts with.
+Vessel newVessel(Preset preset);
 
 // Shows `vessel` in a window of its own. `note`, when given, is shown in its status bar.
 VesselWindow *showVesselWindow(Vessel vessel, const QString &fileName,

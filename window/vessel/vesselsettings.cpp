@@ -8,6 +8,8 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <cmath>
+
 namespace orvane::vesselSettings {
 
 namespace {
@@ -22,6 +24,16 @@ const QString folderKey = QStringLiteral("vessel/lastFolder");
 const QString paperKey = QStringLiteral("vessel/paper");
 const QString unitsKey = QStringLiteral("vessel/newUnits");
 const QString kerfKey = QStringLiteral("vessel/newKerf");
+const QString widestBoardKey = QStringLiteral("checks/widestBoard");
+const QString smallestOpeningKey = QStringLiteral("checks/smallestOpening");
+
+// A length kept in inches, or `fallback` where none more than 0 is kept.
+double storedLength(const QString &key, double fallback)
+{
+    bool number = false;
+    const double inches = store().value(key).toDouble(&number);
+    return number && inches > 0 && std::isfinite(inches) ? inches : fallback;
+}
 
 QString absolute(const QString &fileName)
 {
@@ -100,6 +112,20 @@ void rememberForNewVessels(Units units, double kerf)
     settings.setValue(
         unitsKey, units == Units::millimetres ? QStringLiteral("mm") : QStringLiteral("in"));
     settings.setValue(kerfKey, kerf);
+}
+
+CheckSettings checkSettings()
+{
+    const CheckSettings defaults;
+    return { storedLength(widestBoardKey, defaults.widestBoard),
+        storedLength(smallestOpeningKey, defaults.smallestOpening) };
+}
+
+void setCheckSettings(const CheckSettings &settings)
+{
+    QSettings stored = store();
+    stored.setValue(widestBoardKey, settings.widestBoard);
+    stored.setValue(smallestOpeningKey, settings.smallestOpening);
 }
 
 } // namespace orvane::vesselSettings

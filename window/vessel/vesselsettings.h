@@ -1,9 +1,11 @@
 #pragma once
 
 // What the vessel windows remember from one run to the next: the files opened last, the folder
-// last used, the paper, and the units and kerf a new vessel starts with.
+// last used, the paper, the units and kerf a new vessel starts with, and the limits the checks
+// compare with.
 
 #include "core/vessel.h"
+#include "core/vesselchecks.h"
 
 #include <QPageSize>
 #include <QString>
@@ -29,5 +31,10 @@ void setPaper(const QPageSize &paper);
 Units newVesselUnits();
 double newVesselKerf();
 void rememberForNewVessels(Units units, double kerf);
+
+// The widest board and the smallest opening the checks compare with: those last set, each the
+// default until set to a length more than 0.
+CheckSettings checkSettings();
+void setCheckSettings(const CheckSettings &settings);
 
 } // namespace orvane::vesselSettings

@@ -1,6 +1,9 @@
 #include "window/vessel/vesselwindow.h"
 
 #include "drawing/conversions.h"
+#include "window/vessel/preferencesdialog.h"
+#include "window/vessel/profileeditor.h"
+#include "window/vessel/rimbar.h"
 #include "window/vessel/ringtablemodel.h"
 #include "window/vessel/ringtableview.h"
 #include "window/vessel/selectedringview.h"
@@ -8,7 +11,9 @@
 #include "window/vessel/totalspanel.h"
 #include "window/vessel/vesseldialogs.h"
 #include "window/vessel/vesseldocument.h"
+#include "window/vessel/vesselsettings.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -92,10 +97,12 @@ void VesselWindow::buildLayout()
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 8);
 
     totals = new TotalsPanel;
+    rimBar = new RimBar;
 
     auto *left = new QWidget;
     auto *leftLayout = new QVBoxLayout(left);
     leftLayout->addLayout(nameRow);
+    leftLayout->addWidget(rimBar);
     leftLayout->addWidget(table, 1);
     leftLayout->addWidget(totals);
 
@@ -105,6 +112,7 @@ void VesselWindow::buildLayout()
     drawing = new QStackedWidget;
     drawing->setObjectName(QStringLiteral("vesselDrawing"));
     drawing->addWidget(stack);
+    addProfileEditor();
     selectedRing = new SelectedRingView;
 
     auto *right = new QWidget;
@@ -121,9 +129,11 @@ void VesselWindow::buildLayout()
     splitter->setChildrenCollapsible(false);
     setCentralWidget(splitter);
 
-    jointWarning = new QLabel;
-    jointWarning->setObjectName(QStringLiteral("jointWarning"));
-    statusBar()->addPermanentWidget(jointWarning);
+    // The checks: how many fired and the first; every one in the tool tip and on its ring.
+    checkSummary = new QLabel;
+    checkSummary->setObjectName(QStringLiteral("vesselChecks"));
+    checkSummary->setMaximumWidth(checkSummary->fontMetrics().averageCharWidth() * 90);
+    statusBar()->addPermanentWidget(checkSummary);
 
     setTabOrder(table, nameBox);
 }
@@ -157,6 +167,7 @@ void VesselWindow::connectDocument()
 void VesselWindow::takePendingEdits()
 {
     table->takeOpenEdit();
+    profileEditor->takePendingEdits();
     if (nameBox->isModified()) {
         nameBox->setModified(false);
         vesselDocument->setName(nameBox->text().trimmed().toStdString());
@@ -177,7 +188,8 @@ void VesselWindow::showResults()
     totals->showTotals(document.results(), document.vessel().units);
     stack->update();
     showSelectedRing();
-    showJointWarning();
+    showChecks();
+    rimBar->showRim(document);
     if (!nameBox->hasFocus())
         nameBox->setText(shown(document.vessel().name));
     inchesAction->setChecked(document.vessel().units == Units::inches);
@@ -201,23 +213,23 @@ void VesselWindow::showSelectedRing()
     updateActions();
 }
 
-void VesselWindow::showJointWarning()
+void VesselWindow::showChecks()
 {
-    const VesselResults &results = vesselDocument->results();
-    QStringList pairs;
-    for (const NarrowJoint &joint : results.narrowJoints) {
-        const auto lower = static_cast<int>(joint.lower);
-        pairs << tr("%1 and %2").arg(lower + 1).arg(lower + 2);
-    }
-    if (pairs.isEmpty()) {
-        jointWarning->clear();
-        jointWarning->setToolTip({});
+    const std::vector<VesselCheck> &checks = vesselDocument->checks();
+    QStringList messages;
+    for (const VesselCheck &check : checks)
+        messages << shown(check.message);
+    if (messages.isEmpty()) {
+        checkSummary->clear();
+        checkSummary->setToolTip({});
         return;
     }
-    jointWarning->setText(tr("Less than 1/4 inch of glue face between rings %1")
-                              .arg(pairs.join(QStringLiteral(", "))));
-    jointWarning->setToolTip(tr("Neighbouring rings must share at least 1/4 inch of glue face "
-                                "(the smaller outer radius less the larger inner radius)"));
+    const QString count
+        = messages.size() == 1 ? tr("1 warning") : tr("%1 warnings").arg(messages.size());
+    const QString summary = count + QStringLiteral(": ") + messages.front();
+    checkSummary->setText(checkSummary->fontMetrics().elidedText(
+        summary, Qt::ElideRight, checkSummary->maximumWidth()));
+    checkSummary->setToolTip(messages.join(u'\n'));
 }
 
 void VesselWindow::showRefusal(const QString &reason, int row, int column)
@@ -271,6 +283,40 @@ void VesselWindow::moveRing(int direction)
         return;
     statusBar()->showMessage(direction > 0 ? tr("Ring %1 is the top ring already").arg(row + 1)
                                            : tr("Ring %1 is the foot already").arg(row + 1));
+}
+
+void VesselWindow::takeDiametersFromProfile()
+{
+    if (const int row = table->currentRing(); row >= 0)
+        vesselDocument->takeDiametersFromProfile(static_cast<std::size_t>(row));
+}
+
+void VesselWindow::fillToRim()
+{
+    if (vesselDocument->fillToRim() == 0)
+        statusBar()->showMessage(
+            tr("No rings added: the top ring is no thicker than the flattening allowance"));
+}
+
+void VesselWindow::removeRingsAboveRim()
+{
+    vesselDocument->removeRingsAboveRim();
+}
+
+void VesselWindow::editPreferences()
+{
+    auto *dialog = new PreferencesDialog(
+        vesselSettings::checkSettings(), vesselDocument->vessel().units, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [dialog] {
+        const CheckSettings settings = dialog->settings();
+        vesselSettings::setCheckSettings(settings);
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            if (auto *window = qobject_cast<VesselWindow *>(widget))
+                window->document().setCheckSettings(settings);
+        }
+    });
+    dialog->open();
 }
 
 void VesselWindow::closeEvent(QCloseEvent *event)

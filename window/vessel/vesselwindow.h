@@ -19,6 +19,8 @@ class QStackedWidget;
 
 namespace orvane {
 
+class RimBar;
+class ProfileEditor;
 class RingTableModel;
 class RingTableView;
 class SelectedRingView;
@@ -61,6 +63,13 @@ public:
     void addRing();
     void removeRing();
     void moveRing(int direction);
+    // With a profile: the current ring's diameters given back to it, rings added up to the rim,
+    // and the rings above the rim removed.
+    void takeDiametersFromProfile();
+    void fillToRim();
+    void removeRingsAboveRim();
+    // Asks for the limits the checks compare with; every vessel window checks again with them.
+    void editPreferences();
     // The table as the window shows it, tab-separated: a header row, then a row per ring.
     QString tableText() const;
 
@@ -73,12 +82,16 @@ private:
     QMenu *buildFileMenu();
     QMenu *buildEditMenu();
     QMenu *buildViewMenu();
+    // The profile editor in the drawing's place while the vessel has a profile, and the commands
+    // that give it one and take it away (vesselprofile.cpp).
+    void addProfileEditor();
+    void buildProfileCommands(QMenu *menu);
     void fillRecentMenu();
     void connectDocument();
 
     void showResults();
     void showSelectedRing();
-    void showJointWarning();
+    void showChecks();
     void updateTitle();
     void updateActions();
     void showRefusal(const QString &reason, int row, int column);
@@ -103,14 +116,19 @@ private:
     QLineEdit *nameBox = nullptr;
     QStackedWidget *drawing = nullptr;
     StackView *stack = nullptr;
+    ProfileEditor *profileEditor = nullptr;
     SelectedRingView *selectedRing = nullptr;
     TotalsPanel *totals = nullptr;
-    QLabel *jointWarning = nullptr;
+    QLabel *checkSummary = nullptr;
+    RimBar *rimBar = nullptr;
 
     QMenu *recentMenu = nullptr;
     QAction *removeRingAction = nullptr;
     QAction *moveUpAction = nullptr;
     QAction *moveDownAction = nullptr;
+    QAction *takeFromProfileAction = nullptr;
+    QAction *fillToRimAction = nullptr;
+    QAction *removeAboveRimAction = nullptr;
     QAction *inchesAction = nullptr;
     QAction *millimetresAction = nullptr;
     QList<QAction *> needRings; // the commands that need at least one ring
