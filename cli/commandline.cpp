@@ -7,6 +7,7 @@
 #include "core/vesselresults.h"
 #include "report/cutlistpages.h"
 #include "report/pdfformat.h"
+#include "report/profilegauge.h"
 #include "report/reportoutput.h"
 #include "report/safesave.h"
 #include "report/templateoutput.h"
@@ -174,6 +175,16 @@ int runCommandLine(const QStringList &arguments)
             return exitBadInput;
     }
 
+    // So is a profile too large for a gauge on that paper.
+    if (!request.gaugeFile.isEmpty()) {
+        const QPageLayout page = gaugePdfLayout(paper, vessel);
+        const LaidOutGauge gauge = layOutGauge(vessel, page.paintRect(QPageLayout::Point).size());
+        if (!gauge.layout) {
+            tell(tr("--gauge: the profile gauge could not be made: %1").arg(gauge.problem));
+            return exitBadInput;
+        }
+    }
+
     // Each output stands alone: one that cannot be written leaves the others as they are.
     int status = exitSuccess;
     const auto failed = [&](const QString &file, const QString &cause) {
@@ -198,6 +209,10 @@ int runCommandLine(const QStringList &arguments)
     if (!request.cutListFile.isEmpty()) {
         if (const auto failure = saveCutListAsPdf(request.cutListFile, vessel, paper))
             failed(request.cutListFile, *failure);
+    }
+    if (!request.gaugeFile.isEmpty()) {
+        if (const auto failure = saveProfileGaugeAsPdf(request.gaugeFile, vessel, paper))
+            failed(request.gaugeFile, *failure);
     }
     if (!request.saveFile.isEmpty()) {
         if (const auto failure = saveProjectFile(request.saveFile, vessel))

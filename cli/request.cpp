@@ -33,6 +33,7 @@ const QString projectName = QStringLiteral("project");
 const QString reportName = QStringLiteral("report");
 const QString templateName = QStringLiteral("template");
 const QString cutListName = QStringLiteral("cutlist");
+const QString gaugeName = QStringLiteral("gauge");
 const QString saveName = QStringLiteral("save");
 const QString unitsName = QStringLiteral("units");
 
@@ -54,7 +55,7 @@ QStringList valueOptions()
     for (const RingField field : allRingFields)
         names << dashed(optionName(field));
     names << dashed(projectName) << dashed(reportName) << dashed(templateName)
-          << dashed(cutListName) << dashed(saveName) << dashed(unitsName);
+          << dashed(cutListName) << dashed(gaugeName) << dashed(saveName) << dashed(unitsName);
     return names;
 }
 
@@ -139,8 +140,8 @@ QString description()
     return tr("Segmented ring calculator. With no arguments Orvane opens its window; with files as "
               "its only arguments it opens each in a vessel window of its own; with options it "
               "computes one ring, or every ring of a project file, and writes the results, the "
-              "report pages, the full-size templates, the vessel's cut list and its project file "
-              "without a window:\n"
+              "report pages, the full-size templates, the vessel's cut list, its profile gauge and "
+              "its project file without a window:\n"
               "\n"
               "  orvane [ring options] [outputs]      one ring\n"
               "  orvane --project FILE [outputs]      every ring of a project file\n"
@@ -158,6 +159,19 @@ QString description()
               "Blank lines and lines starting with # are skipped. Cells are separated by commas, "
               "or by semicolons where the header row has one first; then a length may use a "
               "decimal comma (10,5). A file that is not UTF-8 is read as Windows-1252.\n"
+              "\n"
+              "A vessel's file of version 2 may draw the vessel as a profile, and its rings' "
+              "diameters follow from it: \"profile\" lists the outside as points {\"r\": radius, "
+              "\"h\": height, \"corner\": true or false (the default)} from h 0 up to the rim, "
+              "straight between corners and the shape-preserving cubic through smooth points; "
+              "\"wall\" is the wall's thickness (default 0.25 in), \"floor\" the height of the "
+              "solid floor (default the wall's thickness), \"pad\" the fudge of a ring without "
+              "a \"fudge\" of its own (default 0.25 in) and \"flatten\" the height a ring loses "
+              "when its faces are flattened (default 0). A ring gives \"outer\" or \"inner\" "
+              "only to lock it; a ring whose band is solid is a disc, and rings above the rim "
+              "are left out with a warning. The csv and json results add to every ring kind "
+              "(ring or disc), bottom_in and top_in (its band) and blank_side_in (a disc's "
+              "square blank); a disc's segment fields are empty (csv) or null (json).\n"
               "\n"
               "With no output option, --results is meant. Exit status: 0 success, 1 an output "
               "that could not be written, 2 bad input (nothing is written).");
@@ -190,12 +204,17 @@ public:
             tr("Writes the vessel's cut list into a PDF file: its stack of rings drawn to scale, "
                "a table of every ring and the lumber per wood."),
             tr("file.pdf")));
+        parser.addOption(QCommandLineOption(gaugeName,
+            tr("Writes the profile gauge of a vessel with a profile (--project) into a PDF file: "
+               "its outside curve at full size from the foot to the rim, with the joints between "
+               "its rings, tiled over pages like the templates."),
+            tr("file.pdf")));
         parser.addOption(QCommandLineOption(saveName,
             tr("Writes the rings as a project file, which the vessel window opens."),
             tr("file.orvane")));
         parser.addOption(QCommandLineOption(unitsName,
-            tr("The units of the lengths --save writes and --cutlist prints: in or mm (default: "
-               "the project file's own, else in)."),
+            tr("The units of the lengths --save writes and --cutlist and --gauge print: in or mm "
+               "(default: the project file's own, else in)."),
             tr("in|mm")));
     }
 
@@ -226,6 +245,8 @@ public:
         else
             readRing(reading.request);
         readUnits(reading.request);
+        if (problems.isEmpty())
+            checkGauge(reading.request);
 
         reading.problems = problems;
         reading.outcome
@@ -260,11 +281,12 @@ private:
         request.reportFile = outputFile(reportName, tr("the PDF file to write"));
         request.templateFile = outputFile(templateName, tr("the PDF file to write"));
         request.cutListFile = outputFile(cutListName, tr("the PDF file to write"));
+        request.gaugeFile = outputFile(gaugeName, tr("the PDF file to write"));
         request.saveFile = outputFile(saveName, tr("the project file to write"));
         // Each output a file of its own: a later one would replace an earlier one.
-        const std::pair<QString, QString> outputs[]
-            = { { reportName, request.reportFile }, { templateName, request.templateFile },
-                  { cutListName, request.cutListFile }, { saveName, request.saveFile } };
+        const std::pair<QString, QString> outputs[] = { { reportName, request.reportFile },
+            { templateName, request.templateFile }, { cutListName, request.cutListFile },
+            { gaugeName, request.gaugeFile }, { saveName, request.saveFile } };
         for (std::size_t later = 1; later < std::size(outputs); ++later) {
             for (std::size_t earlier = 0; earlier < later; ++earlier) {
                 if (sameFile(outputs[later].second, outputs[earlier].second)) {
@@ -277,7 +299,7 @@ private:
         }
         if (!parser.isSet(resultsName) && request.reportFile.isEmpty()
             && request.templateFile.isEmpty() && request.cutListFile.isEmpty()
-            && request.saveFile.isEmpty())
+            && request.gaugeFile.isEmpty() && request.saveFile.isEmpty())
             request.results = ResultsFormat::text;
     }
 
@@ -306,11 +328,27 @@ private:
             request.vessel.units = Units::millimetres;
         else
             problem(unitsName, tr("\"%1\" is not a unit: in or mm").arg(units));
-        if (request.saveFile.isEmpty() && request.cutListFile.isEmpty()) {
+        if (request.saveFile.isEmpty() && request.cutListFile.isEmpty()
+            && request.gaugeFile.isEmpty()) {
             problem(unitsName,
-                tr("only with --save or --cutlist: the results give every length in inches and "
-                   "millimetres"));
+                tr("only with --save, --cutlist or --gauge: the results give every length in "
+                   "inches and millimetres"));
         }
+    }
+
+    // The gauge is drawn from a vessel's profile: one ring, a CSV or a vessel without a profile
+    // has none.
+    void checkGauge(const Request &request)
+    {
+        if (request.gaugeFile.isEmpty() || !request.vessel.profile.empty())
+            return;
+        if (request.projectFile.isEmpty())
+            problem(
+                gaugeName, tr("only with --project: the gauge is drawn from a vessel's profile"));
+        else
+            problem(gaugeName,
+                tr("%1 has no profile: the gauge is drawn from a vessel's profile")
+                    .arg(request.projectFile));
     }
 
     static bool sameFile(const QString &a, const QString &b)

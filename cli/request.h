@@ -31,6 +31,7 @@ struct Request
     QString reportFile; // the report pages, when not empty
     QString templateFile; // the full-size templates, when not empty
     QString cutListFile; // the vessel's cut list, when not empty
+    QString gaugeFile; // the vessel's profile gauge, when not empty
     QString saveFile; // the rings as a project file, when not empty
 };
 

@@ -2,6 +2,7 @@
 
 #include "core/vesselresults.h"
 #include "drawing/conversions.h"
+#include "drawing/profilepainting.h"
 #include "drawing/stackpainting.h"
 #include "report/cutlisttable.h"
 #include "report/pagefailure.h"
@@ -35,6 +36,7 @@ constexpr double sectionGap = 14;
 constexpr double stackPoints = 8; // the stack's dimensions
 constexpr double smallestStack = 90;
 constexpr double largestStack = 220;
+constexpr double profileMargin = 4;
 // The lumber per wood beside the stack, where it fits there: the stack's share of the width.
 constexpr double stackShare = 0.56;
 constexpr double woodsShare = 0.4;
@@ -258,7 +260,13 @@ private:
         font.setPointSizeF(stackPoints);
         font.setStyleStrategy(QFont::PreferNoShaping);
         painter.setFont(font);
-        paintStack(painter, place, results, std::nullopt, source.units);
+        // A vessel drawn as a profile shows it, its rings' bands over the wall they are turned
+        // to; the others their stack of rings.
+        if (!source.profile.empty() && results.profileProblems.empty())
+            paintProfile(
+                painter, fitProfile(place, source, results, profileMargin), source, results);
+        else
+            paintStack(painter, place, results, std::nullopt, source.units);
         painter.restore();
         page.setPen(Qt::black, 0.5);
         page.setFont(10);

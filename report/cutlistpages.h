@@ -1,9 +1,10 @@
 #pragma once
 
-// What a vessel prints: its cut list (the stack drawn to scale, a table of every ring and the
-// lumber per wood, over as many pages as the table needs, each page with the project's name and
-// its number) and the full-size templates of all its rings in one document. Each gives back the
-// reason when the pages did not get there, and nothing when they did.
+// What a vessel prints: its cut list (the stack drawn to scale, or the profile with the rings'
+// bands over it for a vessel drawn as one, a table of every ring and the lumber per wood, over as
+// many pages as the table needs, each page with the project's name and its number) and the
+// full-size templates of all its rings in one document. Each gives back the reason when the pages
+// did not get there, and nothing when they did.
 
 #include "core/vessel.h"
 #include "report/templatering.h"

@@ -10,6 +10,7 @@
 
 #include "report/templatecutlist.h"
 #include "report/templatering.h"
+#include "report/tiledpages.h"
 #include "report/tiling.h"
 
 #include <QList>
@@ -20,19 +21,12 @@
 #include <optional>
 
 class QPagedPaintDevice;
-class QPaintDevice;
 class QPainter;
 
 namespace orvane {
 
-// How far neighbouring tiles overlap, in inches.
-inline constexpr double tileOverlap = 0.5;
 // The most tiles one ring may take; more is no template anyone tapes together.
 inline constexpr int mostTilesPerRing = 100;
-
-// The part of a page of `printable` size (points) that shows the segment, in points from the
-// printable area's top-left corner: what the header and the calibration squares leave.
-QRectF tileArea(const QSizeF &printable);
 
 // One ring's template laid out on pages of a size: the ring, its cut list, the rectangle its
 // drawing takes (inches, see segmentDrawingBounds) and its tiles.
@@ -61,9 +55,6 @@ struct LaidOutTemplates
     int pageCount = 0;
 };
 LaidOutTemplates layOutTemplates(const QList<TemplateRing> &rings, const QSizeF &printable);
-
-// The printable area of `device` in points.
-QSizeF printableSize(const QPaintDevice &device);
 
 // Draws the laid-out templates, one after another, on `painter`, begun on `device`, whose
 // printable area they were laid out for. Gives the reason when the device would not start a new

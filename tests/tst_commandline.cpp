@@ -288,9 +288,10 @@ void TestCommandLine::help()
     for (const char *option : { "--help", "-h" }) {
         const Run result = run({ QLatin1String(option) });
         QVERIFY2(result.exitCode == 0, described(result));
-        for (const char *documented : { "--segments", "--outer", "--inner", "--fudge",
-                 "--thickness", "--kerf", "--name", "--project", "--results", "--report",
-                 "--template", "--version", "mm", "10 1/2", "Exit status" }) {
+        for (const char *documented :
+            { "--segments", "--outer", "--inner", "--fudge", "--thickness", "--kerf", "--name",
+                "--project", "--results", "--report", "--template", "--gauge", "--version", "mm",
+                "10 1/2", "\"profile\"", "\"flatten\"", "blank_side_in", "Exit status" }) {
             QVERIFY2(result.out.contains(documented), documented);
         }
     }

@@ -57,6 +57,16 @@ QString fromCore(std::string_view text)
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
+// A bowl drawn as a profile, its three rings up to the rim, and a tower of one too tall for any
+// gauge on paper.
+const QByteArray profiledBowl = R"({"format": "orvane-vessel", "version": 2, "name": "Bowl",
+    "profile": [{"r": 2, "h": 0, "corner": true}, {"r": 3.5, "h": 1.5}, {"r": 3.8, "h": 2,
+    "corner": true}], "rings": [{"segments": 8, "thickness": 0.75},
+    {"segments": 12, "thickness": 0.75}, {"segments": 12, "thickness": 0.75}]})";
+const QByteArray tower = R"({"format": "orvane-vessel", "version": 2, "name": "Tower",
+    "profile": [{"r": 1, "h": 0, "corner": true}, {"r": 1, "h": 2000, "corner": true}],
+    "rings": [{"segments": 8, "thickness": 0.75}]})";
+
 } // namespace
 
 class TestVesselCommandLine : public QObject
@@ -64,6 +74,7 @@ class TestVesselCommandLine : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void savedRingsReadBackDigitForDigit_data();
     void savedRingsReadBackDigitForDigit();
@@ -74,10 +85,21 @@ private slots:
     void profileLeavesOutRingsAboveTheRim();
 
 private:
+    QTemporaryDir projects; // project files that are not to be written over
+    QString project(const char *name) const { return projects.filePath(QLatin1String(name)); }
     std::unique_ptr<QTemporaryDir> folder;
     QString path(const QString &name) const { return folder->filePath(name); }
     Run orvane(const QStringList &arguments) const { return run(arguments, folder->path()); }
 };
+
+void TestVesselCommandLine::initTestCase()
+{
+    for (const auto &[name, text] :
+        { std::pair { "bowl.orvane", profiledBowl }, std::pair { "tower.orvane", tower } }) {
+        QFile file(project(name));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
+    }
+}
 
 void TestVesselCommandLine::init()
 {
@@ -202,7 +224,7 @@ void TestVesselCommandLine::profileLeavesOutRingsAboveTheRim()
         {"name": "Spare", "segments": 12, "thickness": 0.75}]})");
     file.close();
     const Run result = orvane({ "--project", "bowl.orvane", "--results", "csv", "--template",
-        "templates.pdf", "--cutlist", "cut.pdf" });
+        "templates.pdf", "--cutlist", "cut.pdf", "--gauge", "gauge.pdf", "--units", "mm" });
     QCOMPARE(result.exitCode, 0);
     QVERIFY2(
         result.messages.filter(QStringLiteral("Spare")).filter(QStringLiteral("rim")).size() == 1,
@@ -215,6 +237,11 @@ void TestVesselCommandLine::profileLeavesOutRingsAboveTheRim()
     // Two templates, the first of them the first ring above the disc.
     QVERIFY2(templates.contains(QString::fromUtf8("Bowl – Ring 2 Cut List Ring 1 of 2")),
         qPrintable(templates));
+    // The gauge ticks the joints of the rings below the rim, in the units asked for.
+    const QString gauge = pdfpage::textLines(path("gauge.pdf"), 2).join(u'\n');
+    QVERIFY2(gauge.contains(QStringLiteral("h 19.0 mm, r 72.6 mm"))
+            && gauge.contains(QStringLiteral("h 38.1 mm, r 88.9 mm")) && !gauge.contains("Spare"),
+        qPrintable(gauge));
 }
 
 void TestVesselCommandLine::refusedOptions_data()
@@ -226,8 +253,8 @@ void TestVesselCommandLine::refusedOptions_data()
                                       << QStringLiteral("--units: \"cm\" is not a unit: in or mm");
     QTest::newRow("units with nothing to write them")
         << QStringList { "--units", "mm", "--results" } << 2
-        << QStringLiteral("--units: only with --save or --cutlist: the results give every "
-                          "length in inches and millimetres");
+        << QStringLiteral("--units: only with --save, --cutlist or --gauge: the results give "
+                          "every length in inches and millimetres");
     QTest::newRow("no file name") << QStringList { "--save", "" } << 2
                                   << QStringLiteral(
                                          "--save: no file name: the name of the project file "
@@ -240,6 +267,26 @@ void TestVesselCommandLine::refusedOptions_data()
         << 2 << QStringLiteral("--save: the same file as --project, which would be overwritten");
     QTest::newRow("no such folder") << QStringList { "--save", "missing/a.orvane" } << 1
                                     << QStringLiteral("missing/a.orvane could not be written: ");
+    QTest::newRow("a gauge of one ring")
+        << QStringList { "--gauge", "g.pdf" } << 2
+        << QStringLiteral("--gauge: only with --project: the gauge is drawn from a vessel's "
+                          "profile");
+    for (const char *name : { "vase.orvane", "vase.csv" }) {
+        QTest::addRow("a gauge of %s, without a profile", name)
+            << QStringList { "--project", example(name), "--gauge", "g.pdf" } << 2
+            << QStringLiteral("--gauge: %1 has no profile: the gauge is drawn from a vessel's "
+                              "profile")
+                   .arg(example(name));
+    }
+    QTest::newRow("a gauge too tall for paper")
+        << QStringList { "--project", project("tower.orvane"), "--gauge", "g.pdf" } << 2
+        << QStringLiteral("--gauge: the profile gauge could not be made: the gauge would take ");
+    QTest::newRow("a gauge and a cut list in one file") << QStringList {
+        "--project", project("bowl.orvane"), "--cutlist", "a.pdf", "--gauge", "a.pdf"
+    } << 2 << QStringLiteral("--gauge: the same file as --cutlist: each output a file of its own");
+    QTest::newRow("a gauge into no such folder")
+        << QStringList { "--project", project("bowl.orvane"), "--gauge", "missing/g.pdf" } << 1
+        << QStringLiteral("missing/g.pdf could not be written: ");
 }
 
 void TestVesselCommandLine::refusedOptions()

@@ -3,10 +3,12 @@
 // lumber is totalled per wood, and the templates of all rings come in one file under the project's
 // and the ring's names.
 
+#include "core/stacking.h"
 #include "core/vessel.h"
 #include "report/cutlistpages.h"
 #include "tests/support/expected.h"
 #include "tests/support/pdfpage.h"
+#include "tests/support/pdfpages.h"
 
 #include <QFile>
 #include <QMap>
@@ -123,6 +125,45 @@ QString woodRow(const QString &wood, const Lumber &lumber, Units units)
         + measured(lumber.strip, units));
 }
 
+// A vase drawn as a profile, 14 inches high and 5 1/2 in its widest radius, and its nineteen
+// rings up to the rim.
+Vessel profiledVase()
+{
+    Vessel vessel { "Profiled Vase", Units::inches, 0.125, {} };
+    vessel.profile = { { 2, 0, true }, { 5, 5, true }, { 5.5, 7, true }, { 2.5, 12, true },
+        { 3.5, 14, true } };
+    for (int i = 0; i < 19; ++i)
+        vessel.rings.push_back(ring(QStringLiteral("R%1").arg(i + 1), 12, 0, 0, 0.75, "Ash"));
+    return vessel;
+}
+
+// The width over the height of what the cut list's first page draws above the caption under its
+// picture, left of the lumber beside it and from the lumber's top.
+double pictureShape(const QString &file)
+{
+    const PdfContents contents = readPdf(file);
+    double top = 0;
+    double bottom = 0;
+    double right = 0;
+    for (const PdfLine &line : contents.lines) {
+        if (line.text.startsWith(QLatin1String("Rings: ")) && bottom == 0) {
+            bottom = line.topLeft.y() - 1;
+        } else if (line.text == QLatin1String("Lumber per wood")) {
+            top = line.topLeft.y();
+            right = line.topLeft.x() - 1;
+        }
+    }
+    const QImage page = pdfpage::renderPage(file, 1, 72);
+    QRect drawn;
+    for (int y = int(top); y < int(bottom); ++y) {
+        for (int x = 0; x < int(right); ++x) {
+            if (qGray(page.pixel(x, y)) < 250)
+                drawn |= QRect(x, y, 1, 1);
+        }
+    }
+    return drawn.isEmpty() ? 0 : double(drawn.width()) / drawn.height();
+}
+
 // The lines of every page, from the first.
 QList<QStringList> pagesOf(const QString &file)
 {
@@ -142,6 +183,7 @@ private slots:
     void cutListShowsEveryRingOnce_data();
     void cutListShowsEveryRingOnce();
     void templatesOfEveryRingInOneFile();
+    void cutListShowsTheProfile();
 
 private:
     QTemporaryDir folder;
@@ -235,6 +277,26 @@ void TestVesselPages::templatesOfEveryRingInOneFile()
     const auto failure = orvane::saveVesselTemplatesAsPdf(file, vessel, QPageSize(QPageSize::A4));
     QVERIFY(failure && failure->startsWith("the template of ring 3 (Belly) could not be made"));
     QCOMPARE(pagesOf(file), written);
+}
+
+// A vessel drawn as a profile shows its half-section, the axis to the widest radius across and the
+// foot to the rim up; the same rings without the profile show their stack, both sides of the axis.
+void TestVesselPages::cutListShowsTheProfile()
+{
+    const Vessel profiled = profiledVase();
+    const QString file = folder.filePath(QStringLiteral("profile.pdf"));
+    QCOMPARE(orvane::saveCutListAsPdf(file, profiled, QPageSize(QPageSize::Letter)), std::nullopt);
+    const double halfSection = pictureShape(file);
+    QVERIFY2(std::abs(halfSection - 5.5 / 14) < 0.03, qPrintable(QString::number(halfSection)));
+
+    Vessel stacked = profiled;
+    stacked.profile.clear();
+    stacked.rings.clear();
+    for (const orvane::StackedRing &ring : orvane::stackRings(profiled).rings)
+        stacked.rings.push_back(ring.design);
+    QCOMPARE(orvane::saveCutListAsPdf(file, stacked, QPageSize(QPageSize::Letter)), std::nullopt);
+    const double stack = pictureShape(file);
+    QVERIFY2(stack > 1.8 * halfSection, qPrintable(QString::number(stack)));
 }
 
 QTEST_MAIN(TestVesselPages)

@@ -52,6 +52,12 @@ const QByteArray vase = R"({"format": "orvane-vessel", "version": 1, "name": "Va
   {"name": "Rim", "segments": 16, "outer": 7, "inner": 6, "fudge": 0.25, "thickness": 0.75,
    "kerf": 0.125, "wood": "Maple"}]}
 )";
+// A bowl drawn as a profile: its foot a disc, two rings up to the rim.
+const QByteArray profiledBowl = R"({"format": "orvane-vessel", "version": 2, "name": "Bowl",
+ "profile": [{"r": 2, "h": 0, "corner": true}, {"r": 3.5, "h": 1.5}, {"r": 3.8, "h": 2,
+ "corner": true}], "rings": [{"name": "Foot", "segments": 8, "thickness": 0.75},
+ {"name": "Belly", "segments": 12, "thickness": 0.75},
+ {"name": "Lip", "segments": 12, "thickness": 0.75}]})";
 const QByteArray metricBowl = R"({"format": "orvane-vessel", "version": 1, "units": "mm",
  "rings": [{"segments": 12, "outer": 150, "inner": 110}]})";
 // A jar drawn as a profile, 6 in across and 3 in high with a wall of 1/2 in: its two rings stop
@@ -819,37 +825,48 @@ void TestVesselWindow::csvOpensAsANewVessel()
 
 void TestVesselWindow::pagesOfTheVessel_data()
 {
+    QTest::addColumn<QByteArray>("project");
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("under");
-    QTest::addColumn<bool>("written");
-    QTest::newRow("cut list") << "Save Cut List as PDF…"
-                              << "" << true;
-    QTest::newRow("templates") << "Save Templates as PDF…"
-                               << "" << true;
-    QTest::newRow("cut list, no such folder") << "Save Cut List as PDF…"
-                                              << "gone/" << false;
+    QTest::addColumn<QStringList>("names"); // on the pages; none when nothing is written
+    const QStringList vaseNames { "Vase", "Foot", "Belly", "Rim" };
+    const QString gauge = QStringLiteral("Save Profile Gauge as PDF…");
+    QTest::newRow("cut list") << vase << "Save Cut List as PDF…"
+                              << "" << vaseNames;
+    QTest::newRow("templates") << vase << "Save Templates as PDF…"
+                               << "" << vaseNames;
+    QTest::newRow("cut list, no such folder") << vase << "Save Cut List as PDF…"
+                                              << "gone/" << QStringList();
+    QTest::newRow("profile gauge")
+        << profiledBowl << gauge << "" << QStringList { "Bowl", "Profile Gauge", "Belly", "Lip" };
+    QTest::newRow("profile gauge, no such folder")
+        << profiledBowl << gauge << "gone/" << QStringList();
 }
 
 // The vessel's pages saved from the File menu, under the project's name and each ring's name; a
-// file that cannot be written is reported.
+// file that cannot be written is reported. The profile gauge is there only for a vessel drawn as
+// a profile.
 void TestVesselWindow::pagesOfTheVessel()
 {
+    QFETCH(QByteArray, project);
     QFETCH(QString, command);
     QFETCH(QString, under);
-    QFETCH(bool, written);
+    QFETCH(QStringList, names);
 
-    VesselWindow *window = open(vase);
+    VesselWindow *window = open(project);
     QVERIFY(window);
+    QCOMPARE(menuAction(window, QStringLiteral("Save Profile Gauge as PDF…"))->isEnabled(),
+        project.contains("\"profile\""));
     dialogs->fileToSave = path(under + QStringLiteral("pages"));
     menuAction(window, command)->trigger();
-    QCOMPARE(dialogs->problems.size(), written ? 0 : 1);
-    if (!written)
+    QCOMPARE(dialogs->problems.size(), names.isEmpty() ? 1 : 0);
+    if (names.isEmpty())
         return;
     const PdfContents pdf = readPdf(path("pages.pdf"));
     QVERIFY2(pdf.error.isEmpty(), qPrintable(pdf.error));
     const QString text = pdf.texts().join(u' ');
-    for (const char *name : { "Vase", "Foot", "Belly", "Rim" })
-        QVERIFY2(text.contains(QLatin1String(name)), name);
+    for (const QString &name : names)
+        QVERIFY2(text.contains(name), qPrintable(name));
 }
 
 // A project file without rings opens as a new vessel: nothing to print or export until a ring is

@@ -1,8 +1,10 @@
-// The vessel window's file commands: saving the project file, exporting the rings as a CSV, and
-// the cut list and templates printed or saved as PDF. Every file is written whole or not at all.
+// The vessel window's file commands: saving the project file, exporting the rings as a CSV, the
+// cut list and templates printed or saved as PDF, and the profile gauge saved as PDF. Every file
+// is written whole or not at all.
 
 #include "core/projectfile.h"
 #include "report/cutlistpages.h"
+#include "report/profilegauge.h"
 #include "window/vessel/vesseldialogs.h"
 #include "window/vessel/vesseldocument.h"
 #include "window/vessel/vesselfile.h"
@@ -148,6 +150,20 @@ void VesselWindow::saveTemplatesAsPdf()
     if (const auto problem = orvane::saveVesselTemplatesAsPdf(
             fileName, vesselDocument->vessel(), vesselSettings::paper()))
         vesselDialogs->showProblem(this, tr("Save Templates as PDF"), *problem);
+}
+
+void VesselWindow::saveProfileGaugeAsPdf()
+{
+    takePendingEdits();
+    const QString fileName = askForFileToWrite(tr("Save Profile Gauge as PDF"),
+        tr("%1 profile gauge").arg(fileStem()), QStringLiteral(".pdf"), tr("PDF files (*.pdf)"));
+    if (fileName.isEmpty())
+        return;
+    if (const auto problem = orvane::saveProfileGaugeAsPdf(
+            fileName, vesselDocument->vessel(), vesselSettings::paper())) {
+        vesselDialogs->showProblem(this, tr("Save Profile Gauge as PDF"),
+            tr("%1 could not be written: %2").arg(QDir::toNativeSeparators(fileName), *problem));
+    }
 }
 
 } // namespace orvane

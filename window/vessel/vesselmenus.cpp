@@ -5,6 +5,7 @@
 #include "core/ringdesign.h"
 #include "core/vesselchecks.h"
 #include "drawing/conversions.h"
+#include "report/profilegauge.h"
 #include "window/vessel/rimbar.h"
 #include "window/vessel/ringtableview.h"
 #include "window/vessel/vesseldocument.h"
@@ -79,6 +80,8 @@ QMenu *VesselWindow::buildFileMenu()
     connect(cutListPdf, &QAction::triggered, this, &VesselWindow::saveCutListAsPdf);
     QAction *templatesPdf = command(menu, tr("Save Templates as PDF…"));
     connect(templatesPdf, &QAction::triggered, this, &VesselWindow::saveTemplatesAsPdf);
+    profileGaugeAction = command(menu, tr("Save Profile Gauge as PDF…"));
+    connect(profileGaugeAction, &QAction::triggered, this, &VesselWindow::saveProfileGaugeAsPdf);
     menu->addSeparator();
     connect(command(menu, tr("Close"), QKeySequence::keyBindings(QKeySequence::Close)),
         &QAction::triggered, this, &QWidget::close);
@@ -202,6 +205,7 @@ void VesselWindow::updateActions()
         locked && !vessel.profile.empty() && results.profileProblems.empty());
     fillToRimAction->setEnabled(stackBelowRim(vessel, results));
     removeAboveRimAction->setEnabled(!results.aboveRim.empty());
+    profileGaugeAction->setEnabled(!gaugeProblem(vessel));
 }
 
 } // namespace orvane

@@ -56,6 +56,8 @@ public:
     void printCutList();
     void saveCutListAsPdf();
     void saveTemplatesAsPdf();
+    // The profile gauge, for a vessel with a profile to draw.
+    void saveProfileGaugeAsPdf();
 
     // The edit commands, on the ring of the current cell.
     void addRing();
@@ -130,6 +132,7 @@ private:
     QAction *inchesAction = nullptr;
     QAction *millimetresAction = nullptr;
     QList<QAction *> needRings; // the commands that need at least one ring
+    QAction *profileGaugeAction = nullptr; // needs a profile
 };
 
 } // namespace orvane
