@@ -24,7 +24,7 @@ std::vector<WoodTotal> lumberOf(const std::vector<RingResult> &rings, bool perTh
             }
             ++total->rings;
             total->segments += lumber.segments;
-            total->stripLength += lumber.stripLength ? lumber.stripLength->inches : 0;
+            total->stripLength += lumber.stripLength.value_or(0);
             total->boardFeet += lumber.boardFeet;
         }
     }

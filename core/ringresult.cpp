@@ -45,16 +45,21 @@ std::vector<WoodLumber> woodLumber(const RingDesign &design, const Ring &ring, d
 {
     std::vector<WoodLumber> woods;
     const auto count = static_cast<std::size_t>(design.inputs.segmentCount);
-    for (std::size_t i = 0; i < count; ++i) {
-        const std::string &name = segmentWood(design, i);
+    if (design.pattern.empty())
+        woods.push_back({ design.wood, static_cast<int>(count), std::nullopt, 0 });
+    // The pattern's k-th place, from 0, comes round once for every whole pattern and once more
+    // for the places left over at the end of the ring: p <= n gives each place a segment.
+    const std::size_t places = design.pattern.size();
+    for (std::size_t k = 0; k < places; ++k) {
+        const std::string &name = design.pattern[k];
         auto wood = std::find_if(woods.begin(), woods.end(),
             [&name](const WoodLumber &lumber) { return lumber.wood == name; });
         if (wood == woods.end())
             wood = woods.insert(woods.end(), WoodLumber { name, 0, std::nullopt, 0 });
-        ++wood->segments;
+        wood->segments += static_cast<int>(count / places + (k < count % places ? 1 : 0));
     }
     for (WoodLumber &wood : woods) {
-        wood.stripLength = lengthResult(stripLength(ring, design.kerf, wood.segments));
+        wood.stripLength = stripLength(ring, design.kerf, wood.segments);
         wood.boardFeet = boardFeet * wood.segments / static_cast<double>(count);
     }
     return woods;

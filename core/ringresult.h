@@ -31,7 +31,7 @@ struct WoodLumber
 {
     std::string wood; // empty when the ring names none
     int segments = 0;
-    std::optional<LengthResult> stripLength; // with the ring's kerf; none for a disc
+    std::optional<double> stripLength; // inches, with the ring's kerf; none for a disc
     double boardFeet = 0;
 };
 

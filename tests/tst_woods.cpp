@@ -144,6 +144,13 @@ void TestWoods::lumberPerWood()
     QFETCH(QString, perWood);
     const RingResult result = computeRingResult(ring(segments, woods.toStdString()));
     QCOMPARE(segmentsOf(result.woods), perWood);
+    // Segment by segment round the ring, the same count of each wood.
+    for (const WoodLumber &wood : result.woods) {
+        int segmentsOfWood = 0;
+        for (std::size_t i = 0; i < std::size_t(segments); ++i)
+            segmentsOfWood += segmentWood(result.design, i) == wood.wood ? 1 : 0;
+        QCOMPARE(segmentsOfWood, wood.segments);
+    }
 
     const double half = std::numbers::pi / segments;
     const double longSide = 2 * (5 + 0.25) * std::tan(half);
@@ -153,14 +160,14 @@ void TestWoods::lumberPerWood()
         const double c = wood.segments;
         const double strip = c * (longSide + shortSide) / 2 + (longSide - shortSide) / 2
             + (c - 1) * defaultKerf / std::cos(half);
-        QVERIFY2(std::abs(wood.stripLength->inches - strip) < 1e-5, wood.wood.c_str());
+        QVERIFY2(std::abs(*wood.stripLength - strip) < 1e-5, wood.wood.c_str());
         QCOMPARE(wood.boardFeet, *result.boardFeet * c / segments);
         feet += wood.boardFeet;
     }
     QVERIFY(std::abs(feet - *result.boardFeet) < 1e-12);
     // The ring's own strip is the one wood's when it has one.
     if (result.woods.size() == 1)
-        QCOMPARE(result.woods[0].stripLength->inches, result.stripLength->inches);
+        QCOMPARE(*result.woods[0].stripLength, result.stripLength->inches);
 }
 
 void TestWoods::farthestJoints_data()
