@@ -92,8 +92,8 @@ write("project", "windows-1252.csv",
       b"name;segments;outer;inner\r\nAhorn \xe9;12;10,5mm;1.000,5\r\n\x93Rim\x94;8;12;10\r\n")
 
 # The project file: a vessel in inches, one in millimetres with the defaults left out, one with
-# no rings, one with a problem in each ring, and one with a length of more digits than a double
-# holds.
+# no rings, one with a problem in each ring, one with a length of more digits than a double
+# holds, one with woods, a pattern and a rotation, and an older one with a pattern typed.
 project_files = {
     "vase": '{"format": "orvane-vessel", "version": 1, "name": "Vase", "units": "in", '
             '"kerf": 0.125, "rings": [{"name": "Foot", "segments": 8, "outer": 6, '
@@ -108,6 +108,12 @@ project_files = {
     "long-millimetres": '{"format": "orvane-vessel", "version": 1, "units": "mm", '
                         '"kerf": 1.197599999999999999999, "rings": [{"segments": 12, '
                         '"outer": 470.5, "inner": 300, "fudge": 3.175}]}',
+    "woods": '{"format": "orvane-vessel", "version": 3, "woods": [{"name": "Maple", '
+             '"colour": "#e9d7b0"}, {"name": "Walnut", "colour": "#5B3D2A"}], "rings": [{'
+             '"segments": 12, "outer": 10, "inner": 8, "pattern": ["Maple", "Walnut"]}, '
+             '{"segments": 9, "outer": 10, "inner": 8, "wood": "Walnut", "rotation": -7.5}]}',
+    "typed-pattern": '{"format": "orvane-vessel", "version": 1, "rings": [{"segments": 7, '
+                     '"outer": 10, "inner": 8, "wood": " Ash+Red Oak + Ash"}]}',
 }
 for name, text in project_files.items():
     write("projectfile", name, text.encode())

@@ -23,6 +23,7 @@ private slots:
     void millimetresWrittenShortest();
     void problems_data();
     void problems();
+    void oldestVersionWritten();
     void recognised();
     void exampleIsTheCsvVase();
 };
@@ -43,8 +44,11 @@ QStringList shown(const Vessel &vessel)
                          number(ring.inputs.outerDiameter), number(ring.inputs.innerDiameter),
                          number(ring.inputs.fudge),
                          ring.thickness ? number(*ring.thickness) : "none", number(ring.kerf),
-                         ring.wood.empty() ? QStringLiteral("no wood")
-                                           : QString::fromStdString(ring.wood));
+                         ring.wood.empty() && ring.pattern.empty()
+                             ? QStringLiteral("no wood")
+                             : QString::fromStdString(woodText(ring)));
+        if (!ring.pattern.empty())
+            lines.back() += QStringLiteral(" (%1 woods)").arg(ring.pattern.size());
     }
     return lines;
 }
@@ -106,6 +110,13 @@ void TestProjectFile::reads_data()
                QStringLiteral(
                    "line 1: Ring 1, 12 segments, %1 / %2, fudge %3, thickness %4, kerf %5, no wood")
                    .arg(mm(254'500), mm(150'000), mm(3175), mm(19050), mm(3000)) };
+    // An older file's wood is read as typed.
+    QTest::newRow("a pattern typed in an older file")
+        << "bowl.orvane"
+        << file(R"("rings": [{"segments": 7, "outer": 10, "inner": 8, "wood": " Ash+Red Oak "}])")
+        << QStringList { "bowl in kerf 0.125",
+               "line 1: Ring 1, 7 segments, 10 / 8, fudge 0.25, thickness 0.75, kerf 0.125, "
+               "Ash + Red Oak (2 woods)" };
     QTest::newRow("no rings, a byte order mark")
         << "empty.orvane"
         << "\xEF\xBB\xBF" + file("\"rings\": []") << QStringList { "empty in kerf 0.125" };
@@ -173,6 +184,26 @@ void TestProjectFile::readsBackDigitForDigit_data()
   ]
 }
 )");
+    // Version 3: every wood the rings name listed with its colour.
+    QTest::newRow("woods") << QByteArray(R"({
+  "format": "orvane-vessel",
+  "version": 3,
+  "name": "Vase",
+  "units": "in",
+  "kerf": 0.125,
+  "wall": 0.25,
+  "pad": 0.25,
+  "flatten": 0,
+  "woods": [
+    {"name": "Maple", "colour": "#e9d7b0"},
+    {"name": "Bubinga", "colour": "#A0522D"}
+  ],
+  "rings": [
+    {"name": "Foot", "segments": 8, "outer": 6, "inner": 4.25, "fudge": 0.125, "thickness": 0.75, "kerf": 0.125, "wood": "Maple", "rotation": 0},
+    {"name": "Belly", "segments": 16, "outer": 10, "inner": 7, "fudge": 0.25, "thickness": 1, "kerf": 0.125, "pattern": ["Maple", "Bubinga", "Maple"], "rotation": 33.75}
+  ]
+}
+)");
     QTest::newRow("no rings") << QByteArray(
         "{\n  \"format\": \"orvane-vessel\",\n  \"version\": 1,\n  \"name\": \"\",\n  \"units\": "
         "\"mm\",\n  \"kerf\": 0,\n  \"rings\": []\n}\n");
@@ -223,8 +254,8 @@ void TestProjectFile::problems_data()
                "vase.orvane: key 'version': missing"
            };
     QTest::newRow("newer version")
-        << QByteArray(R"({"format": "orvane-vessel", "version": 3, "gauge": []})")
-        << QStringList { "vase.orvane: key 'version': version 3, made by a newer Orvane" };
+        << QByteArray(R"({"format": "orvane-vessel", "version": 4, "gauge": []})")
+        << QStringList { "vase.orvane: key 'version': version 4, made by a newer Orvane" };
     QTest::newRow("profile going down")
         << QByteArray(R"({"format": "orvane-vessel", "version": 2, "rings": [],
             "profile": [{"r": 2, "h": 0}, {"r": 3, "h": 2}, {"r": 3, "h": 1, "corner": true}]})")
@@ -244,6 +275,41 @@ void TestProjectFile::problems_data()
         << QByteArray(R"({"format": "orvane-vessel", "version": 2, "rings": [{"segments": 8}]})")
         << QStringList { "vase.orvane: ring 1 (Ring 1): key 'outer': missing",
                "vase.orvane: ring 1 (Ring 1): key 'inner': missing" };
+    QTest::newRow("woods in version 2")
+        << QByteArray(R"({"format": "orvane-vessel", "version": 2, "rings": [], "woods": []})")
+        << QStringList { "vase.orvane: key 'woods': unknown" };
+    QTest::newRow("the project's woods")
+        << QByteArray(R"({"format": "orvane-vessel", "version": 3, "rings": [], "woods": [
+            {"name": "Maple", "colour": "#e9d7b0"}, {"name": "Maple", "colour": "e9d7b0"},
+            {"name": "Maple + Walnut", "colour": "#000000", "grain": "fine"}, "Oak",
+            {"colour": 5}]})")
+        << QStringList { "vase.orvane: key 'woods': wood 2: key 'colour': \"e9d7b0\" is not",
+               "vase.orvane: key 'woods': wood 2: key 'name': \"Maple\" is listed twice",
+               "vase.orvane: key 'woods': wood 3: key 'grain': unknown",
+               "vase.orvane: key 'woods': wood 3: key 'name': \"Maple + Walnut\" is not allowed",
+               "vase.orvane: key 'woods': wood 4: the text \"Oak\" is not an object",
+               "vase.orvane: key 'woods': wood 5: key 'name': missing",
+               "vase.orvane: key 'woods': wood 5: key 'colour': the number 5 is not text" };
+    QTest::newRow("a ring's woods and rotation")
+        << QByteArray(R"({"format": "orvane-vessel", "version": 3,
+            "woods": [{"name": "Maple", "colour": "#e9d7b0"}], "rings": [
+            {"segments": 3, "outer": 10, "inner": 8, "pattern": ["Maple", "Oak", "Ash", "Oak"]},
+            {"segments": 6, "outer": 10, "inner": 8, "wood": "Maple", "pattern": ["Maple"]},
+            {"segments": 6, "outer": 10, "inner": 8, "pattern": []},
+            {"segments": 6, "outer": 10, "inner": 8, "pattern": ["Maple", " Oak", 3]},
+            {"segments": 6, "outer": 10, "inner": 8, "wood": "Maple + Oak", "rotation": "15"},
+            {"name": "Top", "segments": 6, "outer": 10, "inner": 8, "pattern": ["Oak", "Maple"]}]})")
+        << QStringList { "vase.orvane: ring 1 (Ring 1): key 'pattern': a pattern of 4 woods is",
+               "vase.orvane: ring 2 (Ring 2): key 'pattern': given with 'wood'",
+               "vase.orvane: ring 3 (Ring 3): key 'pattern': an empty list is not allowed",
+               "vase.orvane: ring 4 (Ring 4): key 'pattern': name 2: \" Oak\" is not allowed",
+               "vase.orvane: ring 4 (Ring 4): key 'pattern': name 3: the number 3 is not text",
+               "vase.orvane: ring 5 (Ring 5): key 'rotation': the text \"15\" is not a number",
+               "vase.orvane: ring 5 (Ring 5): key 'wood': \"Maple + Oak\" is not allowed",
+               "vase.orvane: ring 6 (Top): key 'pattern': \"Oak\" is not one of the project's" };
+    QTest::newRow("a typed pattern longer than the count, in an older file")
+        << file(R"("rings": [{"segments": 3, "outer": 10, "inner": 8, "wood": "A+B+C+D"}])")
+        << QStringList { "vase.orvane: ring 1 (Ring 1): key 'wood': a pattern of 4 woods" };
     QTest::newRow("version not whole")
         << QByteArray(R"({"format": "orvane-vessel", "version": 0.5, "rings": []})")
         << QStringList { "vase.orvane: key 'version': \"0.5\" is not allowed" };
@@ -309,6 +375,29 @@ void TestProjectFile::problems()
         if (!actual[i].startsWith(problems[i]))
             QFAIL(qPrintable(actual.join('\n')));
     }
+}
+
+// A file is written in the oldest version that holds the vessel: a version 1 file stays version
+// 1, and a pattern makes version 3 with every wood listed in the colour it is drawn in.
+void TestProjectFile::oldestVersionWritten()
+{
+    const std::string old = file(R"("rings": [{"segments": 8, "outer": 10, "inner": 8,
+        "wood": "Maple"}, {"segments": 9, "outer": 10, "inner": 8, "wood": "Maple + Zebrawood"}])")
+                                .toStdString();
+    Vessel vessel = *readProjectFile(old, "vase.orvane").vessel;
+    Vessel first = vessel;
+    first.rings.pop_back();
+    QVERIFY(writeProjectFile(first).find("\"version\": 1,") != std::string::npos);
+
+    const std::string written = writeProjectFile(vessel);
+    QVERIFY(written.find("\"version\": 3,") != std::string::npos);
+    const ProjectFileReading again = readProjectFile(written, "vase.orvane");
+    QCOMPARE(problemsOf(again), QStringList {});
+    const std::vector<Wood> woods { { "Maple", "#e9d7b0" },
+        { "Zebrawood", woodColour("Zebrawood", {}) } };
+    QVERIFY(again.vessel->woods == woods);
+    QCOMPARE(again.vessel->rings[1].pattern, vessel.rings[1].pattern);
+    QCOMPARE(writeProjectFile(*again.vessel), written);
 }
 
 void TestProjectFile::recognised()

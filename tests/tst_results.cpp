@@ -181,6 +181,18 @@ void TestResults::text()
     QVERIFY(disc.contains(QStringLiteral("7.00000")));
     QVERIFY(disc.contains(QStringLiteral(".2552")));
     QVERIFY(!disc.contains(QStringLiteral("# of Segments")));
+    // The lumber per wood ends the text: the rings without a wood together, 6 + 12 segments, and
+    // the disc, all the board feet there are.
+    const QStringList lines = shown.split('\n');
+    QCOMPARE(lines.mid(lines.size() - 4),
+        QStringList(
+            { "", "Lumber per wood                 Segments  Strip length, in.   Board feet",
+                lines.value(lines.size() - 2), "" }));
+    const QString allFeet
+        = shown.section(QStringLiteral("Board feet of all rings"), 1).section('\n', 0, 0);
+    QVERIFY(lines.value(lines.size() - 2)
+                .startsWith(QStringLiteral("(no wood given)                 18        ")));
+    QVERIFY(lines.value(lines.size() - 2).endsWith(allFeet.trimmed()));
 }
 
 void TestResults::csvReadsBack()
@@ -201,7 +213,7 @@ void TestResults::csvReadsBack()
             "long_side_fraction", "long_side_mm", "short_side_in", "short_side_fraction",
             "short_side_mm", "board_width_in", "board_width_fraction", "board_width_mm",
             "board_feet", "strip_length_in", "strip_length_fraction", "strip_length_mm", "wood",
-            "kind", "bottom_in", "top_in", "blank_side_in" }));
+            "kind", "bottom_in", "top_in", "blank_side_in", "rotation_deg" }));
 
     for (std::size_t r = 0; r < rings.size(); ++r) {
         const CsvRecord &record = csv.records[r + 1];
@@ -228,7 +240,7 @@ void TestResults::csvReadsBack()
     QCOMPARE(csv.records[1].fields[26], std::string());
     const std::vector<std::string> &disc = csv.records[3].fields;
     QCOMPARE(QList<std::string>(disc.begin() + 23, disc.end()),
-        QList<std::string>({ "disc", "0", "0.75", "7" }));
+        QList<std::string>({ "disc", "0", "0.75", "7", "" }));
     QCOMPARE(QList<std::string>(disc.begin(), disc.begin() + 10),
         QList<std::string>({ "Foot", "", "6", "0", "0.5", "0.75", "0.125", "", "", "" }));
     QCOMPARE(disc[18], std::string("0.2552083333333333")); // 7 x 7 x 0.75 / 144
@@ -247,7 +259,8 @@ void TestResults::jsonReadsBack()
         = QJsonDocument::fromJson(QByteArray::fromStdString(resultsJson(rings)), &error);
     QCOMPARE(error.error, QJsonParseError::NoError);
     const QJsonObject root = document.object();
-    QCOMPARE(root.keys(), QStringList({ "rings", "total_board_feet", "total_strip_length_in" }));
+    QCOMPARE(root.keys(),
+        QStringList({ "rings", "total_board_feet", "total_strip_length_in", "woods" }));
     const QJsonArray array = root.value("rings").toArray();
     QCOMPARE(array.size(), 4);
 

@@ -6,9 +6,15 @@
 #include "tests/support/pdfpage.h"
 
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cmath>
+#include <numbers>
 
 namespace {
 
@@ -83,6 +89,8 @@ private slots:
     void refusedOptions_data();
     void refusedOptions();
     void profileLeavesOutRingsAboveTheRim();
+    void lumberPerWood_data();
+    void lumberPerWood();
 
 private:
     QTemporaryDir projects; // project files that are not to be written over
@@ -300,6 +308,87 @@ void TestVesselCommandLine::refusedOptions()
         qPrintable(result.messages.join('\n')));
     QCOMPARE(QDir(folder->path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot),
         QStringList());
+}
+
+void TestVesselCommandLine::lumberPerWood_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("text");
+    QTest::newRow("version 3") << "vase.orvane" << QByteArray(R"({"format": "orvane-vessel",
+        "version": 3, "name": "Vase", "woods": [{"name": "Walnut", "colour": "#5b3d2a"},
+        {"name": "Padauk", "colour": "#c2451f"}, {"name": "Maple", "colour": "#e9d7b0"}],
+        "rings": [{"name": "Foot", "segments": 12, "outer": 8, "inner": 6,
+        "pattern": ["Maple", "Walnut"]}, {"name": "Band", "segments": 10, "outer": 9, "inner": 7,
+        "pattern": ["Padauk", "Maple", "Walnut"]}, {"name": "Rim", "segments": 8, "outer": 9,
+        "inner": 7, "wood": "Walnut"}]})");
+    QTest::newRow("CSV") << "Vase.csv"
+                         << QByteArray(
+                                "name,segments,outer,inner,wood\nFoot,12,8,6,Maple + Walnut\n"
+                                "Band,10,9,7, Padauk + Maple + Walnut\nRim,8,9,7,Walnut\n");
+}
+
+// A vessel of three rings in three woods: each wood's segments, strip and board feet as worked
+// out by hand from the rings, in json, csv and text alike.
+void TestVesselCommandLine::lumberPerWood()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, text);
+    QFile file(path(name));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
+    file.close();
+
+    // Each ring's segments of each wood: 12 alternating, 10 in threes from segment 1, 8 of one;
+    // turned 0, then 180 / lcm(12, 10) = 3°, then 180 / lcm(10, 8) = 4.5° more.
+    const QList<QMap<QString, int>> perRing { { { "Maple", 6 }, { "Walnut", 6 } },
+        { { "Padauk", 4 }, { "Maple", 3 }, { "Walnut", 3 } }, { { "Walnut", 8 } } };
+    const QStringList typed { "Maple + Walnut", "Padauk + Maple + Walnut", "Walnut" };
+    const QList<double> rotations { 0, 3, 7.5 };
+
+    const QJsonObject root
+        = QJsonDocument::fromJson(orvane({ "--project", name, "--results", "json" }).out).object();
+    const QJsonArray records = root.value("rings").toArray();
+    const QList<QByteArray> csv
+        = orvane({ "--project", name, "--results", "csv" }).out.trimmed().split('\n');
+    QCOMPARE(records.size(), 3);
+    QMap<QString, QPair<double, double>> lumber; // strip and board feet
+    for (qsizetype r = 0; r < records.size(); ++r) {
+        const QJsonObject ring = records[r].toObject();
+        QCOMPARE(ring.value("wood").toString(), typed[r]);
+        QCOMPARE(ring.value("rotation_deg").toDouble(), rotations[r]);
+        QCOMPARE(csv.value(r + 1).split(',').value(22), typed[r].toUtf8());
+        QCOMPARE(csv.value(r + 1).split(',').value(27).toDouble(), rotations[r]);
+        const double n = ring.value("segments").toDouble();
+        const double L = ring.value("long_side_in").toDouble();
+        const double S = ring.value("short_side_in").toDouble();
+        for (auto wood = perRing[r].begin(); wood != perRing[r].end(); ++wood) {
+            const double c = wood.value();
+            lumber[wood.key()].first += c * (L + S) / 2 + (L - S) / 2
+                + (c - 1) * ring.value("kerf_in").toDouble() / std::cos(std::numbers::pi / n);
+            lumber[wood.key()].second += ring.value("board_feet").toDouble() * c / n;
+        }
+    }
+
+    // In the order the woods first appear from the foot; the text's table ends the results.
+    const QStringList woods { "Maple", "Walnut", "Padauk" };
+    const QJsonArray perWood = root.value("woods").toArray();
+    const QStringList lines = QString::fromUtf8(orvane({ "--project", name }).out).split('\n');
+    const qsizetype table = lines.indexOf(
+        QStringLiteral("Lumber per wood                 Segments  Strip length, in.   Board feet"));
+    QVERIFY(perWood.size() == 3 && table > 0 && lines.size() == table + 5);
+    for (qsizetype w = 0; w < 3; ++w) {
+        const QJsonObject wood = perWood[w].toObject();
+        int segments = 0;
+        for (const QMap<QString, int> &ring : perRing)
+            segments += ring.value(woods[w]);
+        QCOMPARE(wood.value("wood").toString(), woods[w]);
+        QCOMPARE(wood.value("segments").toInt(), segments);
+        QVERIFY(std::abs(wood.value("strip_length_in").toDouble() - lumber[woods[w]].first) < 1e-6);
+        QVERIFY(std::abs(wood.value("board_feet").toDouble() - lumber[woods[w]].second) < 1e-12);
+        QVERIFY2(lines[table + 1 + w].startsWith(woods[w].leftJustified(32)
+                     + QString::number(segments).leftJustified(10)
+                     + QString::number(lumber[woods[w]].first, 'f', 5)),
+            qPrintable(lines[table + 1 + w]));
+    }
 }
 
 QTEST_MAIN(TestVesselCommandLine)
