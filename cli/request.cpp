@@ -119,7 +119,9 @@ QString ringOptionHelp(RingField field)
         return tr("The saw's kerf, 0 or more, for the strip length; a template takes at most 1 "
                   "in (default %1).")
             .arg(inches(ringDefaults::kerf));
-    case RingField::wood: return tr("The ring's wood, any text (default none).");
+    case RingField::wood:
+        return tr("The ring's wood, or the woods around it from segment 1 joined by + for a "
+                  "repeating pattern, as in \"Maple + Walnut\" (default none).");
     }
     return {};
 }

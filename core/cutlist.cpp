@@ -10,7 +10,12 @@ namespace orvane {
 
 double stripLength(const Ring &ring, double kerf)
 {
-    const double n = ring.segmentCount;
+    return stripLength(ring, kerf, ring.segmentCount);
+}
+
+double stripLength(const Ring &ring, double kerf, double segments)
+{
+    const double n = segments;
     const double L = ring.longSide;
     const double S = ring.shortSide;
     // A cut at the miter angle crosses the strip at half the central angle from square.

@@ -19,6 +19,9 @@ inline constexpr double defaultKerf = 0.125;
 // the two waste triangles at the ends, and k / cos(180° / n) of the strip for each of the n - 1
 // cuts between two segments, `kerf` (k) being measured square to the blade. In inches.
 double stripLength(const Ring &ring, double kerf);
+// The strip for `segments` of the ring's segments alone (those of one wood): the same formula
+// with their count in place of n, the ring's own angle and sides.
+double stripLength(const Ring &ring, double kerf, double segments);
 
 // A length in inches as millimetres to a tenth, without the unit: 2.81347 gives "71.5".
 std::string millimetresText(double inches);

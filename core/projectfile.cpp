@@ -4,6 +4,7 @@
 #include "core/jsontree.h"
 #include "core/length.h"
 #include "core/ringreader.h"
+#include "core/woods.h"
 
 #include <algorithm>
 #include <array>
@@ -131,6 +132,7 @@ public:
     void readFloor(const JsonValue &value);
     void readPad(const JsonValue &value);
     void readFlatten(const JsonValue &value);
+    void readWoods(const JsonValue &value);
 
 private:
     // A length of the vessel under `key`, or nothing after saying why it is not allowed.
@@ -138,6 +140,13 @@ private:
         const JsonValue &value, std::string_view key, std::string_view allowed, bool positive);
     std::optional<ProfilePoint> readPoint(const JsonValue &value, std::size_t place);
     void readRing(const JsonValue &value, std::size_t place);
+    // Adds the wood to the project's; false after saying why it is not allowed.
+    bool readWood(const JsonValue &value, std::size_t place);
+    std::optional<std::vector<std::string>> readPattern(
+        const JsonValue &value, std::string_view where);
+    std::optional<double> readRotation(const JsonValue &value, std::string_view where);
+    // Every wood of `ring` that the project's woods do not list, said under `key`.
+    bool woodsListed(const RingDesign &ring, std::string_view where, std::string_view key);
 
     // The value given under each of `names` (none when not given); a problem for every other key
     // and for every key given more than once.
@@ -152,6 +161,7 @@ private:
     std::string file;
     Vessel vessel;
     int version = projectFileVersion;
+    bool woodsRead = true; // the project's woods, when given, read without a problem
     std::vector<std::string> problems;
 };
 
@@ -167,7 +177,9 @@ const std::array vesselKeys {
     VesselKey { "pad", 2, false, false, nonNegativeLengthAllowed, &VesselFileReader::readPad },
     VesselKey {
         "flatten", 2, false, false, nonNegativeLengthAllowed, &VesselFileReader::readFlatten },
-    // The rings last: with a profile, their diameters may be left to it.
+    VesselKey { "woods", 3, false, false, woodsAllowed, &VesselFileReader::readWoods },
+    // The rings last: with a profile, their diameters may be left to it, and the woods they name
+    // are the project's.
     VesselKey { "rings", 1, true, false, ringsAllowed, &VesselFileReader::readRings },
 };
 
@@ -436,13 +448,34 @@ void VesselFileReader::readRing(const JsonValue &value, std::size_t place)
             keys.push_back(key);
         }
     }
+    // Version 3's keys of a ring are not values the ring reader reads from a text.
+    const std::size_t patternKey = names.size();
+    const std::size_t rotationKey = patternKey + 1;
+    if (version >= 3)
+        names.insert(names.end(), { "pattern", "rotation" });
     const std::vector<const JsonValue *> values = keyed(value, names, where, "a ring");
+    const JsonValue *givenPattern = version >= 3 ? values[patternKey] : nullptr;
+    const JsonValue *givenRotation = version >= 3 ? values[rotationKey] : nullptr;
 
     RingDesign start = defaultRing();
     start.name = name;
     start.kerf = vessel.kerf;
     start.wood.clear();
     start.line = value.line;
+    bool sound = true;
+    if (givenPattern) {
+        std::optional<std::vector<std::string>> pattern;
+        if (values[indexOf(keys, RingField::wood)])
+            problem(where, "pattern", woodAndPattern);
+        else
+            pattern = readPattern(*givenPattern, where);
+        sound = pattern.has_value();
+        start.pattern = pattern.value_or(std::vector<std::string> {});
+    }
+    if (givenRotation) {
+        start.rotation = readRotation(*givenRotation, where);
+        sound = sound && start.rotation;
+    }
     RingReader reader(std::move(start));
     for (std::size_t i = 0; i < keys.size(); ++i) {
         const RingField field = keys[i].field;
@@ -451,10 +484,13 @@ void VesselFileReader::readRing(const JsonValue &value, std::size_t place)
             if (keys[i].required)
                 reader.missing(field);
         } else if (isTextField(field)) {
-            if (given->kind == Kind::string)
-                reader.text(field, given->text);
-            else
+            if (given->kind != Kind::string)
                 reader.refuse(field, wrongType(*given, "text", fieldAllowed(field)));
+            else if (field == RingField::wood && version >= 3
+                && given->text.find('+') != std::string::npos)
+                reader.refuse(field, refusedValue(given->text, ringWoodAllowed));
+            else
+                reader.text(field, given->text);
         } else if (given->kind != Kind::number) {
             reader.refuse(field,
                 wrongType(*given, "a number",
@@ -485,13 +521,119 @@ void VesselFileReader::readRing(const JsonValue &value, std::size_t place)
         });
     }
     for (const RingProblem &ringProblem : reading.problems) {
-        if (ringProblem.field)
+        // A ring's woods are its wood or its pattern: a problem of them is the key's given.
+        if (ringProblem.field == RingField::wood && givenPattern)
+            problem(where, "pattern", ringProblem.message);
+        else if (ringProblem.field)
             problem(where, fieldName(*ringProblem.field), ringProblem.message);
         else
             problems.push_back(file + ": " + where + ringProblem.message);
     }
-    if (reading.problems.empty())
+    if (reading.problems.empty() && sound && version >= 3 && woodsRead)
+        sound = woodsListed(reading.ring, where, givenPattern ? "pattern" : "wood");
+    if (reading.problems.empty() && sound)
         vessel.rings.push_back(std::move(reading.ring));
+}
+
+void VesselFileReader::readWoods(const JsonValue &value)
+{
+    woodsRead = false;
+    if (value.kind != Kind::array) {
+        problem({}, "woods", wrongType(value, "a list", woodsAllowed));
+        return;
+    }
+    bool sound = true;
+    for (std::size_t i = 0; i < value.members.size(); ++i)
+        sound = readWood(value.members[i], i + 1) && sound;
+    woodsRead = sound;
+}
+
+bool VesselFileReader::readWood(const JsonValue &value, std::size_t place)
+{
+    const std::string where = "key 'woods': wood " + std::to_string(place) + ": ";
+    if (value.kind != Kind::object) {
+        problems.push_back(file + ": " + where + wrongType(value, "an object", woodEntryAllowed));
+        return false;
+    }
+    const std::size_t before = problems.size();
+    const std::vector<const JsonValue *> given
+        = keyed(value, { "name", "colour" }, where, "a wood");
+    Wood wood;
+    const auto text = [&](const JsonValue *member, std::string_view key, std::string_view allowed,
+                          bool (*allowedText)(std::string_view), std::string &into) {
+        if (!member)
+            problem(where, key, std::string(missingValue) + std::string(allowed));
+        else if (member->kind != Kind::string)
+            problem(where, key, wrongType(*member, "text", allowed));
+        else if (!allowedText(member->text))
+            problem(where, key, refusedValue(member->text, allowed));
+        else
+            into = member->text;
+    };
+    text(given[0], "name", woodNameAllowed, isWoodName, wood.name);
+    text(given[1], "colour", colourAllowed, isColour, wood.colour);
+    if (!wood.name.empty()
+        && std::any_of(vessel.woods.begin(), vessel.woods.end(),
+            [&wood](const Wood &listed) { return listed.name == wood.name; }))
+        problem(where, "name", '"' + shown(wood.name) + '"' + std::string(listedTwice));
+    if (problems.size() != before)
+        return false;
+    vessel.woods.push_back(std::move(wood));
+    return true;
+}
+
+std::optional<std::vector<std::string>> VesselFileReader::readPattern(
+    const JsonValue &value, std::string_view where)
+{
+    if (value.kind != Kind::array || value.members.empty()) {
+        problem(where, "pattern",
+            value.kind == Kind::array
+                ? "an empty list is not allowed: " + std::string(patternAllowed)
+                : wrongType(value, "a list", patternAllowed));
+        return std::nullopt;
+    }
+    std::vector<std::string> pattern;
+    for (std::size_t i = 0; i < value.members.size(); ++i) {
+        const JsonValue &name = value.members[i];
+        const std::string which = "name " + std::to_string(i + 1) + ": ";
+        if (name.kind != Kind::string)
+            problem(where, "pattern", which + wrongType(name, "text", woodNameAllowed));
+        else if (!isWoodName(name.text))
+            problem(where, "pattern", which + refusedValue(name.text, woodNameAllowed));
+        else
+            pattern.push_back(name.text);
+    }
+    if (pattern.size() != value.members.size())
+        return std::nullopt;
+    return pattern;
+}
+
+std::optional<double> VesselFileReader::readRotation(const JsonValue &value, std::string_view where)
+{
+    if (value.kind != Kind::number)
+        problem(where, "rotation", wrongType(value, "a number", rotationAllowed));
+    else if (!std::isfinite(value.number))
+        problem(where, "rotation", refusedValue(value.text, rotationAllowed));
+    else
+        return value.number;
+    return std::nullopt;
+}
+
+bool VesselFileReader::woodsListed(
+    const RingDesign &ring, std::string_view where, std::string_view key)
+{
+    std::vector<std::string> missing;
+    for (const std::string &name :
+        ring.pattern.empty() ? std::vector { ring.wood } : ring.pattern) {
+        const bool listed = name.empty()
+            || std::any_of(vessel.woods.begin(), vessel.woods.end(),
+                [&name](const Wood &wood) { return wood.name == name; });
+        if (!listed && std::find(missing.begin(), missing.end(), name) == missing.end()) {
+            missing.push_back(name);
+            problem(where, key, '"' + shown(name) + '"' + std::string(notListed));
+        }
+    }
+    return missing.empty();
 }
 
 std::vector<const JsonValue *> VesselFileReader::keyed(const JsonValue &object,

@@ -19,8 +19,16 @@ namespace orvane {
 inline constexpr std::string_view projectFileFormat = "orvane-vessel";
 // The newest version of the format this program reads. It writes the oldest version that holds
 // the vessel: version 2 adds the profile, "wall", "floor", "pad" and "flatten", and lets a ring
-// of a vessel with a profile leave out the diameters the profile gives it.
-inline constexpr int projectFileVersion = 2;
+// of a vessel with a profile leave out the diameters the profile gives it; version 3 adds the
+// project's "woods" with their colours, and a ring's "pattern" and "rotation":
+//
+//   "woods": [{"name": "Maple", "colour": "#e9d7b0"}, {"name": "Walnut", "colour": "#5b3d2a"}],
+//   "rings": [{"segments": 12, "outer": 10, "inner": 8, "pattern": ["Maple", "Walnut"],
+//              "rotation": 15}]
+//
+// In version 3 every wood a ring names is listed under "woods", and no name holds a '+'. In the
+// older versions a ring's "wood" is read as it is typed: "Maple + Walnut" is a pattern.
+inline constexpr int projectFileVersion = 3;
 inline constexpr std::string_view projectFileExtension = ".orvane";
 
 // The vessel of a project file's `text`, or every problem of it and no vessel. Each message starts
@@ -36,6 +44,10 @@ ProjectFileReading readProjectFile(std::string_view text, std::string_view fileN
 
 // The oldest version of the format that holds the vessel.
 int projectFileVersionOf(const Vessel &vessel);
+
+// The woods a project file of the vessel lists: the project's own, then every other wood its rings
+// name, with the colour woodColour() gives it.
+std::vector<Wood> listedWoods(const Vessel &vessel);
 
 // The vessel as a project file in its own units: one key a line and one ring a line, the keys in
 // the order above, ending with a line break. A ring's wood is left out when it has none.
@@ -69,6 +81,26 @@ inline constexpr std::string_view pointAllowed
     = "a point, an object such as {\"r\": 3, \"h\": 0, \"corner\": true}";
 inline constexpr std::string_view pointLengthAllowed = "a length of 0 or more";
 inline constexpr std::string_view cornerAllowed = "whether the point is a corner";
+inline constexpr std::string_view woodsAllowed
+    = "the project's woods, a list such as [{\"name\": \"Maple\", \"colour\": \"#e9d7b0\"}]";
+inline constexpr std::string_view woodEntryAllowed
+    = "a wood, an object such as {\"name\": \"Maple\", \"colour\": \"#e9d7b0\"}";
+inline constexpr std::string_view woodNameAllowed
+    = "a wood's name: not blank, no blanks around it, and no '+'";
+inline constexpr std::string_view ringWoodAllowed
+    = "one wood's name, without '+': a ring of several woods lists them under 'pattern'";
+inline constexpr std::string_view colourAllowed
+    = "a colour, # and six hexadecimal digits such as \"#e9d7b0\"";
+inline constexpr std::string_view listedTwice = " is listed twice: each wood once";
+inline constexpr std::string_view patternAllowed
+    = "the woods around the ring from segment 1, a list of names such as [\"Maple\", "
+      "\"Walnut\"]";
+inline constexpr std::string_view rotationAllowed
+    = "the degrees counter-clockwise from the +x axis to segment 1's first joint";
+inline constexpr std::string_view woodAndPattern
+    = "given with 'wood': a ring has one wood or a pattern, not both";
+inline constexpr std::string_view notListed
+    = " is not one of the project's woods: every wood a ring names is listed under 'woods'";
 inline constexpr std::string_view inInches = ", written as a number of inches";
 inline constexpr std::string_view inMillimetres = ", written as a number of millimetres";
 

@@ -4,6 +4,7 @@
 #include "core/length.h"
 #include "core/projectfile.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace orvane {
@@ -23,6 +24,14 @@ std::string lengthText(double inches, Units units)
     if (units == Units::millimetres && std::isfinite(inches) && inches != 0)
         return shortestMillimetres(inches);
     return numberText(inches);
+}
+
+std::string patternText(const std::vector<std::string> &pattern)
+{
+    std::string text = "[";
+    for (const std::string &wood : pattern)
+        text += (text.size() > 1 ? ", " : "") + jsonString(wood);
+    return text + ']';
 }
 
 // With a profile, a ring's diameters are written only where typed, and its fudge only where its
@@ -58,12 +67,27 @@ std::string ringText(const RingDesign &ring, Units units, bool profiled)
             break;
         case RingField::kerf: add(field, lengthText(ring.kerf, units)); break;
         case RingField::wood:
-            if (!ring.wood.empty())
+            if (!ring.pattern.empty())
+                text += ", \"pattern\": " + patternText(ring.pattern);
+            else if (!ring.wood.empty())
                 add(field, jsonString(ring.wood));
             break;
         }
     }
+    if (ring.rotation)
+        text += ", \"rotation\": " + numberText(*ring.rotation);
     return text + '}';
+}
+
+std::string woodsText(const std::vector<Wood> &woods)
+{
+    std::string text = "[";
+    for (std::size_t i = 0; i < woods.size(); ++i) {
+        text += i == 0 ? "\n    " : ",\n    ";
+        text += "{\"name\": " + jsonString(woods[i].name)
+            + ", \"colour\": " + jsonString(woods[i].colour) + '}';
+    }
+    return text + (woods.empty() ? "]" : "\n  ]");
 }
 
 std::string profileText(const std::vector<ProfilePoint> &profile, Units units)
@@ -82,8 +106,35 @@ std::string profileText(const std::vector<ProfilePoint> &profile, Units units)
 
 } // namespace
 
+std::vector<Wood> listedWoods(const Vessel &vessel)
+{
+    std::vector<Wood> woods;
+    const auto list = [&woods, &vessel](const std::string &name, const std::string &colour) {
+        // A name the file cannot hold, or one listed already, is not listed again.
+        if (!isWoodName(name) || std::any_of(woods.begin(), woods.end(), [&name](const Wood &wood) {
+                return wood.name == name;
+            }))
+            return;
+        woods.push_back({ name, isColour(colour) ? colour : woodColour(name, vessel.woods) });
+    };
+    for (const Wood &wood : vessel.woods)
+        list(wood.name, wood.colour);
+    for (const RingDesign &ring : vessel.rings) {
+        for (const std::string &name :
+            ring.pattern.empty() ? std::vector { ring.wood } : ring.pattern)
+            list(name, {});
+    }
+    return woods;
+}
+
 int projectFileVersionOf(const Vessel &vessel)
 {
+    const bool third = !vessel.woods.empty()
+        || std::any_of(vessel.rings.begin(), vessel.rings.end(), [](const RingDesign &ring) {
+               return !ring.pattern.empty() || ring.rotation.has_value();
+           });
+    if (third)
+        return 3;
     const Vessel plain;
     const bool second = !vessel.profile.empty() || vessel.wall != plain.wall || vessel.floor
         || vessel.pad != plain.pad || vessel.flatten != plain.flatten;
@@ -111,6 +162,8 @@ std::string writeProjectFile(const Vessel &vessel)
         text += "  \"pad\": " + lengthText(vessel.pad, vessel.units) + ",\n";
         text += "  \"flatten\": " + lengthText(vessel.flatten, vessel.units) + ",\n";
     }
+    if (version >= 3)
+        text += "  \"woods\": " + woodsText(listedWoods(vessel)) + ",\n";
     text += "  \"rings\": [";
     for (std::size_t i = 0; i < vessel.rings.size(); ++i) {
         text += i == 0 ? "\n    " : ",\n    ";

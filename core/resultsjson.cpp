@@ -1,6 +1,7 @@
 // The results as one JSON object.
 
 #include "core/jsontext.h"
+#include "core/lumber.h"
 #include "core/results.h"
 
 namespace orvane {
@@ -42,7 +43,19 @@ std::string resultsJson(const std::vector<RingResult> &rings)
     jsonNumber(out, totals.boardFeet);
     out += ",\n  \"total_strip_length_in\": ";
     jsonNumber(out, totals.stripLength);
-    out += "\n}\n";
+    out += ",\n  \"woods\": [";
+    const std::vector<WoodTotal> woods = lumberPerWood(rings);
+    for (std::size_t i = 0; i < woods.size(); ++i) {
+        out += i == 0 ? "\n    {\"wood\": " : ",\n    {\"wood\": ";
+        out += jsonString(woods[i].wood);
+        out += ", \"segments\": " + std::to_string(woods[i].segments);
+        out += ", \"strip_length_in\": ";
+        jsonNumber(out, woods[i].stripLength);
+        out += ", \"board_feet\": ";
+        jsonNumber(out, woods[i].boardFeet);
+        out += '}';
+    }
+    out += woods.empty() ? "]\n}\n" : "\n  ]\n}\n";
     return out;
 }
 

@@ -3,6 +3,7 @@
 #include "core/boardfeet.h"
 #include "core/cutlist.h"
 #include "core/fractions.h"
+#include "core/lumber.h"
 #include "core/results.h"
 
 namespace orvane {
@@ -63,9 +64,9 @@ void ringText(std::string &out, const RingResult &result)
     out += projectNameLabel;
     out += ring.name;
     out += '\n';
-    if (!ring.wood.empty()) {
+    if (const std::string woods = woodText(ring); !woods.empty()) {
         out += woodLabel;
-        out += ring.wood;
+        out += woods;
         out += '\n';
     }
     const bool disc = result.kind == RingKind::disc;
@@ -116,6 +117,26 @@ void ringText(std::string &out, const RingResult &result)
     out += '\n';
 }
 
+// The lumber to buy: a line per wood.
+void woodsText(std::string &out, const std::vector<WoodTotal> &woods)
+{
+    constexpr std::size_t segmentsWidth = 10;
+    constexpr std::size_t stripWidth = 20;
+    out += '\n';
+    padded(out, lumberPerWoodLabel, labelWidth);
+    padded(out, woodSegmentsHeading, segmentsWidth);
+    padded(out, woodStripHeading, stripWidth);
+    out += woodBoardFeetHeading;
+    out += '\n';
+    for (const WoodTotal &wood : woods) {
+        padded(out, wood.wood.empty() ? noWoodLabel : std::string_view(wood.wood), labelWidth);
+        padded(out, std::to_string(wood.segments), segmentsWidth);
+        padded(out, decimalText(wood.stripLength), stripWidth);
+        out += boardFeetCaption(wood.boardFeet);
+        out += '\n';
+    }
+}
+
 } // namespace
 
 std::string resultsText(const std::vector<RingResult> &rings)
@@ -126,6 +147,7 @@ std::string resultsText(const std::vector<RingResult> &rings)
             out += '\n';
         ringText(out, result);
     }
+    const std::vector<WoodTotal> woods = lumberPerWood(rings);
     if (rings.size() > 1) {
         const ResultTotals totals = resultTotals(rings);
         out += '\n';
@@ -136,6 +158,8 @@ std::string resultsText(const std::vector<RingResult> &rings)
         out += decimalText(totals.stripLength);
         out += '\n';
     }
+    if (rings.size() > 1 || woods.size() > 1)
+        woodsText(out, woods);
     return out;
 }
 

@@ -47,7 +47,7 @@ std::array<ResultValue, resultFields.size()> resultValues(const RingResult &resu
     addLength(values, 15, result.boardWidth);
     values[18] = result.boardFeet.value_or(0);
     addLength(values, 19, result.stripLength);
-    values[22] = ring.wood;
+    values[22] = woodText(ring);
     values[23] = std::string(result.kind == RingKind::disc ? "disc" : "ring");
     values[24] = result.bottom;
     values[25] = result.top;
@@ -55,6 +55,10 @@ std::array<ResultValue, resultFields.size()> resultValues(const RingResult &resu
         values[26] = result.blankSide->inches;
     else
         values[26] = std::monostate {};
+    if (result.kind == RingKind::disc)
+        values[27] = std::monostate {}; // no joints
+    else
+        values[27] = result.rotation;
     return values;
 }
 

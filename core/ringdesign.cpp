@@ -24,6 +24,24 @@ RingDesign ringOf(const RingInputs &inputs, std::optional<double> thickness, dou
     return ring;
 }
 
+const std::string &segmentWood(const RingDesign &ring, std::size_t index)
+{
+    return ring.pattern.empty() ? ring.wood : ring.pattern[index % ring.pattern.size()];
+}
+
+std::string woodText(const RingDesign &ring)
+{
+    if (ring.pattern.empty())
+        return ring.wood;
+    std::string text;
+    for (const std::string &wood : ring.pattern) {
+        if (!text.empty())
+            text += patternJoin;
+        text += wood;
+    }
+    return text;
+}
+
 std::string_view fieldName(RingField field)
 {
     switch (field) {

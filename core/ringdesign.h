@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orvane {
 
@@ -21,7 +22,16 @@ struct RingDesign
     RingInputs inputs;
     std::optional<double> thickness; // none when the calculator's box holds no number
     double kerf = 0;
-    std::string wood; // empty when not given
+    // The woods around the ring: one `wood` for every segment (empty when not given), or a
+    // `pattern` of woods repeated from segment 1 and cut off at the last segment, never longer
+    // than the count. A ring has one or the other: `wood` stays empty beside a pattern. Segments
+    // are numbered counter-clockwise seen from above.
+    std::string wood;
+    std::vector<std::string> pattern;
+    // Where the joints stand: degrees counter-clockwise seen from above, from the +x axis to
+    // segment 1's first joint; none for the default, which turns the joints farthest from those
+    // of the ring below (see core/joints.h).
+    std::optional<double> rotation;
     int line = 0; // where a project file gives the ring; 0 for the command line's ring
     // In a vessel with a profile: whether the diameters were typed, and kept whatever the profile
     // makes, and whether the ring has a fudge of its own rather than the vessel's pad.
@@ -51,6 +61,13 @@ RingDesign defaultRing();
 // A ring of `inputs` with no name.
 RingDesign ringOf(
     const RingInputs &inputs, std::optional<double> thickness, double kerf = defaultKerf);
+
+// The wood of the segment at `index`, segment 1 at 0: the pattern's wood there, the pattern
+// repeated, or the ring's one wood. A disc is all of the wood of its segment 1.
+const std::string &segmentWood(const RingDesign &ring, std::size_t index);
+// The ring's woods as they are typed: the pattern's names joined by " + ", or the one wood.
+std::string woodText(const RingDesign &ring);
+inline constexpr std::string_view patternJoin = " + ";
 
 // The values of a ring, named as the project file's columns and the command line's options are.
 enum class RingField
@@ -87,7 +104,14 @@ inline constexpr std::string_view innerAllowed
     = "a length below the outer diameter and at least twice the fudge";
 inline constexpr std::string_view nonNegativeLengthAllowed = "a length of 0 or more";
 inline constexpr std::string_view nameAllowed = "the ring's name, any text";
-inline constexpr std::string_view woodAllowed = "the ring's wood, any text";
+inline constexpr std::string_view woodAllowed
+    = "the ring's wood, or the woods around it from segment 1 joined by + (Maple + Walnut), "
+      "each named";
+// "a pattern of 3 woods is not allowed: at most one wood for each of the ring's 2 segments"
+inline constexpr std::string_view patternOf = "a pattern of ";
+inline constexpr std::string_view patternTooLong
+    = " woods is not allowed: at most one wood for each of the ring's ";
+inline constexpr std::string_view segmentsWord = " segments";
 inline constexpr std::string_view notALength = " is not a length: ";
 inline constexpr std::string_view notAllowed = " is not allowed: ";
 inline constexpr std::string_view missingValue = "missing: ";

@@ -52,6 +52,28 @@ FieldReading readRingField(RingField field, std::string_view text, DecimalMark m
     return checkRingField(field, *length, text);
 }
 
+WoodReading readWoodField(std::string_view text)
+{
+    WoodReading reading;
+    if (text.find('+') == std::string_view::npos) {
+        reading.wood = trimmed(text);
+        return reading;
+    }
+    for (std::string_view rest = text;;) {
+        const std::size_t plus = rest.find('+');
+        const std::string_view name = trimmed(rest.substr(0, plus));
+        if (name.empty()) {
+            reading.pattern.clear();
+            reading.problem = refused(text, notAllowed, woodAllowed).problem;
+            return reading;
+        }
+        reading.pattern.emplace_back(name);
+        if (plus == std::string_view::npos)
+            return reading;
+        rest.remove_prefix(plus + 1);
+    }
+}
+
 FieldReading checkRingField(RingField field, double value, std::string_view written)
 {
     if (!std::isfinite(value) || !inRange(field, value))
@@ -68,7 +90,7 @@ void RingReader::text(RingField field, std::string_view value, DecimalMark mark)
     if (field == RingField::name)
         ring.name = value;
     else if (field == RingField::wood)
-        ring.wood = value;
+        takeWoods(readWoodField(value));
     else
         take(field, readRingField(field, value, mark));
 }
@@ -86,6 +108,16 @@ void RingReader::missing(RingField field)
 void RingReader::refuse(RingField field, std::string why)
 {
     problems.push_back({ field, std::move(why) });
+}
+
+void RingReader::takeWoods(WoodReading reading)
+{
+    if (!reading.problem.empty()) {
+        problems.push_back({ RingField::wood, std::move(reading.problem) });
+        return;
+    }
+    ring.wood = std::move(reading.wood);
+    ring.pattern = std::move(reading.pattern);
 }
 
 void RingReader::take(RingField field, const FieldReading &reading)

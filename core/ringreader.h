@@ -25,13 +25,25 @@ FieldReading readRingField(
 // A count or a length given as a number (a length in inches), written as `written` in messages.
 FieldReading checkRingField(RingField field, double value, std::string_view written);
 
+// A ring's woods read from their text: one name for a ring of one wood, or names joined by '+'
+// for a pattern around it ("Maple + Walnut"), each name without the blanks around it; or why the
+// text is not allowed (a name left empty). A blank text names no wood.
+struct WoodReading
+{
+    std::string wood;
+    std::vector<std::string> pattern;
+    std::string problem;
+};
+WoodReading readWoodField(std::string_view text);
+
 // Reads a ring's fields one by one onto a start ring, then checks the ring as a whole.
 class RingReader
 {
 public:
     explicit RingReader(RingDesign start = defaultRing());
 
-    // A value as text: the name and wood as they are, counts and lengths read as lengths are.
+    // A value as text: the name as it is, the wood as readWoodField reads it, counts and lengths
+    // read as lengths are.
     void text(RingField field, std::string_view value, DecimalMark mark = DecimalMark::point);
     // A count, or a length in inches, given as a number; `written` is how the source wrote it.
     void number(RingField field, double value, std::string_view written);
@@ -52,6 +64,7 @@ public:
 
 private:
     void take(RingField field, const FieldReading &reading);
+    void takeWoods(WoodReading reading);
 
     RingDesign ring;
     std::vector<RingProblem> problems;

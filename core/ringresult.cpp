@@ -6,6 +6,7 @@
 #include "core/picture.h"
 #include "core/reading.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace orvane {
@@ -25,6 +26,38 @@ std::string refusedValue(double value, std::string_view allowed)
 bool wholeCount(double n)
 {
     return std::isfinite(n) && std::floor(n) == n && n >= 3 && n <= largestSegmentCount;
+}
+
+// A pattern longer than the ring would leave woods without a segment.
+void checkPattern(const RingDesign &design, std::vector<RingProblem> &problems)
+{
+    const double n = design.inputs.segmentCount;
+    if (wholeCount(n) && design.pattern.size() > static_cast<std::size_t>(n)) {
+        problems.push_back({ RingField::wood,
+            std::string(patternOf) + std::to_string(design.pattern.size())
+                + std::string(patternTooLong) + shortestDecimal(n) + std::string(segmentsWord) });
+    }
+}
+
+// The segments of each wood and their share of the ring's lumber, woods in the order they
+// first appear from segment 1.
+std::vector<WoodLumber> woodLumber(const RingDesign &design, const Ring &ring, double boardFeet)
+{
+    std::vector<WoodLumber> woods;
+    const auto count = static_cast<std::size_t>(design.inputs.segmentCount);
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::string &name = segmentWood(design, i);
+        auto wood = std::find_if(woods.begin(), woods.end(),
+            [&name](const WoodLumber &lumber) { return lumber.wood == name; });
+        if (wood == woods.end())
+            wood = woods.insert(woods.end(), WoodLumber { name, 0, std::nullopt, 0 });
+        ++wood->segments;
+    }
+    for (WoodLumber &wood : woods) {
+        wood.stripLength = lengthResult(stripLength(ring, design.kerf, wood.segments));
+        wood.boardFeet = boardFeet * wood.segments / static_cast<double>(count);
+    }
+    return woods;
 }
 
 // The problems of the inputs alone, before anything is computed, in the order of the fields.
@@ -59,6 +92,7 @@ void checkInputs(const RingDesign &design, std::vector<RingProblem> &problems)
     if (!(design.kerf >= 0) || !std::isfinite(design.kerf))
         problems.push_back(
             { RingField::kerf, refusedValue(design.kerf, nonNegativeLengthAllowed) });
+    checkPattern(design, problems);
 }
 
 bool finite(const std::optional<LengthResult> &length)
@@ -92,6 +126,8 @@ RingResult computeRingResult(const RingDesign &design, int largestCount)
         result.boardWidth = lengthResult(ring->boardWidth);
         result.stripLength = lengthResult(stripLength(*ring, design.kerf));
         result.boardFeet = boardFeet(*ring, design.thickness);
+        if (result.boardFeet && wholeCount(n))
+            result.woods = woodLumber(design, *ring, *result.boardFeet);
     }
     result.boardFeetText = boardFeetCaption(result.boardFeet);
 
@@ -129,8 +165,12 @@ RingResult computeDiscResult(const RingDesign &design)
     if (!(design.kerf >= 0) || !std::isfinite(design.kerf))
         result.problems.push_back(
             { RingField::kerf, refusedValue(design.kerf, nonNegativeLengthAllowed) });
+    checkPattern(design, result.problems);
     if (result.problems.empty() && !result.boardFeet)
         result.problems.push_back({ std::nullopt, std::string(tooLarge) });
+    if (result.boardFeet)
+        result.woods
+            = { WoodLumber { segmentWood(design, 0), 0, std::nullopt, *result.boardFeet } };
     return result;
 }
 

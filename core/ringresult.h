@@ -24,6 +24,17 @@ struct LengthResult
 };
 LengthResult lengthResult(double inches);
 
+// The lumber of one of a ring's woods: its segments, the strip they are cut from (the ring's
+// strip with their count in place of the ring's, the ring's own angle and sides) and the ring's
+// board feet in proportion to them. A disc is one board of its wood: no segments, no strip.
+struct WoodLumber
+{
+    std::string wood; // empty when the ring names none
+    int segments = 0;
+    std::optional<LengthResult> stripLength; // with the ring's kerf; none for a disc
+    double boardFeet = 0;
+};
+
 // A ring of segments, or a disc: a solid square board with no segments.
 enum class RingKind
 {
@@ -50,6 +61,14 @@ struct RingResult
     double bottom = 0; // the height of the ring's faces above the foot, inches
     double top = 0;
     std::optional<LengthResult> blankSide; // a disc's square blank: outer + 2 x fudge a side
+    // Each of the ring's woods, in the order they first appear from segment 1; empty for a ring
+    // whose numbers cannot be computed.
+    std::vector<WoodLumber> woods;
+    // In a vessel (see computeVessel): where the joints stand, in degrees counter-clockwise
+    // from the +x axis to segment 1's first joint, and the turn from the ring below, above -180
+    // and up to 180; no turn for the bottom ring, a disc or a ring on a disc, with no joints below.
+    double rotation = 0;
+    std::optional<double> turn;
 
     bool sound() const { return problems.empty(); }
 };

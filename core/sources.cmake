@@ -5,9 +5,11 @@ set(ORVANE_CORE_SOURCES
   csv.cpp csv.h
   cutlist.cpp cutlist.h
   fractions.cpp fractions.h
+  joints.cpp joints.h
   jsontext.cpp jsontext.h
   jsontree.cpp jsontree.h
   length.cpp length.h
+  lumber.cpp lumber.h
   picture.cpp picture.h
   project.cpp project.h
   projectfile.cpp projectfile.h projectfilewriter.cpp
@@ -23,5 +25,6 @@ set(ORVANE_CORE_SOURCES
   vessel.h
   vesselresults.cpp vesselresults.h
   wall.cpp wall.h
+  woods.cpp woods.h
 )
 list(TRANSFORM ORVANE_CORE_SOURCES PREPEND ${CMAKE_CURRENT_LIST_DIR}/)

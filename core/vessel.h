@@ -6,6 +6,7 @@
 #include "core/profile.h"
 #include "core/ringdesign.h"
 #include "core/wall.h"
+#include "core/woods.h"
 
 #include <optional>
 #include <string>
@@ -33,6 +34,10 @@ struct Vessel
     std::optional<double> floor {}; // the height of the solid floor, inches; none: the wall's
     double pad = ringDefaults::fudge; // the fudge of a ring without its own, inches
     double flatten = 0; // the height a ring loses when its faces are flattened, inches
+
+    // The project's own woods and colours, which win over the settings' and the common woods'
+    // for this project (see woodColour); a wood its rings name need not be listed.
+    std::vector<Wood> woods {};
 
     double floorHeight() const { return floor.value_or(wall); }
 };

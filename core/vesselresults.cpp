@@ -1,5 +1,6 @@
 #include "core/vesselresults.h"
 
+#include "core/joints.h"
 #include "core/stacking.h"
 
 #include <algorithm>
@@ -36,15 +37,12 @@ VesselResults computeVessel(const Vessel &vessel)
         const double strip = ring.stripLength ? ring.stripLength->inches : 0;
         results.boardFeet += feet;
         results.stripLength += strip;
-
-        auto wood = std::find_if(results.woods.begin(), results.woods.end(),
-            [&design](const WoodTotal &total) { return total.wood == design.wood; });
-        if (wood == results.woods.end())
-            wood = results.woods.insert(results.woods.end(), WoodTotal { design.wood });
-        ++wood->rings;
-        wood->boardFeet += feet;
-        wood->stripLength += strip;
     }
+    placeJoints(results.rings);
+    results.woods = lumberPerWood(results.rings);
+    results.boards = lumberPerBoard(results.rings);
+    for (const WoodTotal &wood : results.woods)
+        results.stripLengthPerWood += wood.stripLength;
     for (std::size_t i = 1; i < results.rings.size(); ++i) {
         const double face = glueFace(results.rings[i - 1].design, results.rings[i].design);
         if (face < narrowestGlueFace)

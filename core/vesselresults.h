@@ -1,8 +1,9 @@
 #pragma once
 
-// What a vessel comes to: every ring's one result, where the rings stand, their totals, the
-// lumber per wood and the joints between rings too narrow to glue.
+// What a vessel comes to: every ring's one result, where the rings stand and how their joints
+// are turned, their totals, the lumber per wood and the joints between rings too narrow to glue.
 
+#include "core/lumber.h"
 #include "core/ringresult.h"
 #include "core/vessel.h"
 
@@ -13,16 +14,6 @@ namespace orvane {
 
 // The narrowest glue face between two rings that holds: a quarter inch.
 inline constexpr double narrowestGlueFace = 0.25;
-
-// The lumber of one wood: its rings, board feet and strip length. Rings without a wood count
-// under the empty name.
-struct WoodTotal
-{
-    std::string wood;
-    int rings = 0;
-    double boardFeet = 0;
-    double stripLength = 0; // inches
-};
 
 // Two neighbouring rings, `lower` and `lower + 1` counted from the bottom from 0, that share less
 // than the narrowest glue face: the smaller of their outer radii less the larger of their inner
@@ -35,13 +26,15 @@ struct NarrowJoint
 
 struct VesselResults
 {
-    std::vector<RingResult> rings; // the bottom ring first
+    std::vector<RingResult> rings; // the bottom ring first, each with its rotation and turn
     std::vector<double> bottoms; // each ring's height above the foot, inches
     double height = 0; // the rings' thicknesses added up
     double widestDiameter = 0; // the largest outer diameter
     double boardFeet = 0;
     double stripLength = 0;
-    std::vector<WoodTotal> woods; // in the order each wood first appears from the bottom
+    double stripLengthPerWood = 0; // the strips of every wood added up: each wood's own ends
+    std::vector<WoodTotal> woods; // see lumberPerWood
+    std::vector<WoodTotal> boards; // per wood and board thickness, see lumberPerBoard
     std::vector<NarrowJoint> narrowJoints;
     // With a profile: the places of the rings left out, starting at or above the rim, the
     // stack's warnings, and the profile's problems when it cannot be used (the rings then stay
@@ -51,8 +44,8 @@ struct VesselResults
     std::vector<std::string> profileProblems;
 };
 
-// Every ring's result, the rings stacked (see stackRings): a vessel with a profile computes its
-// rings' diameters from it.
+// Every ring's result, the rings stacked (see stackRings) and their joints placed (see
+// placeJoints): a vessel with a profile computes its rings' diameters from it.
 VesselResults computeVessel(const Vessel &vessel);
 
 // The width the glue faces of two neighbouring rings share.

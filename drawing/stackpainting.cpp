@@ -48,7 +48,7 @@ std::vector<Band> bandsOf(const VesselResults &vessel)
             || !finite(band.blankOuter) || !(outer > inner))
             continue;
         const auto wood = std::find_if(vessel.woods.begin(), vessel.woods.end(),
-            [&design](const WoodTotal &total) { return total.wood == design.wood; });
+            [&design](const WoodTotal &total) { return total.wood == segmentWood(design, 0); });
         band.wood
             = static_cast<std::size_t>(std::max<std::ptrdiff_t>(0, wood - vessel.woods.begin()));
         bands.push_back(band);

@@ -15,13 +15,14 @@ bool sameRing(const orvane::RingDesign &a, const orvane::RingDesign &b)
     return a.name == b.name && a.inputs.segmentCount == b.inputs.segmentCount
         && a.inputs.outerDiameter == b.inputs.outerDiameter
         && a.inputs.innerDiameter == b.inputs.innerDiameter && a.inputs.fudge == b.inputs.fudge
-        && a.thickness == b.thickness && a.kerf == b.kerf && a.wood == b.wood;
+        && a.thickness == b.thickness && a.kerf == b.kerf && a.wood == b.wood
+        && a.pattern == b.pattern && a.rotation == b.rotation;
 }
 
 bool sameVessel(const orvane::Vessel &a, const orvane::Vessel &b)
 {
     if (a.name != b.name || a.units != b.units || a.kerf != b.kerf
-        || a.rings.size() != b.rings.size())
+        || orvane::listedWoods(a) != orvane::listedWoods(b) || a.rings.size() != b.rings.size())
         return false;
     for (std::size_t i = 0; i < a.rings.size(); ++i) {
         if (!sameRing(a.rings[i], b.rings[i]))

@@ -31,7 +31,7 @@ CutListRingRow ringRow(std::size_t place, const RingResult &result, Units units)
     CutListRingRow row;
     row.number = QString::number(place);
     row.name = shown(design.name);
-    row.wood = shown(design.wood);
+    row.wood = shown(woodText(design));
     row.segments = shown(shortestDecimal(design.inputs.segmentCount));
     row.outer = givenLength(design.inputs.outerDiameter, units);
     row.inner = givenLength(design.inputs.innerDiameter, units);
@@ -72,13 +72,13 @@ VesselCutList vesselCutList(const Vessel &vessel, const VesselResults &results)
     list.unit = units == Units::millimetres ? tr("mm") : tr("in");
     for (std::size_t i = 0; i < results.rings.size(); ++i)
         list.rings.append(ringRow(i + 1, results.rings[i], units));
-    int rings = 0;
     for (const WoodTotal &wood : results.woods) {
         list.woods.append(woodRow(wood.wood.empty() ? noWoodName() : shown(wood.wood), wood.rings,
             wood.boardFeet, wood.stripLength, units));
-        rings += wood.rings;
     }
-    list.total = woodRow(tr("All woods"), rings, results.boardFeet, results.stripLength, units);
+    // A ring of several woods counts once, and its strips are each wood's.
+    list.total = woodRow(tr("All woods"), static_cast<int>(results.rings.size()), results.boardFeet,
+        results.stripLengthPerWood, units);
     list.height = givenLength(results.height, units) + QLatin1Char(' ') + list.unit;
     list.widestDiameter = givenLength(results.widestDiameter, units) + QLatin1Char(' ') + list.unit;
     return list;

@@ -47,7 +47,15 @@ RingEdit editRing(
         return edit;
     }
     if (field == RingField::wood) {
-        edit.ring.wood = typed;
+        WoodReading woods = readWoodField(typed);
+        edit.problem = std::move(woods.problem);
+        edit.ring.wood = std::move(woods.wood);
+        edit.ring.pattern = std::move(woods.pattern);
+        // A pattern no longer than the count; the other rules are the other fields' to keep.
+        for (const RingProblem &problem : computeRingResult(edit.ring).problems) {
+            if (problem.field == RingField::wood && edit.problem.empty())
+                edit.problem = problem.message;
+        }
         return edit;
     }
     const FieldReading reading = readTyped(field, typed, units);

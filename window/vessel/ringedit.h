@@ -22,8 +22,9 @@ struct RingEdit
 
 // `text` typed into `field` of `ring`, the ring at `place` from the bottom, from 0. Counts and
 // lengths are read as on the command line ("10 1/2", "254mm"), except that in a project kept in
-// millimetres a plain number is millimetres, as the table shows it. The name and the wood are
-// taken as typed, blanks around them left out; an empty name is the ring's default name.
+// millimetres a plain number is millimetres, as the table shows it. The name is taken as typed,
+// blanks around it left out; an empty name is the ring's default name. The wood is read as
+// everywhere (readWoodField): "Maple + Walnut" is a pattern, no longer than the ring's count.
 RingEdit editRing(
     const RingDesign &ring, std::size_t place, RingField field, std::string_view text, Units units);
 

@@ -146,7 +146,7 @@ QString RingTableModel::displayText(int row, int column) const
     case innerColumn: return inputText(design.inputs.innerDiameter, units);
     case fudgeColumn: return inputText(design.inputs.fudge, units);
     case thicknessColumn: return design.thickness ? inputText(*design.thickness, units) : QString();
-    case woodColumn: return shown(design.wood);
+    case woodColumn: return shown(woodText(design));
     default: break;
     }
     if (!ring)

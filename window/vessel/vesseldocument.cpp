@@ -54,7 +54,8 @@ bool sameRing(const RingDesign &a, const RingDesign &b)
     return a.name == b.name && a.inputs.segmentCount == b.inputs.segmentCount
         && a.inputs.outerDiameter == b.inputs.outerDiameter
         && a.inputs.innerDiameter == b.inputs.innerDiameter && a.inputs.fudge == b.inputs.fudge
-        && a.thickness == b.thickness && a.kerf == b.kerf && a.wood == b.wood;
+        && a.thickness == b.thickness && a.kerf == b.kerf && a.wood == b.wood
+        && a.pattern == b.pattern && a.rotation == b.rotation;
 }
 
 } // namespace

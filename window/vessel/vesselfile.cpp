@@ -95,7 +95,7 @@ std::string vesselCsv(const Vessel &vessel)
         out += csvField(ring.name) + ',' + shortestDecimal(ring.inputs.segmentCount) + ','
             + length(ring.inputs.outerDiameter) + ',' + length(ring.inputs.innerDiameter) + ','
             + length(ring.inputs.fudge) + ',' + (ring.thickness ? length(*ring.thickness) : "")
-            + ',' + length(ring.kerf) + ',' + csvField(ring.wood) + '\n';
+            + ',' + length(ring.kerf) + ',' + csvField(woodText(ring)) + '\n';
     }
     return out;
 }
