@@ -70,6 +70,67 @@ QRgb shaded(QRgb colour, double brightness)
     return qRgb(channel(qRed(colour)), channel(qGreen(colour)), channel(qBlue(colour)));
 }
 
+// Fills the triangle `corners` (x and y in pixels, z the depth toward the viewer) with `colour`
+// where it is nearer than what `depth` holds: every pixel whose centre lies within it, row by row
+// over the span its three edges leave.
+void fillTriangle(
+    const std::array<Vector, 3> &corners, QRgb colour, QImage &image, std::vector<float> &depth)
+{
+    const Vector &a = corners[0];
+    const Vector &b = corners[1];
+    const Vector &c = corners[2];
+    const double area = (b.x - a.x) * (c.y - a.y) - (b.y - a.y) * (c.x - a.x);
+    if (!(std::abs(area) > 1e-12))
+        return;
+    // Each corner's share at (x, y) is linear: share = dx * x + dy * y + at0.
+    struct Share
+    {
+        double dx, dy, at0;
+    };
+    const auto shareOf = [area](const Vector &from, const Vector &to) {
+        return Share { (from.y - to.y) / area, (to.x - from.x) / area,
+            (from.x * to.y - to.x * from.y) / area };
+    };
+    const std::array<Share, 3> shares { shareOf(b, c), shareOf(c, a), shareOf(a, b) };
+    const Share depthPlane { shares[0].dx * a.z + shares[1].dx * b.z + shares[2].dx * c.z,
+        shares[0].dy * a.z + shares[1].dy * b.z + shares[2].dy * c.z,
+        shares[0].at0 * a.z + shares[1].at0 * b.z + shares[2].at0 * c.z };
+
+    const int width = image.width();
+    const int top = std::max(0, static_cast<int>(std::floor(std::min({ a.y, b.y, c.y }))));
+    const int bottom
+        = std::min(image.height() - 1, static_cast<int>(std::ceil(std::max({ a.y, b.y, c.y }))));
+    for (int y = top; y <= bottom; ++y) {
+        const double py = y + 0.5;
+        // The span of pixel centres x + 0.5 where no share is below zero.
+        double from = 0.5;
+        double to = width - 0.5;
+        for (const Share &share : shares) {
+            const double rest = share.dy * py + share.at0;
+            if (share.dx > 0)
+                from = std::max(from, -rest / share.dx);
+            else if (share.dx < 0)
+                to = std::min(to, -rest / share.dx);
+            else if (rest < 0)
+                to = -1;
+        }
+        if (from > to)
+            continue;
+        const int first = static_cast<int>(std::ceil(from - 0.5));
+        const int last = std::min(width - 1, static_cast<int>(std::floor(to - 0.5)));
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        float *depthLine = depth.data() + static_cast<std::ptrdiff_t>(y) * width;
+        double z = depthPlane.dx * (first + 0.5) + depthPlane.dy * py + depthPlane.at0;
+        for (int x = first; x <= last; ++x, z += depthPlane.dx) {
+            const auto near = static_cast<float>(z);
+            if (near > depthLine[x]) {
+                depthLine[x] = near;
+                line[x] = colour;
+            }
+        }
+    }
+}
+
 } // namespace
 
 QImage renderScene(
@@ -118,49 +179,16 @@ QImage renderScene(
             const Vector seen = camera.view(corner.x, corner.y, corner.z - middle);
             screen[i] = { centreX + seen.x * scale, centreY - seen.y * scale, seen.z };
         }
-        // Shading: the face's normal turned toward the viewer, lit by the light.
+        // Faces turned away are behind the solid; the others are lit by their facing.
         const Vector normal = cross(minus(triangle.corners[1], triangle.corners[0]),
             minus(triangle.corners[2], triangle.corners[0]));
-        Vector seenNormal = camera.view(normal.x, normal.y, normal.z);
+        const Vector seenNormal = camera.view(normal.x, normal.y, normal.z);
         const double length = std::sqrt(dot(seenNormal, seenNormal));
-        if (!(length > 0))
+        if (!(seenNormal.z > 0) || !(length > 0))
             continue;
-        if (seenNormal.z < 0)
-            seenNormal = { -seenNormal.x, -seenNormal.y, -seenNormal.z };
         const double facing = std::max(0.0, dot(seenNormal, light) / length);
         const QRgb colour = shaded(triangle.colour, 0.35 + 0.7 * facing);
-
-        const Vector &a = screen[0];
-        const Vector &b = screen[1];
-        const Vector &c = screen[2];
-        const double area = (b.x - a.x) * (c.y - a.y) - (b.y - a.y) * (c.x - a.x);
-        if (std::abs(area) < 1e-12)
-            continue;
-        const int left = std::max(0, static_cast<int>(std::floor(std::min({ a.x, b.x, c.x }))));
-        const int right
-            = std::min(width - 1, static_cast<int>(std::ceil(std::max({ a.x, b.x, c.x }))));
-        const int top = std::max(0, static_cast<int>(std::floor(std::min({ a.y, b.y, c.y }))));
-        const int bottom
-            = std::min(height - 1, static_cast<int>(std::ceil(std::max({ a.y, b.y, c.y }))));
-        for (int y = top; y <= bottom; ++y) {
-            auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
-            float *depthLine = depth.data() + static_cast<std::size_t>(y) * width;
-            const double py = y + 0.5;
-            for (int x = left; x <= right; ++x) {
-                const double px = x + 0.5;
-                // The pixel's share of each corner; all three of one sign inside the triangle.
-                const double wa = ((b.x - px) * (c.y - py) - (b.y - py) * (c.x - px)) / area;
-                const double wb = ((c.x - px) * (a.y - py) - (c.y - py) * (a.x - px)) / area;
-                const double wc = 1 - wa - wb;
-                if (wa < 0 || wb < 0 || wc < 0)
-                    continue;
-                const auto z = static_cast<float>(wa * a.z + wb * b.z + wc * c.z);
-                if (z <= depthLine[x])
-                    continue;
-                depthLine[x] = z;
-                line[x] = colour;
-            }
-        }
+        fillTriangle(screen, colour, image, depth);
     }
     return image;
 }

@@ -11,9 +11,9 @@ namespace {
 
 constexpr double degreesPerRadian = 57.29577951308232;
 // The facets of a full turn of a turned surface; each segment gets at least one.
-constexpr int facetsPerTurn = 96;
+constexpr int facetsPerTurn = 72;
 // The heights at which the inside of a profile is taken between the floor and the rim.
-constexpr int insideSteps = 120;
+constexpr int insideSteps = 80;
 // The samples along the outside's curved pieces, from the foot to the rim.
 constexpr int curveSteps = 120;
 // Where no ring stands: a neutral grey.
@@ -25,12 +25,26 @@ ScenePoint around(double radius, double degrees, double z)
     return { radius * std::cos(angle), radius * std::sin(angle), z };
 }
 
-void addQuad(std::vector<SceneTriangle> &scene, const ScenePoint &a, const ScenePoint &b,
-    const ScenePoint &c, const ScenePoint &d, QColor colour)
+// The triangle a, b, c with its corners ordered counter-clockwise seen from `outward`'s side;
+// nothing for a triangle without area.
+void addTriangle(std::vector<SceneTriangle> &scene, const ScenePoint &a, const ScenePoint &b,
+    const ScenePoint &c, const ScenePoint &outward, QRgb colour)
 {
-    const QRgb rgb = colour.rgb();
-    scene.push_back({ { a, b, c }, rgb });
-    scene.push_back({ { a, c, d }, rgb });
+    const ScenePoint u { b.x - a.x, b.y - a.y, b.z - a.z };
+    const ScenePoint v { c.x - a.x, c.y - a.y, c.z - a.z };
+    const ScenePoint normal { u.y * v.z - u.z * v.y, u.z * v.x - u.x * v.z, u.x * v.y - u.y * v.x };
+    const double facing = normal.x * outward.x + normal.y * outward.y + normal.z * outward.z;
+    if (facing > 0)
+        scene.push_back({ { a, b, c }, colour });
+    else if (facing < 0)
+        scene.push_back({ { a, c, b }, colour });
+}
+
+void addQuad(std::vector<SceneTriangle> &scene, const ScenePoint &a, const ScenePoint &b,
+    const ScenePoint &c, const ScenePoint &d, const ScenePoint &outward, QColor colour)
+{
+    addTriangle(scene, a, b, c, outward, colour.rgb());
+    addTriangle(scene, a, c, d, outward, colour.rgb());
 }
 
 // A point of a meridian: the section of a turned surface through the axis.
@@ -45,16 +59,23 @@ void addPrism(std::vector<SceneTriangle> &scene, const std::vector<ScenePoint> &
 {
     const auto at = [](ScenePoint point, double z) { return ScenePoint { point.x, point.y, z }; };
     const std::size_t n = outline.size();
+    // The outline is convex: each side faces away from its middle.
+    ScenePoint middle;
+    for (const ScenePoint &point : outline) {
+        middle.x += point.x / static_cast<double>(n);
+        middle.y += point.y / static_cast<double>(n);
+    }
     for (std::size_t i = 0; i < n; ++i) {
         const ScenePoint &a = outline[i];
         const ScenePoint &b = outline[(i + 1) % n];
-        addQuad(scene, at(a, bottom), at(b, bottom), at(b, top), at(a, top), colour);
+        const ScenePoint outward { (a.x + b.x) / 2 - middle.x, (a.y + b.y) / 2 - middle.y, 0 };
+        addQuad(scene, at(a, bottom), at(b, bottom), at(b, top), at(a, top), outward, colour);
     }
     for (std::size_t i = 1; i + 1 < n; ++i) {
-        for (const double z : { bottom, top }) {
-            scene.push_back(
-                { { at(outline[0], z), at(outline[i], z), at(outline[i + 1], z) }, colour.rgb() });
-        }
+        addTriangle(scene, at(outline[0], bottom), at(outline[i], bottom),
+            at(outline[i + 1], bottom), { 0, 0, -1 }, colour.rgb());
+        addTriangle(scene, at(outline[0], top), at(outline[i], top), at(outline[i + 1], top),
+            { 0, 0, 1 }, colour.rgb());
     }
 }
 
@@ -132,12 +153,24 @@ void revolve(std::vector<SceneTriangle> &scene, const std::vector<PictureRing> &
     const int slices = segments > 0 ? std::max(1, (facetsPerTurn + segments - 1) / segments) : 1;
     const int facets = segments > 0 ? segments * slices : facetsPerTurn;
     const double start = ring ? ring->rotation : 0;
+    // The facets' edges and middles round the turn, each angle's cosine and sine taken once.
+    std::vector<ScenePoint> edges;
+    edges.reserve(static_cast<std::size_t>(facets) + 1);
+    for (int i = 0; i <= facets; ++i)
+        edges.push_back(around(1, start + 360.0 * i / facets, 0));
+    const auto at = [](const ScenePoint &direction, double r, double h) {
+        return ScenePoint { direction.x * r, direction.y * r, h };
+    };
     for (int i = 0; i < facets; ++i) {
-        const double a = start + 360.0 * i / facets;
-        const double b = start + 360.0 * (i + 1) / facets;
-        const QColor colour = ring ? colourAt(*ring, (a + b) / 2) : noWood;
-        addQuad(scene, around(from.r, a, from.h), around(from.r, b, from.h), around(to.r, b, to.h),
-            around(to.r, a, to.h), colour);
+        const QColor colour = ring ? colourAt(*ring, start + 360.0 * (i + 0.5) / facets) : noWood;
+        const ScenePoint &a = edges[static_cast<std::size_t>(i)];
+        const ScenePoint &b = edges[static_cast<std::size_t>(i) + 1];
+        // The meridian runs counter-clockwise round the solid's section: the solid lies on its
+        // left, so its right is outward.
+        const ScenePoint across { (a.x + b.x) / 2, (a.y + b.y) / 2, 0 };
+        const ScenePoint outward = at(across, to.h - from.h, from.r - to.r);
+        addQuad(scene, at(a, from.r, from.h), at(b, from.r, from.h), at(b, to.r, to.h),
+            at(a, to.r, to.h), outward, colour);
     }
 }
 
@@ -220,6 +253,8 @@ std::vector<SceneTriangle> turnedScene(
         return scene;
     const std::vector<MeridianPoint> meridian
         = cutAtBands(wall ? profileMeridian(*wall) : stackMeridian(rings), rings);
+    // Two triangles a facet, and a few facets more than a turn's for the segments to fit.
+    scene.reserve(meridian.size() * 2 * (facetsPerTurn + facetsPerTurn / 4));
     for (std::size_t i = 0; i < meridian.size(); ++i)
         revolve(scene, rings, meridian[i], meridian[(i + 1) % meridian.size()]);
     return scene;

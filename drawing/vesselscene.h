@@ -21,6 +21,8 @@ struct ScenePoint
     double z = 0;
 };
 
+// One face of a closed solid: its corners counter-clockwise seen from outside the solid, so
+// that faces turned away from the viewer can be left out.
 struct SceneTriangle
 {
     std::array<ScenePoint, 3> corners;
