@@ -3,7 +3,11 @@
 
 #include "drawing/vesselpicture.h"
 #include "drawing/vesselscene.h"
+#include "window/vessel/vesselpictureview.h"
+#include "window/vessel/vesselwindow.h"
 
+#include <QTabBar>
+#include <QTabWidget>
 #include <QtTest>
 
 #include <array>
@@ -94,6 +98,7 @@ private slots:
     void fromAboveTheFloorShowsThroughTheRings_data();
     void fromAboveTheFloorShowsThroughTheRings();
     void sameScaleAtEveryAngle();
+    void windowShowsTheWoodsAndTurnsWithTheMouse();
 };
 
 void VesselPictureTest::frontShowsTheWoodOfEachRing_data()
@@ -176,5 +181,54 @@ void VesselPictureTest::sameScaleAtEveryAngle()
     QVERIFY2(differing < 200, qPrintable(QString::number(differing)));
 }
 
-QTEST_GUILESS_MAIN(VesselPictureTest)
+void VesselPictureTest::windowShowsTheWoodsAndTurnsWithTheMouse()
+{
+    Vessel vessel;
+    vessel.woods = { { "Blue", "#3c50c8" }, { "Yellow", "#dcc83c" } };
+    RingDesign ring = ringOf({ 12, 6, 4.5, 0.25 }, 0.75);
+    ring.pattern = { "Yellow", "Blue" };
+    vessel.rings = { ring, ring, ring };
+    VesselWindow window(vessel);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    auto *views = window.findChild<QTabWidget *>(QStringLiteral("vesselViews"));
+    auto *picture = window.findChild<VesselPictureView *>(QStringLiteral("vesselPicture"));
+    QVERIFY(views && picture);
+    QTabBar *tabs = views->tabBar();
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(views->indexOf(picture)).center());
+    QVERIFY(picture->isVisible());
+
+    // Both woods of the pattern are seen, and nothing of a third.
+    const auto woodsSeen = [picture] {
+        const QImage image = picture->grab().toImage();
+        std::array<int, 3> seen {};
+        for (int y = 0; y < image.height(); y += 2) {
+            for (int x = 0; x < image.width(); x += 2) {
+                const QRgb pixel = image.pixel(x, y);
+                if (QColor(pixel) != picture->palette().color(QPalette::Base))
+                    ++seen[static_cast<std::size_t>(woodOf(pixel))];
+            }
+        }
+        return seen;
+    };
+    const std::array<int, 3> first = woodsSeen();
+    QVERIFY(first[0] > 100 && first[1] > 100);
+    QCOMPARE(first[2], 0);
+
+    const QImage before = picture->grab().toImage();
+    const QPoint middle = picture->rect().center();
+    QTest::mousePress(picture, Qt::LeftButton, {}, middle);
+    QTest::mouseMove(picture, middle + QPoint(40, 30));
+    QTest::mouseRelease(picture, Qt::LeftButton, {}, middle + QPoint(40, 30));
+    QCOMPARE(picture->angle().turn, PictureAngle {}.turn - 20);
+    QCOMPARE(picture->angle().tilt, PictureAngle {}.tilt + 15);
+    QVERIFY(picture->grab().toImage() != before);
+
+    QTest::mouseDClick(picture, Qt::LeftButton, {}, middle);
+    QCOMPARE(picture->angle(), PictureAngle {});
+    QCOMPARE(picture->grab().toImage(), before);
+}
+
+QTEST_MAIN(VesselPictureTest)
 #include "tst_vesselpicture.moc"

@@ -75,8 +75,9 @@ void VesselPictureView::paintEvent(QPaintEvent *)
     const qreal ratio = devicePixelRatioF();
     const QSize pixels = (QSizeF(size()) * ratio).toSize();
     if (!scene) {
-        scene = shown == Shape::blank ? blankSceneOf(document.vessel(), document.results())
-                                      : turnedSceneOf(document.vessel(), document.results());
+        const std::vector<Wood> &woods = document.vessel().woods;
+        scene = shown == Shape::blank ? blankSceneOf(document.results(), woods)
+                                      : turnedSceneOf(document.vessel(), document.results(), woods);
     }
     if (picture.size() != pixels) {
         picture = renderScene(*scene, seenFrom, pixels, palette().color(QPalette::Base));

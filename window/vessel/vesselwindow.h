@@ -24,6 +24,7 @@ class RingTableView;
 class SelectedRingView;
 class StackView;
 class TotalsPanel;
+class VesselPictureView;
 class VesselDialogs;
 class VesselDocument;
 
@@ -101,6 +102,7 @@ private:
     QLineEdit *nameBox = nullptr;
     QStackedWidget *drawing = nullptr;
     StackView *stack = nullptr;
+    VesselPictureView *picture = nullptr;
     SelectedRingView *selectedRing = nullptr;
     TotalsPanel *totals = nullptr;
     QLabel *jointWarning = nullptr;
