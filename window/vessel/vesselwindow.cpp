@@ -11,6 +11,7 @@
 #include "window/vessel/totalspanel.h"
 #include "window/vessel/vesseldialogs.h"
 #include "window/vessel/vesseldocument.h"
+#include "window/vessel/vesselpictureview.h"
 #include "window/vessel/vesselsettings.h"
 
 #include <QApplication>
@@ -24,6 +25,7 @@
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -115,9 +117,17 @@ void VesselWindow::buildLayout()
     addProfileEditor();
     selectedRing = new SelectedRingView;
 
+    // The section and the vessel in 3D, one at a time.
+    picture = new VesselPictureView(*vesselDocument);
+    auto *views = new QTabWidget;
+    views->setObjectName(QStringLiteral("vesselViews"));
+    views->setDocumentMode(true);
+    views->addTab(drawing, tr("&Section"));
+    views->addTab(picture, tr("&3D"));
+
     auto *right = new QWidget;
     auto *rightLayout = new QVBoxLayout(right);
-    rightLayout->addWidget(drawing, 1);
+    rightLayout->addWidget(views, 1);
     rightLayout->addWidget(selectedRing);
 
     auto *splitter = new QSplitter(Qt::Horizontal);

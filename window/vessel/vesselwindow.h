@@ -26,6 +26,7 @@ class RingTableView;
 class SelectedRingView;
 class StackView;
 class TotalsPanel;
+class VesselPictureView;
 class VesselDialogs;
 class VesselDocument;
 
@@ -117,6 +118,7 @@ private:
     QStackedWidget *drawing = nullptr;
     StackView *stack = nullptr;
     ProfileEditor *profileEditor = nullptr;
+    VesselPictureView *picture = nullptr;
     SelectedRingView *selectedRing = nullptr;
     TotalsPanel *totals = nullptr;
     QLabel *checkSummary = nullptr;
