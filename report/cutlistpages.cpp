@@ -17,7 +17,6 @@
 #include <QPagedPaintDevice>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -307,19 +306,13 @@ QString cutListTitle(const Vessel &vessel)
 std::optional<QString> writeCutListPdf(
     const QString &fileName, const Vessel &vessel, const QPageLayout &layout)
 {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    PageFailure failure = PageFailure::none;
-    {
-        QPdfWriter writer(&file);
-        setUpPdfWriter(writer, layout, cutListTitle(vessel));
-        failure = drawOn(writer, vessel);
-    }
-    if (failure == PageFailure::none)
-        return commitSafely(file);
-    file.cancelWriting();
-    return pdfFailure(failure);
+    return writePdfSafely(fileName, layout, cutListTitle(vessel),
+        [&vessel](QPdfWriter &writer) -> std::optional<QString> {
+            const PageFailure failure = drawOn(writer, vessel);
+            if (failure == PageFailure::none)
+                return std::nullopt;
+            return pdfFailure(failure);
+        });
 }
 
 } // namespace

@@ -11,7 +11,6 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include <cmath>
 #include <limits>
@@ -167,26 +166,17 @@ std::optional<QString> writeGaugePdf(
     if (!planned.layout)
         return planned.problem;
 
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    std::optional<QString> failure;
-    {
-        QPdfWriter writer(&file);
-        setUpPdfWriter(writer, pageLayout, gaugeTitle(vessel));
-        // Laid out again on the writer's own printable area, to the dot.
-        const LaidOutGauge laidOut = layOutGauge(vessel, printableSize(writer));
-        if (!laidOut.layout)
-            failure = laidOut.problem;
-        else if (const PageFailure drawing = drawOn(writer, *laidOut.layout);
-                 drawing != PageFailure::none)
-            failure = pdfFailure(drawing);
-    }
-    if (failure) {
-        file.cancelWriting();
-        return failure;
-    }
-    return commitSafely(file);
+    return writePdfSafely(fileName, pageLayout, gaugeTitle(vessel),
+        [&vessel](QPdfWriter &writer) -> std::optional<QString> {
+            // Laid out again on the writer's own printable area, to the dot.
+            const LaidOutGauge laidOut = layOutGauge(vessel, printableSize(writer));
+            if (!laidOut.layout)
+                return laidOut.problem;
+            const PageFailure drawing = drawOn(writer, *laidOut.layout);
+            if (drawing != PageFailure::none)
+                return pdfFailure(drawing);
+            return std::nullopt;
+        });
 }
 
 } // namespace

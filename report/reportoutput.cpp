@@ -8,7 +8,6 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QSaveFile>
 
 namespace orvane {
 
@@ -72,29 +71,21 @@ std::optional<QString> saveReportsAsPdf(
     if (pages.empty())
         return tr("there is no page to write");
     const ReportValues &values = pages.front();
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    {
-        QPdfWriter writer(&file);
-        setUpPdfWriter(writer, layout, reportTitle(values));
-        PrinterSurface page(writer);
-        if (!page.begin()) {
-            file.cancelWriting();
-            return tr("the PDF could not be started");
-        }
-        for (std::size_t i = 0; i < pages.size(); ++i) {
-            if (i > 0)
-                page.newPage();
-            drawReportPage(page, pages[i]);
-        }
-        page.endDocument();
-        if (!page.ended()) {
-            file.cancelWriting();
-            return tr("the PDF could not be finished");
-        }
-    }
-    return commitSafely(file);
+    return writePdfSafely(fileName, layout, reportTitle(values),
+        [&pages](QPdfWriter &writer) -> std::optional<QString> {
+            PrinterSurface page(writer);
+            if (!page.begin())
+                return tr("the PDF could not be started");
+            for (std::size_t i = 0; i < pages.size(); ++i) {
+                if (i > 0)
+                    page.newPage();
+                drawReportPage(page, pages[i]);
+            }
+            page.endDocument();
+            if (!page.ended())
+                return tr("the PDF could not be finished");
+            return std::nullopt;
+        });
 }
 
 } // namespace orvane

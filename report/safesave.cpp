@@ -1,5 +1,8 @@
 #include "report/safesave.h"
 
+#include "report/pdfformat.h"
+
+#include <QPdfWriter>
 #include <QSaveFile>
 
 #include <cerrno>
@@ -20,6 +23,26 @@ std::optional<QString> commitSafely(QSaveFile &file)
     if (!file.commit())
         return file.errorString();
     return std::nullopt;
+}
+
+std::optional<QString> writePdfSafely(const QString &fileName, const QPageLayout &layout,
+    const QString &title, const std::function<std::optional<QString>(QPdfWriter &)> &drawPages)
+{
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    std::optional<QString> failure;
+    {
+        // The writer finishes the document when it goes, before the file is committed.
+        QPdfWriter writer(&file);
+        setUpPdfWriter(writer, layout, title);
+        failure = drawPages(writer);
+    }
+    if (failure) {
+        file.cancelWriting();
+        return failure;
+    }
+    return commitSafely(file);
 }
 
 } // namespace orvane

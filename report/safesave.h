@@ -5,8 +5,11 @@
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 
+class QPageLayout;
+class QPdfWriter;
 class QSaveFile;
 
 namespace orvane {
@@ -15,5 +18,11 @@ namespace orvane {
 // place of the old one. Otherwise the new file is dropped, the old one kept, and the cause given
 // back.
 std::optional<QString> commitSafely(QSaveFile &file);
+
+// Writes a PDF into `fileName` the same way: `drawPages` draws the document on a writer set up
+// with `layout` and `title`, giving the reason when it could not. The reason something failed, or
+// nothing once the new file is in place.
+std::optional<QString> writePdfSafely(const QString &fileName, const QPageLayout &layout,
+    const QString &title, const std::function<std::optional<QString>(QPdfWriter &)> &drawPages);
 
 } // namespace orvane

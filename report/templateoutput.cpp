@@ -9,7 +9,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QSaveFile>
 
 #include <limits>
 
@@ -44,26 +43,17 @@ std::optional<QString> writeTemplatePdf(
     if (!planned.problem.isEmpty())
         return planned.problem;
 
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    std::optional<QString> failure;
-    {
-        QPdfWriter writer(&file);
-        setUpPdfWriter(writer, layout, templateTitle(rings));
-        // Laid out again on the writer's own printable area, to the dot.
-        const LaidOutTemplates templates = layOutTemplates(rings, printableSize(writer));
-        if (!templates.problem.isEmpty())
-            failure = templates.problem;
-        else if (const PageFailure drawing = drawOn(writer, templates);
-                 drawing != PageFailure::none)
-            failure = pdfFailure(drawing);
-    }
-    if (failure) {
-        file.cancelWriting();
-        return failure;
-    }
-    return commitSafely(file);
+    return writePdfSafely(fileName, layout, templateTitle(rings),
+        [&rings](QPdfWriter &writer) -> std::optional<QString> {
+            // Laid out again on the writer's own printable area, to the dot.
+            const LaidOutTemplates templates = layOutTemplates(rings, printableSize(writer));
+            if (!templates.problem.isEmpty())
+                return templates.problem;
+            const PageFailure drawing = drawOn(writer, templates);
+            if (drawing != PageFailure::none)
+                return pdfFailure(drawing);
+            return std::nullopt;
+        });
 }
 
 } // namespace
