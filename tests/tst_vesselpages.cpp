@@ -1,7 +1,8 @@
 // What a vessel prints, read back from the PDF: every page names the project and counts the pages,
-// every ring has its row once with the numbers worked out from the segment's closed forms, the
-// lumber is totalled per wood, and the templates of all rings come in one file under the project's
-// and the ring's names.
+// every ring has its row once with the numbers worked out from the segment's closed forms and its
+// glue-up note, the lumber is totalled per wood and per wood and board, the glued-up blank is
+// pictured in its woods, and the templates of all rings come in one file under the project's and
+// the ring's names.
 
 #include "core/stacking.h"
 #include "core/vessel.h"
@@ -15,6 +16,7 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QVector3D>
 
 #include <cmath>
 
@@ -23,6 +25,7 @@ using orvane::Units;
 using orvane::Vessel;
 
 Q_DECLARE_METATYPE(orvane::Vessel)
+Q_DECLARE_METATYPE(orvane::Units)
 
 namespace {
 
@@ -92,7 +95,18 @@ QString measured(double inches, Units units)
                                        : expected::sixteenths(inches);
 }
 
-// The printed lines of a ring's row, without blanks: in inches, the decimals under the fractions.
+// A ring's woods as typed: its pattern joined by " + ", or its one wood.
+QString woodsTyped(const RingDesign &design)
+{
+    QStringList names;
+    for (const std::string &name : design.pattern)
+        names << QString::fromStdString(name);
+    return design.pattern.empty() ? QString::fromStdString(design.wood)
+                                  : names.join(QStringLiteral(" + "));
+}
+
+// The printed lines of a ring's row, without blanks and without its glue-up note: in inches, the
+// decimals under the fractions.
 QStringList ringRow(int place, const RingDesign &design, Units units)
 {
     const expected::Ring r = closedForm(design);
@@ -101,11 +115,12 @@ QStringList ringRow(int place, const RingDesign &design, Units units)
         = [mm](double value) { return mm ? millimetres(value) : QString::number(value, 'g', 10); };
     const double lengths[]
         = { expected::longSide(r), expected::shortSide(r), expected::boardWidth(r), strip(design) };
-    const QString first = QString::number(place) + QString::fromStdString(design.name + design.wood)
-        + QString::number(r.segmentCount) + given(r.outerDiameter) + given(r.innerDiameter)
-        + expected::angle(180.0 / r.segmentCount) + measured(lengths[0], units)
-        + measured(lengths[1], units) + measured(lengths[2], units) + given(*r.thickness)
-        + measured(lengths[3], units) + expected::fourDecimals(expected::boardFeet(r));
+    const QString first = QString::number(place) + QString::fromStdString(design.name)
+        + woodsTyped(design) + QString::number(r.segmentCount) + given(r.outerDiameter)
+        + given(r.innerDiameter) + expected::angle(180.0 / r.segmentCount)
+        + measured(lengths[0], units) + measured(lengths[1], units) + measured(lengths[2], units)
+        + given(*r.thickness) + measured(lengths[3], units)
+        + expected::fourDecimals(expected::boardFeet(r));
     QString decimals;
     for (const double length : lengths)
         decimals += expected::fiveDecimals(length);
@@ -115,14 +130,49 @@ QStringList ringRow(int place, const RingDesign &design, Units units)
 struct Lumber
 {
     int rings = 0;
+    int segments = 0;
     double boardFeet = 0;
     double strip = 0;
 };
 
 QString woodRow(const QString &wood, const Lumber &lumber, Units units)
 {
-    return packed(wood + QString::number(lumber.rings) + expected::fourDecimals(lumber.boardFeet)
-        + measured(lumber.strip, units));
+    return packed(wood + QString::number(lumber.rings) + QString::number(lumber.segments)
+        + expected::fourDecimals(lumber.boardFeet) + measured(lumber.strip, units));
+}
+
+// A wood in one board thickness, as bought.
+QString boardRow(const QString &wood, double thickness, const Lumber &lumber, Units units)
+{
+    const QString given = units == Units::millimetres ? millimetres(thickness)
+                                                      : QString::number(thickness, 'g', 10);
+    return packed(wood + given + QString::number(lumber.segments)
+        + expected::fourDecimals(lumber.boardFeet) + measured(lumber.strip, units));
+}
+
+// The strip `segments` of a ring's segments are cut from: the strip formula with their count in
+// place of n, the ring's own angle and sides.
+double stripOf(const RingDesign &design, int segments)
+{
+    const expected::Ring r = closedForm(design);
+    const double L = expected::longSide(r);
+    const double S = expected::shortSide(r);
+    const double m = segments;
+    return m * (L + S) / 2 + (L - S) / 2 + (m - 1) * design.kerf / std::cos(pi / r.segmentCount);
+}
+
+// Three rings in maple and walnut: half and half, all walnut, and two maples to a walnut; each
+// turned from the ring below to put its joints farthest from the joints there.
+Vessel twoWoods(Units units)
+{
+    RingDesign foot = ring(QStringLiteral("Foot"), 12, 8, 6, 0.75, "");
+    foot.pattern = { "Maple", "Walnut" };
+    RingDesign rim = ring(QStringLiteral("Rim"), 8, 7, 5, 1, "");
+    rim.pattern = { "Maple", "Maple", "Walnut" };
+    Vessel vessel { "Two Woods", units, 0.125,
+        { foot, ring(QStringLiteral("Band"), 12, 8, 6, 0.75, "Walnut"), rim } };
+    vessel.woods = { { "Maple", "#e9d7b0" }, { "Walnut", "#5b3a29" } };
+    return vessel;
 }
 
 // A vase drawn as a profile, 14 inches high and 5 1/2 in its widest radius, and its nineteen
@@ -137,15 +187,16 @@ Vessel profiledVase()
     return vessel;
 }
 
-// The width over the height of what the cut list's first page draws above the caption under its
-// picture, left of the lumber beside it and from the lumber's top.
-double pictureShape(const QString &file)
+// What the cut list's first page draws across its top on `page`, rendered from `file` at `dpi`:
+// above the caption under the pictures, left of the lumber beside them and from the lumber's top,
+// each part from left to right where blank paper parts it from the next.
+QList<QRect> drawnParts(const QString &file, const QImage &page, int dpi)
 {
-    const PdfContents contents = readPdf(file);
+    const double scale = dpi / 72.0;
     double top = 0;
     double bottom = 0;
     double right = 0;
-    for (const PdfLine &line : contents.lines) {
+    for (const PdfLine &line : readPdf(file).lines) {
         if (line.text.startsWith(QLatin1String("Rings: ")) && bottom == 0) {
             bottom = line.topLeft.y() - 1;
         } else if (line.text == QLatin1String("Lumber per wood")) {
@@ -153,15 +204,28 @@ double pictureShape(const QString &file)
             right = line.topLeft.x() - 1;
         }
     }
-    const QImage page = pdfpage::renderPage(file, 1, 72);
-    QRect drawn;
-    for (int y = int(top); y < int(bottom); ++y) {
-        for (int x = 0; x < int(right); ++x) {
-            if (qGray(page.pixel(x, y)) < 250)
-                drawn |= QRect(x, y, 1, 1);
+    const int gap = int(10 * scale); // blank paper wider than a drawing leaves within itself
+    QList<QRect> parts;
+    int blank = gap;
+    for (int x = 0; x < int(right * scale); ++x) {
+        for (int y = int(top * scale); y < int(bottom * scale); ++y) {
+            if (qGray(page.pixel(x, y)) >= 250)
+                continue;
+            if (blank >= gap)
+                parts.append(QRect());
+            parts.back() |= QRect(x, y, 1, 1);
+            blank = -1;
         }
+        ++blank;
     }
-    return drawn.isEmpty() ? 0 : double(drawn.width()) / drawn.height();
+    return parts;
+}
+
+// The width over the height of the section the cut list's first page draws, the leftmost part.
+double sectionShape(const QString &file)
+{
+    const QList<QRect> parts = drawnParts(file, pdfpage::renderPage(file, 1, 72), 72);
+    return parts.isEmpty() ? 0 : double(parts[0].width()) / parts[0].height();
 }
 
 // The lines of every page, from the first.
@@ -184,6 +248,8 @@ private slots:
     void cutListShowsEveryRingOnce();
     void templatesOfEveryRingInOneFile();
     void cutListShowsTheProfile();
+    void cutListOfTwoWoods_data();
+    void cutListOfTwoWoods();
 
 private:
     QTemporaryDir folder;
@@ -238,13 +304,17 @@ void TestVesselPages::cutListShowsEveryRingOnce()
     Lumber total;
     for (std::size_t i = 0; i < vessel.rings.size(); ++i) {
         const RingDesign &design = vessel.rings[i];
+        // The row, then its glue-up note (checked on hand-worked turns below).
         const QStringList row = ringRow(int(i + 1), design, vessel.units);
-        QCOMPARE(lines.count(row[0]), 1);
-        QCOMPARE(lines.mid(lines.indexOf(row[0]), row.size()), row);
+        const QRegularExpression rowLine(QStringLiteral("^%1(turn.*fromtheringbelow)?$")
+                                             .arg(QRegularExpression::escape(row[0])));
+        QVERIFY2(lines.filter(rowLine).size() == 1, qPrintable(row[0]));
+        QCOMPARE(lines.mid(lines.indexOf(rowLine) + 1, row.size() - 1), row.mid(1));
         const QString wood = design.wood.empty() ? QStringLiteral("(no wood given)")
                                                  : QString::fromStdString(design.wood);
         for (Lumber *lumber : { &woods[wood], &total }) {
             ++lumber->rings;
+            lumber->segments += int(design.inputs.segmentCount);
             lumber->boardFeet += expected::boardFeet(closedForm(design));
             lumber->strip += strip(design);
         }
@@ -286,7 +356,7 @@ void TestVesselPages::cutListShowsTheProfile()
     const Vessel profiled = profiledVase();
     const QString file = folder.filePath(QStringLiteral("profile.pdf"));
     QCOMPARE(orvane::saveCutListAsPdf(file, profiled, QPageSize(QPageSize::Letter)), std::nullopt);
-    const double halfSection = pictureShape(file);
+    const double halfSection = sectionShape(file);
     QVERIFY2(std::abs(halfSection - 5.5 / 14) < 0.03, qPrintable(QString::number(halfSection)));
 
     Vessel stacked = profiled;
@@ -295,8 +365,104 @@ void TestVesselPages::cutListShowsTheProfile()
     for (const orvane::StackedRing &ring : orvane::stackRings(profiled).rings)
         stacked.rings.push_back(ring.design);
     QCOMPARE(orvane::saveCutListAsPdf(file, stacked, QPageSize(QPageSize::Letter)), std::nullopt);
-    const double stack = pictureShape(file);
+    const double stack = sectionShape(file);
     QVERIFY2(stack > 1.8 * halfSection, qPrintable(QString::number(stack)));
+}
+
+void TestVesselPages::cutListOfTwoWoods_data()
+{
+    QTest::addColumn<Units>("units");
+    QTest::addColumn<QPageSize>("paper");
+    QTest::newRow("inches on Letter") << Units::inches << QPageSize(QPageSize::Letter);
+    QTest::newRow("millimetres on A4") << Units::millimetres << QPageSize(QPageSize::A4);
+}
+
+// The rings' woods as typed with the turns worked out by hand, the lumber per wood and per board
+// from the segments counted around each ring, and the blank pictured in both woods.
+void TestVesselPages::cutListOfTwoWoods()
+{
+    QFETCH(Units, units);
+    QFETCH(QPageSize, paper);
+    const Vessel vessel = twoWoods(units);
+    const QString file = folder.filePath(QStringLiteral("twowoods.pdf"));
+    QCOMPARE(orvane::saveCutListAsPdf(file, vessel, paper), std::nullopt);
+    const QList<QStringList> pages = pagesOf(file);
+    QCOMPARE(pages.size(), 1);
+    QStringList lines;
+    for (const QString &line : pages[0])
+        lines << packed(line);
+
+    // Foot 12 segments at 0; Band 12 over 12, half a segment; Rim 8 over 12: 180 / lcm(8, 12).
+    const QString notes[] = { QString(), QStringLiteral("turn 15.0° from the ring below"),
+        QStringLiteral("turn 7.5° from the ring below") };
+    for (std::size_t i = 0; i < vessel.rings.size(); ++i) {
+        const QStringList row = ringRow(int(i + 1), vessel.rings[i], units);
+        QVERIFY2(lines.contains(row[0] + packed(notes[i])), qPrintable(row[0]));
+    }
+
+    // Each ring's segments of each wood, segment 1 first: M W M W..., W..., M M W M M W M M.
+    struct Cut
+    {
+        std::size_t ring;
+        const char *wood;
+        int segments;
+    };
+    const Cut cuts[] = { { 0, "Maple", 6 }, { 0, "Walnut", 6 }, { 1, "Walnut", 12 },
+        { 2, "Maple", 6 }, { 2, "Walnut", 2 } };
+    QMap<QString, Lumber> woods;
+    QMap<QPair<QString, double>, Lumber> boards;
+    Lumber total;
+    for (const Cut &cut : cuts) {
+        const RingDesign &design = vessel.rings[cut.ring];
+        const double n = design.inputs.segmentCount;
+        const QString wood = QString::fromLatin1(cut.wood);
+        for (Lumber *lumber : { &woods[wood], &boards[{ wood, *design.thickness }], &total }) {
+            lumber->segments += cut.segments;
+            lumber->boardFeet += expected::boardFeet(closedForm(design)) * cut.segments / n;
+            lumber->strip += stripOf(design, cut.segments);
+        }
+        ++woods[wood].rings;
+    }
+    total.rings = 3;
+    woods.insert(QStringLiteral("All woods"), total);
+    for (auto wood = woods.cbegin(); wood != woods.cend(); ++wood) {
+        const QString row = woodRow(wood.key(), wood.value(), units);
+        QVERIFY2(lines.contains(row), qPrintable(row));
+    }
+    for (auto board = boards.cbegin(); board != boards.cend(); ++board) {
+        const QString row = boardRow(board.key().first, board.key().second, board.value(), units);
+        QVERIFY2(lines.contains(row), qPrintable(row));
+    }
+
+    // The blank, right of the stack, shows each wood in its project colour however it is lit:
+    // each a good share of what is drawn there.
+    constexpr int dpi = 144;
+    const QImage page = pdfpage::renderPageInColour(file, 1, dpi);
+    const QList<QRect> parts = drawnParts(file, page, dpi);
+    QCOMPARE(parts.size(), 2);
+    const QColor colours[] = { QColor(0xe9d7b0), QColor(0x5b3a29) };
+    const auto chroma = [](QColor colour) {
+        const double sum = colour.red() + colour.green() + colour.blue() + 1e-9;
+        return QVector3D(
+            float(colour.red() / sum), float(colour.green() / sum), float(colour.blue() / sum));
+    };
+    int seen[2] = { 0, 0 };
+    int drawn = 0;
+    for (int y = parts[1].top(); y <= parts[1].bottom(); ++y) {
+        for (int x = parts[1].left(); x <= parts[1].right(); ++x) {
+            const QColor pixel = page.pixelColor(x, y);
+            if (qGray(pixel.rgb()) >= 250)
+                continue;
+            ++drawn;
+            const float toMaple = (chroma(pixel) - chroma(colours[0])).length();
+            const float toWalnut = (chroma(pixel) - chroma(colours[1])).length();
+            if (std::min(toMaple, toWalnut) < 0.02f)
+                ++seen[toMaple < toWalnut ? 0 : 1];
+        }
+    }
+    QVERIFY2(seen[0] > drawn / 5 && seen[1] > drawn / 5,
+        qPrintable(
+            QStringLiteral("maple %1, walnut %2 of %3").arg(seen[0]).arg(seen[1]).arg(drawn)));
 }
 
 QTEST_MAIN(TestVesselPages)
