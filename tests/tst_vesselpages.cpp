@@ -1,8 +1,7 @@
 // What a vessel prints, read back from the PDF: every page names the project and counts the pages,
-// every ring has its row once with the numbers worked out from the segment's closed forms and its
-// glue-up note, the lumber is totalled per wood and per wood and board, the glued-up blank is
-// pictured in its woods, and the templates of all rings come in one file under the project's and
-// the ring's names.
+// every ring has its row once with the numbers worked out from the segment's closed forms, the
+// lumber is totalled per wood and board, and the templates of all rings come in one file under
+// the project's and the ring's names.
 
 #include "core/stacking.h"
 #include "core/vessel.h"
@@ -67,15 +66,14 @@ expected::Ring closedForm(const RingDesign &design)
         design.inputs.innerDiameter, design.inputs.fudge, design.thickness };
 }
 
-// The strip `segments` of a ring's segments are cut from: the strip formula with their count in
-// place of n, the ring's own angle and sides.
-double stripOf(const RingDesign &design, int segments)
+// The strip m of the segments are cut from: m (L + S) / 2 + (L - S) / 2 + (m - 1) k / cos(180 / n).
+double strip(const RingDesign &design, double m)
 {
     const expected::Ring r = closedForm(design);
     const double L = expected::longSide(r);
     const double S = expected::shortSide(r);
-    const double m = segments;
-    return m * (L + S) / 2 + (L - S) / 2 + (m - 1) * design.kerf / std::cos(pi / r.segmentCount);
+    const double n = r.segmentCount;
+    return m * (L + S) / 2 + (L - S) / 2 + (m - 1) * design.kerf / std::cos(pi / n);
 }
 
 // A line without its blanks: how far apart pdftotext sets two words (a fraction's mark from its
@@ -106,26 +104,23 @@ QString woodOf(const RingDesign &design, int segment)
     return name.empty() ? QStringLiteral("(no wood given)") : QString::fromStdString(name);
 }
 
-// The printed lines of a ring's row, without blanks and without its glue-up note: in inches, the
-// decimals under the fractions.
+// The printed lines of a ring's row, without blanks: in inches, the decimals under the fractions.
 QStringList ringRow(int place, const RingDesign &design, Units units)
 {
     const expected::Ring r = closedForm(design);
     const bool mm = units == Units::millimetres;
-    QStringList woods; // as typed
-    for (const std::string &wood :
-        design.pattern.empty() ? std::vector { design.wood } : design.pattern)
-        woods << QString::fromStdString(wood);
+    std::string woodAsTyped = design.wood; // or its pattern's woods
+    for (const std::string &wood : design.pattern)
+        woodAsTyped += (woodAsTyped.empty() ? "" : " + ") + wood;
     const auto given
         = [mm](double value) { return mm ? millimetres(value) : QString::number(value, 'g', 10); };
     const double lengths[] = { expected::longSide(r), expected::shortSide(r),
-        expected::boardWidth(r), stripOf(design, r.segmentCount) };
-    const QString first = QString::number(place) + QString::fromStdString(design.name)
-        + woods.join(QStringLiteral(" + ")) + QString::number(r.segmentCount)
-        + given(r.outerDiameter) + given(r.innerDiameter) + expected::angle(180.0 / r.segmentCount)
-        + measured(lengths[0], units) + measured(lengths[1], units) + measured(lengths[2], units)
-        + given(*r.thickness) + measured(lengths[3], units)
-        + expected::fourDecimals(expected::boardFeet(r));
+        expected::boardWidth(r), strip(design, r.segmentCount) };
+    const QString first = QString::number(place) + QString::fromStdString(design.name + woodAsTyped)
+        + QString::number(r.segmentCount) + given(r.outerDiameter) + given(r.innerDiameter)
+        + expected::angle(180.0 / r.segmentCount) + measured(lengths[0], units)
+        + measured(lengths[1], units) + measured(lengths[2], units) + given(*r.thickness)
+        + measured(lengths[3], units) + expected::fourDecimals(expected::boardFeet(r));
     QString decimals;
     for (const double length : lengths)
         decimals += expected::fiveDecimals(length);
@@ -140,18 +135,10 @@ struct Lumber
     double strip = 0;
 };
 
-QString woodRow(const QString &wood, const Lumber &lumber, Units units)
+// A wood's row: its rings in all, or its board's thickness, then what is cut of it.
+QString woodRow(const QString &wood, const QString &rings, const Lumber &lumber, Units units)
 {
-    return packed(wood + QString::number(lumber.rings) + QString::number(lumber.segments)
-        + expected::fourDecimals(lumber.boardFeet) + measured(lumber.strip, units));
-}
-
-// A wood in one board thickness, as bought.
-QString boardRow(const QString &wood, double thickness, const Lumber &lumber, Units units)
-{
-    const QString given = units == Units::millimetres ? millimetres(thickness)
-                                                      : QString::number(thickness, 'g', 10);
-    return packed(wood + given + QString::number(lumber.segments)
+    return packed(wood + rings + QString::number(lumber.segments)
         + expected::fourDecimals(lumber.boardFeet) + measured(lumber.strip, units));
 }
 
@@ -181,9 +168,8 @@ Vessel profiledVase()
     return vessel;
 }
 
-// What the cut list's first page draws across its top on `page`, rendered from `file` at `dpi`:
-// above the caption under the pictures, left of the lumber beside them and from the lumber's top,
-// each part from left to right where blank paper parts it from the next.
+// What the cut list's first page, `page` rendered from `file` at `dpi`, draws above the caption
+// under its pictures, left of the lumber and from its top: each part that blank paper parts.
 QList<QRect> drawnParts(const QString &file, const QImage &page, int dpi)
 {
     const double scale = dpi / 72.0;
@@ -215,8 +201,8 @@ QList<QRect> drawnParts(const QString &file, const QImage &page, int dpi)
     return parts;
 }
 
-// The width over the height of the section the cut list's first page draws, the leftmost part.
-double sectionShape(const QString &file)
+// The width over the height of the section on the cut list's first page, its leftmost part.
+double pictureShape(const QString &file)
 {
     const QList<QRect> parts = drawnParts(file, pdfpage::renderPage(file, 1, 72), 72);
     return parts.isEmpty() ? 0 : double(parts[0].width()) / parts[0].height();
@@ -317,6 +303,7 @@ void TestVesselPages::cutListShowsEveryRingOnce()
     QMap<QString, Lumber> woods;
     QMap<QPair<QString, double>, Lumber> boards;
     Lumber total;
+    const bool mm = vessel.units == Units::millimetres;
     for (std::size_t i = 0; i < vessel.rings.size(); ++i) {
         const RingDesign &design = vessel.rings[i];
         const QStringList row = ringRow(int(i + 1), design, vessel.units);
@@ -339,18 +326,20 @@ void TestVesselPages::cutListShowsEveryRingOnce()
                 { &woods[wood.key()], &boards[{ wood.key(), *design.thickness }], &total }) {
                 lumber->segments += wood.value();
                 lumber->boardFeet += expected::boardFeet(closedForm(design)) * wood.value() / n;
-                lumber->strip += stripOf(design, wood.value());
+                lumber->strip += strip(design, wood.value());
             }
         }
     }
     woods.insert(QStringLiteral("All woods"), total);
     for (auto wood = woods.cbegin(); wood != woods.cend(); ++wood) {
-        const QString row = woodRow(wood.key(), wood.value(), vessel.units);
+        const QString row
+            = woodRow(wood.key(), QString::number(wood->rings), wood.value(), vessel.units);
         QVERIFY2(endsALine(lines, row), qPrintable(row));
     }
     for (auto board = boards.cbegin(); board != boards.cend(); ++board) {
-        const QString row
-            = boardRow(board.key().first, board.key().second, board.value(), vessel.units);
+        const double thickness = board.key().second;
+        const QString row = woodRow(board.key().first,
+            mm ? millimetres(thickness) : QString::number(thickness), board.value(), vessel.units);
         QVERIFY2(endsALine(lines, row), qPrintable(row));
     }
 }
@@ -385,7 +374,7 @@ void TestVesselPages::cutListShowsTheProfile()
     const Vessel profiled = profiledVase();
     const QString file = folder.filePath(QStringLiteral("profile.pdf"));
     QCOMPARE(orvane::saveCutListAsPdf(file, profiled, QPageSize(QPageSize::Letter)), std::nullopt);
-    const double halfSection = sectionShape(file);
+    const double halfSection = pictureShape(file);
     QVERIFY2(std::abs(halfSection - 5.5 / 14) < 0.03, qPrintable(QString::number(halfSection)));
 
     Vessel stacked = profiled;
@@ -394,7 +383,7 @@ void TestVesselPages::cutListShowsTheProfile()
     for (const orvane::StackedRing &ring : orvane::stackRings(profiled).rings)
         stacked.rings.push_back(ring.design);
     QCOMPARE(orvane::saveCutListAsPdf(file, stacked, QPageSize(QPageSize::Letter)), std::nullopt);
-    const double stack = sectionShape(file);
+    const double stack = pictureShape(file);
     QVERIFY2(stack > 1.8 * halfSection, qPrintable(QString::number(stack)));
 }
 
