@@ -25,7 +25,6 @@ using orvane::Units;
 using orvane::Vessel;
 
 Q_DECLARE_METATYPE(orvane::Vessel)
-Q_DECLARE_METATYPE(orvane::Units)
 
 namespace {
 
