@@ -4,6 +4,8 @@
 #include "drawing/conversions.h"
 #include "drawing/profilepainting.h"
 #include "drawing/stackpainting.h"
+#include "drawing/vesselpicture.h"
+#include "drawing/vesselpictures.h"
 #include "report/cutlisttable.h"
 #include "report/pagefailure.h"
 #include "report/pagetable.h"
@@ -19,6 +21,7 @@
 #include <QPrinter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace orvane {
 
@@ -36,9 +39,13 @@ constexpr double stackPoints = 8; // the stack's dimensions
 constexpr double smallestStack = 90;
 constexpr double largestStack = 220;
 constexpr double profileMargin = 4;
-// The lumber per wood beside the stack, where it fits there: the stack's share of the width.
+// The lumber beside the stack and the 3D picture, where it fits there: their share of the width.
 constexpr double stackShare = 0.56;
 constexpr double woodsShare = 0.4;
+// The 3D picture, a square beside the stack: at most this share of the width they have.
+constexpr double pictureShare = 0.45;
+// The picture's pixels to the inch on paper: finer is not seen, and only makes the file larger.
+constexpr double pictureDotsPerInch = 300;
 
 const QColor ruleColour(150, 150, 150);
 
@@ -61,12 +68,12 @@ PageTable ringTable(const VesselCutList &list)
         { tr("Segments"), {} }, { tr("Outer"), unit }, { tr("Inner"), unit },
         { tr("Saw angle"), tr("from square") }, { tr("Long side"), unit },
         { tr("Short side"), unit }, { tr("Board width"), unit }, { tr("Thickness"), unit },
-        { tr("Strip length"), unit }, { tr("Board feet"), {} } };
+        { tr("Strip length"), unit }, { tr("Board feet"), {} }, { tr("Glue-up"), {}, false } };
     for (const CutListRingRow &ring : list.rings) {
         table.rows.append({ cell(ring.number), cell(ring.name), cell(ring.wood),
             cell(ring.segments), cell(ring.outer), cell(ring.inner), cell(ring.sawAngle),
             cell(ring.longSide), cell(ring.shortSide), cell(ring.boardWidth), cell(ring.thickness),
-            cell(ring.stripLength), cell(ring.boardFeet) });
+            cell(ring.stripLength), cell(ring.boardFeet), cell(ring.glueUp) });
     }
     table.whenEmpty = tr("The vessel has no rings.");
     return table;
@@ -76,16 +83,30 @@ PageTable woodTable(const VesselCutList &list)
 {
     PageTable table;
     table.title = tr("Lumber per wood");
-    table.columns = { { tr("Wood"), {}, false }, { tr("Rings"), {} }, { tr("Board feet"), {} },
-        { tr("Strip length"), list.unit } };
+    table.columns = { { tr("Wood"), {}, false }, { tr("Rings"), {} }, { tr("Segments"), {} },
+        { tr("Board feet"), {} }, { tr("Strip length"), list.unit } };
     const auto row = [](const CutListWoodRow &wood) {
-        return QList<PageCell> { cell(wood.wood), cell(wood.rings), cell(wood.boardFeet),
-            cell(wood.stripLength) };
+        return QList<PageCell> { cell(wood.wood), cell(wood.rings), cell(wood.segments),
+            cell(wood.boardFeet), cell(wood.stripLength) };
     };
     for (const CutListWoodRow &wood : list.woods)
         table.rows.append(row(wood));
     table.rows.append(row(list.total));
     table.boldRows = 1;
+    return table;
+}
+
+// What the woodworker buys: each wood in each board thickness.
+PageTable boardTable(const VesselCutList &list)
+{
+    PageTable table;
+    table.title = tr("Lumber per wood and board");
+    table.columns = { { tr("Wood"), {}, false }, { tr("Thickness"), list.unit },
+        { tr("Segments"), {} }, { tr("Board feet"), {} }, { tr("Strip length"), list.unit } };
+    for (const CutListWoodRow &board : list.boards) {
+        table.rows.append({ cell(board.wood), cell(board.thickness), cell(board.segments),
+            cell(board.boardFeet), cell(board.stripLength) });
+    }
     return table;
 }
 
@@ -95,6 +116,8 @@ struct Placement
     enum class Kind
     {
         stack,
+        picture,
+        caption,
         title,
         headings,
         row,
@@ -116,7 +139,7 @@ public:
         , source(vessel)
         , results(computeVessel(vessel))
         , list(vesselCutList(vessel, results))
-        , tables { ringTable(list), woodTable(list) }
+        , tables { ringTable(list), woodTable(list), boardTable(list) }
     {
         page.setFont(11, true);
         titleHeight = page.lineSpacing() + 4;
@@ -133,6 +156,8 @@ public:
             const QPointF at = placed.place.topLeft();
             switch (placed.kind) {
             case Placement::Kind::stack: drawStack(placed.place); break;
+            case Placement::Kind::picture: drawPicture(placed.place); break;
+            case Placement::Kind::caption: drawCaption(placed.place); break;
             case Placement::Kind::title:
                 page.setPen(Qt::black, 0.5);
                 page.setFont(11, true);
@@ -169,24 +194,35 @@ private:
         return total;
     }
 
-    // The stack with the lumber per wood beside it, where it fits there, then the rings' table
-    // down the pages, its title and headings repeated on every page it continues on; the lumber
-    // follows when it did not fit beside the stack.
+    // The stack (or the profile) and the 3D picture beside it across the top of the first page,
+    // the lumber per wood and per board beside them where it fits there; then the rings' table
+    // down the pages, its title and headings repeated on every page it continues on. The lumber
+    // follows the rings when it did not fit beside the pictures.
     PagePlan layOut()
     {
         PagePlan pages(1);
         const double width = size().width();
         const double bottom = size().height();
         const double stackHeight = std::clamp(size().height() / 3, smallestStack, largestStack);
-        PageTable &rings = tables[0];
-        PageTable &woods = tables[1];
-        rings.fit(page, width);
-        woods.fit(page, width * woodsShare);
-        const bool beside = height(woods) <= stackHeight + titleHeight;
-        if (!beside)
-            woods.fit(page, width);
+        tables[0].fit(page, width);
+        for (const int lumber : { 1, 2 })
+            tables[lumber].fit(page, width * woodsShare);
+        const double lumberHeight = height(tables[1]) + sectionGap + height(tables[2]);
+        // Beside the pictures, the lumber may reach down to half the page.
+        const bool beside
+            = lumberHeight <= std::max(stackHeight + titleHeight, (bottom - headerHeight) / 2);
+        if (!beside) {
+            for (const int lumber : { 1, 2 })
+                tables[lumber].fit(page, width);
+        }
+        const double band = beside ? width * stackShare : width;
+        const double side = std::min(stackHeight, band * pictureShare);
         pages.back().append({ Placement::Kind::stack, 0, 0,
-            QRectF(0, headerHeight, beside ? width * stackShare : width, stackHeight) });
+            QRectF(0, headerHeight, band - side - sectionGap, stackHeight) });
+        pages.back().append({ Placement::Kind::picture, 0, 0,
+            QRectF(band - side, headerHeight + (stackHeight - side) / 2, side, side) });
+        pages.back().append({ Placement::Kind::caption, 0, 0,
+            QRectF(0, headerHeight + stackHeight + 2, band, titleHeight) });
 
         double y = headerHeight;
         double left = 0;
@@ -224,13 +260,17 @@ private:
         if (beside) {
             left = width * (1 - woodsShare);
             flow(1);
+            flow(2);
             left = 0;
         }
-        // Below the stack and the line under it, in the title's size.
-        y = headerHeight + stackHeight + 2 + titleHeight + sectionGap / 2;
+        // Below the pictures and the line under them, in the title's size, and below the lumber.
+        y = std::max(
+            headerHeight + stackHeight + 2 + titleHeight + sectionGap / 2, beside ? y : 0.0);
         flow(0);
-        if (!beside)
+        if (!beside) {
             flow(1);
+            flow(2);
+        }
         return pages;
     }
 
@@ -267,9 +307,28 @@ private:
         else
             paintStack(painter, place, results, std::nullopt, source.units);
         painter.restore();
+    }
+
+    // The glued-up blank in 3D, each segment in its wood, drawn finely enough for the paper.
+    void drawPicture(const QRectF &place)
+    {
+        const std::vector<SceneTriangle> scene = blankSceneOf(results, source.woods);
+        if (scene.empty())
+            return;
+        QPainter &painter = page.painter();
+        const double dotsPerInch
+            = std::min(double(painter.device()->logicalDpiX()), pictureDotsPerInch);
+        const int pixels = int(std::lround(place.width() / pointsPerInch * dotsPerInch));
+        const QImage picture
+            = renderScene(scene, PictureAngle {}, QSize(pixels, pixels), QColor(Qt::white));
+        painter.drawImage(place, picture);
+    }
+
+    void drawCaption(const QRectF &place)
+    {
         page.setPen(Qt::black, 0.5);
         page.setFont(10);
-        page.text(QPointF(place.center().x(), place.bottom() + 2), Qt::AlignHCenter | Qt::AlignTop,
+        page.text(QPointF(place.center().x(), place.top()), Qt::AlignHCenter | Qt::AlignTop,
             tr("Rings: %1    Height: %2    Widest diameter: %3")
                 .arg(list.rings.size())
                 .arg(list.height, list.widestDiameter));

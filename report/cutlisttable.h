@@ -1,7 +1,8 @@
 #pragma once
 
-// The vessel's cut list as texts to print: a row for every ring and the lumber of every wood, in
-// the project's units. Every number is one the rings' results hold; nothing is computed again.
+// The vessel's cut list as texts to print: a row for every ring with its glue-up note, and the
+// lumber of every wood and of every wood and board thickness, in the project's units. Every number
+// is one the rings' results hold; nothing is computed again.
 
 #include "core/vessel.h"
 #include "core/vesselresults.h"
@@ -35,14 +36,18 @@ struct CutListRingRow
     QString thickness;
     MeasuredLength stripLength;
     QString boardFeet;
+    QString glueUp; // the turn from the ring below; empty for a ring with no joints below it
 };
 
+// The lumber of a wood, or of a wood in one board thickness.
 struct CutListWoodRow
 {
     QString wood;
+    QString thickness; // the board's; empty in the totals of all thicknesses
     QString rings;
+    QString segments;
     QString boardFeet;
-    MeasuredLength stripLength;
+    MeasuredLength stripLength; // one line: the fraction in inches
 };
 
 struct VesselCutList
@@ -50,6 +55,7 @@ struct VesselCutList
     QList<CutListRingRow> rings;
     QList<CutListWoodRow> woods;
     CutListWoodRow total; // all woods together
+    QList<CutListWoodRow> boards; // what the woodworker buys: each wood in each thickness
     QString height; // the stack's
     QString widestDiameter;
     QString unit; // "in" or "mm", for the headings

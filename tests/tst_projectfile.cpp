@@ -26,6 +26,8 @@ private slots:
     void oldestVersionWritten();
     void recognised();
     void exampleIsTheCsvVase();
+    void examplesReadBackAsWritten_data();
+    void examplesReadBackAsWritten();
 };
 
 namespace {
@@ -430,6 +432,26 @@ void TestProjectFile::exampleIsTheCsvVase()
         fromCsv.rings[i].line = reading.vessel->rings[i].line;
     }
     QCOMPARE(shown(fromCsv), shown(*reading.vessel));
+}
+
+void TestProjectFile::examplesReadBackAsWritten_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const char *name :
+        { "vase.orvane", "bowl.orvane", "vase-profile.orvane", "vase-two-woods.orvane" })
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+// Every example project reads without a problem and is what the program writes of it.
+void TestProjectFile::examplesReadBackAsWritten()
+{
+    QFETCH(QString, name);
+    QFile file(QStringLiteral(ORVANE_SOURCE_DIR "/docs/examples/") + name);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const std::string text = file.readAll().toStdString();
+    const ProjectFileReading reading = readProjectFile(text, name.toStdString());
+    QCOMPARE(problemsOf(reading), QStringList {});
+    QCOMPARE(writeProjectFile(*reading.vessel), text);
 }
 
 QTEST_GUILESS_MAIN(TestProjectFile)

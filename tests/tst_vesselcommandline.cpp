@@ -204,10 +204,14 @@ void TestVesselCommandLine::projectFiles()
         QCOMPARE(
             result.out, orvane({ "--project", example("vase.orvane"), "--results", "csv" }).out);
         QVERIFY(contents(path("out.orvane")).contains("\"units\": \"mm\""));
-        // The cut list names the vessel and gives each ring a row, its lengths in millimetres.
+        // The cut list names the vessel and gives each ring a row, its lengths in millimetres,
+        // its board feet and, above the foot, its glue-up note.
         const QStringList lines = pdfpage::textLines(path("cut.pdf"), 1);
         QCOMPARE(lines.value(0), QStringLiteral("Vase Cut List Page 1 of 1"));
-        QCOMPARE(lines.filter(QRegularExpression(" mm \\.\\d+$")).size(), 7);
+        QCOMPARE(
+            lines.filter(QRegularExpression(" mm \\.\\d+( turn \\d+\\.\\d° from the ring below)?$"))
+                .size(),
+            7);
         return;
     }
     QCOMPARE(result.exitCode, 2);

@@ -95,6 +95,19 @@ QImage renderPage(const QString &fileName, int page, int dpi, QString *error)
     return image.convertToFormat(QImage::Format_Grayscale8);
 }
 
+QImage renderPageInColour(const QString &fileName, int page, int dpi, QString *error)
+{
+    const QByteArray pixels = run(QStringLiteral("pdftoppm"),
+        pageRange(page) + QStringList { QStringLiteral("-r"), QString::number(dpi), fileName },
+        error);
+    if (pixels.isEmpty())
+        return {};
+    const QImage image = QImage::fromData(pixels, "PPM");
+    if (image.isNull() && error)
+        *error = QStringLiteral("pdftoppm gave no readable image");
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
 QList<Run> horizontalRuns(const QImage &image, const QRect &within, int shortest, int darkest)
 {
     return runs(image, within, shortest, darkest, true);

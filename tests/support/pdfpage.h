@@ -21,6 +21,8 @@ QStringList textLines(const QString &fileName, int page, QString *error = nullpt
 // Page `page` of `fileName` at `dpi` dots to the inch, in grey; a null image, with `error` set,
 // when pdftoppm could not render it.
 QImage renderPage(const QString &fileName, int page, int dpi, QString *error = nullptr);
+// The same in colour, antialiased as a viewer shows it.
+QImage renderPageInColour(const QString &fileName, int page, int dpi, QString *error = nullptr);
 
 // A run of dark pixels along a row or a column of an image: from `first` to `last`, inclusive.
 struct Run
