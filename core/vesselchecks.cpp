@@ -108,13 +108,16 @@ private:
             const std::size_t lower = results.stacked.at(joint.lower).place;
             const std::size_t upper = results.stacked.at(joint.lower + 1).place;
             const std::string rings = "it and " + label(lower);
-            add(CheckKind::narrowJoint, upper,
-                joint.glueFace > 0
-                    ? rings + " share " + length(joint.glueFace) + " of glue face, less than "
-                        + length(narrowestGlueFace) + ": the joint may not hold"
-                    : rings + " do not meet: " + length(-joint.glueFace)
-                        + " lies between their walls, and no glue face",
-                lower);
+            std::string message;
+            if (joint.glueFace > 0)
+                message = rings + " share " + length(joint.glueFace) + " of glue face, less than "
+                    + length(narrowestGlueFace) + ": the joint may not hold";
+            else if (joint.glueFace == 0)
+                message = rings + " only touch: their walls meet at an edge, with no glue face";
+            else
+                message = rings + " do not meet: " + length(-joint.glueFace)
+                    + " lies between their walls, and no glue face";
+            add(CheckKind::narrowJoint, upper, message, lower);
         }
     }
 

@@ -94,6 +94,10 @@ void TestVesselChecks::checks_data()
         << vesselOf({ ring("A", 12, 6, 4.5), ring("B", 12, 6, 5.625) }) << defaults
         << QStringList { "ring 2 (B): it and ring 1 (A) share 0.1875 in of glue face, less than "
                          "0.25 in: the joint may not hold" };
+    QTest::newRow("rings that only touch")
+        << vesselOf({ ring("A", 16, 10, 8), ring("B", 12, 8, 6) }) << defaults
+        << QStringList { "ring 2 (B): it and ring 1 (A) only touch: their walls meet at an edge, "
+                         "with no glue face" };
     QTest::newRow("rings that do not meet")
         << vesselOf({ ring("A", 16, 10, 8), ring("B", 12, 4, 3) }) << defaults
         << QStringList { "ring 2 (B): it and ring 1 (A) do not meet: 2 in lies between their "
