@@ -79,6 +79,7 @@ VesselDocument::VesselDocument(Vessel vessel, QString fileName, QObject *parent)
     , value(std::move(vessel))
     , file(std::move(fileName))
     , limits(vesselSettings::checkSettings())
+    , userWoods(vesselSettings::woods())
 {
     computed = computeVessel(value);
     found = checkVessel(value, computed, limits);
@@ -91,6 +92,37 @@ void VesselDocument::setCheckSettings(const CheckSettings &settings)
 {
     limits = settings;
     emit recomputed();
+}
+
+std::vector<Wood> VesselDocument::woodColours() const
+{
+    std::vector<Wood> colours = value.woods;
+    colours.insert(colours.end(), userWoods.begin(), userWoods.end());
+    return colours;
+}
+
+void VesselDocument::setUserWoods(const std::vector<Wood> &woods)
+{
+    userWoods = woods;
+    emit recomputed();
+}
+
+Vessel VesselDocument::vesselToSave() const
+{
+    Vessel saved = value;
+    const std::vector<Wood> colours = woodColours();
+    const auto listed = [&saved](const std::string &name) {
+        return std::any_of(saved.woods.begin(), saved.woods.end(),
+            [&name](const Wood &wood) { return wood.name == name; });
+    };
+    for (const RingDesign &ring : value.rings) {
+        for (std::size_t i = 0; i < std::max<std::size_t>(1, ring.pattern.size()); ++i) {
+            const std::string &name = segmentWood(ring, i);
+            if (isWoodName(name) && !listed(name))
+                saved.woods.push_back({ name, woodColour(name, colours) });
+        }
+    }
+    return saved;
 }
 
 void VesselDocument::setFileName(const QString &fileName)

@@ -37,6 +37,13 @@ public:
     const CheckSettings &checkSettings() const { return limits; }
     void setCheckSettings(const CheckSettings &settings);
     std::size_t ringCount() const { return value.rings.size(); }
+    // The colours every picture of the vessel draws its woods in: the project's woods, then the
+    // user's own (see woodColour). Setting the user's woods redraws everything.
+    std::vector<Wood> woodColours() const;
+    void setUserWoods(const std::vector<Wood> &woods);
+    // The vessel as its file keeps it: the project's woods completed with every other wood its
+    // rings name, in the colour the window draws it in. The document itself does not change.
+    Vessel vesselToSave() const;
 
     const QString &fileName() const { return file; }
     void setFileName(const QString &fileName);
@@ -123,6 +130,7 @@ private:
     QString file;
     QUndoStack history;
     CheckSettings limits;
+    std::vector<Wood> userWoods;
     std::vector<VesselCheck> found;
 };
 

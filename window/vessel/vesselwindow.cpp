@@ -13,6 +13,7 @@
 #include "window/vessel/vesseldocument.h"
 #include "window/vessel/vesselpictureview.h"
 #include "window/vessel/vesselsettings.h"
+#include "window/vessel/woodsdialog.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -324,6 +325,20 @@ void VesselWindow::editPreferences()
         for (QWidget *widget : QApplication::topLevelWidgets()) {
             if (auto *window = qobject_cast<VesselWindow *>(widget))
                 window->document().setCheckSettings(settings);
+        }
+    });
+    dialog->open();
+}
+
+void VesselWindow::editWoods()
+{
+    auto *dialog = new WoodsDialog(vesselSettings::woods(), this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [dialog] {
+        vesselSettings::setWoods(dialog->woods());
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            if (auto *window = qobject_cast<VesselWindow *>(widget))
+                window->document().setUserWoods(dialog->woods());
         }
     });
     dialog->open();
