@@ -215,8 +215,8 @@ void paintProfile(QPainter &painter, const ProfileFrame &frame, const Vessel &ve
         for (const Band &band : bands) {
             painter.save();
             painter.setClipRect(bandRect(frame, band), Qt::IntersectClip);
-            painter.fillPath(picture.wall,
-                band.ring == selectedRing ? stackColours::selected : band.tone);
+            painter.fillPath(
+                picture.wall, band.ring == selectedRing ? stackColours::selected : band.tone);
             painter.restore();
         }
         painter.strokePath(picture.wall, inkPen(lineHeight / 16));

@@ -89,16 +89,16 @@ void TotalsPanel::showTotals(const VesselResults &results, Units units)
         const LengthResult length = lengthResult(inches);
         return std::pair { resultText(length, units), resultDetail(length, units) };
     };
-    const auto showRow = [&](QTableWidget *table, int row, const QString &wood,
-                             const QString &second, const QString &segments, double boardFeet,
-                             double stripLength) {
-        const auto [stripText, stripDetail] = strip(stripLength);
-        table->setItem(row, woodColumn, cell(wood));
-        table->setItem(row, ringsColumn, cell(second));
-        table->setItem(row, segmentsColumn, cell(segments));
-        table->setItem(row, boardFeetColumn, cell(shown(boardFeetCaption(boardFeet))));
-        table->setItem(row, stripLengthColumn, cell(stripText, stripDetail));
-    };
+    const auto showRow
+        = [&](QTableWidget *table, int row, const QString &wood, const QString &second,
+              const QString &segments, double boardFeet, double stripLength) {
+              const auto [stripText, stripDetail] = strip(stripLength);
+              table->setItem(row, woodColumn, cell(wood));
+              table->setItem(row, ringsColumn, cell(second));
+              table->setItem(row, segmentsColumn, cell(segments));
+              table->setItem(row, boardFeetColumn, cell(shown(boardFeetCaption(boardFeet))));
+              table->setItem(row, stripLengthColumn, cell(stripText, stripDetail));
+          };
     int segments = 0;
     woods->setRowCount(static_cast<int>(results.woods.size()) + 1);
     for (std::size_t i = 0; i < results.woods.size(); ++i) {

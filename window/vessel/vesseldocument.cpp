@@ -57,9 +57,8 @@ bool sameRing(const RingDesign &a, const RingDesign &b)
         && a.inputs.outerDiameter == b.inputs.outerDiameter
         && a.inputs.innerDiameter == b.inputs.innerDiameter && a.inputs.fudge == b.inputs.fudge
         && a.thickness == b.thickness && a.kerf == b.kerf && a.wood == b.wood
-        && a.pattern == b.pattern && a.rotation == b.rotation
-        && a.outerLocked == b.outerLocked && a.innerLocked == b.innerLocked
-        && a.ownFudge == b.ownFudge;
+        && a.pattern == b.pattern && a.rotation == b.rotation && a.outerLocked == b.outerLocked
+        && a.innerLocked == b.innerLocked && a.ownFudge == b.ownFudge;
 }
 
 } // namespace

@@ -7,8 +7,7 @@ namespace orvane {
 WoodTableModel::WoodTableModel(std::vector<Wood> woods, QObject *parent)
     : QAbstractTableModel(parent)
     , list(std::move(woods))
-{
-}
+{ }
 
 int WoodTableModel::addWood()
 {

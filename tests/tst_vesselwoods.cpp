@@ -1,0 +1,223 @@
+// The woods in the vessel window: the user's woods edited in their dialog and drawn in every
+// picture, the file keeping the colours seen, and the lumber to buy per wood and per board.
+
+#include "core/ringdesign.h"
+#include "tests/support/expected.h"
+#include "window/vessel/vesseldocument.h"
+#include "window/vessel/vesselpictureview.h"
+#include "window/vessel/vesselsettings.h"
+#include "window/vessel/vesselwindow.h"
+#include "window/vessel/woodsdialog.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTest>
+
+#include <cmath>
+
+using namespace orvane;
+
+namespace {
+
+// A ring of `count` segments, 6 in across, 4.5 in inside, 3/4 in thick.
+RingDesign ring(int count, std::vector<std::string> pattern)
+{
+    RingDesign design = ringOf({ double(count), 6, 4.5, 0.25 }, 0.75, 0.125);
+    if (pattern.size() == 1)
+        design.wood = pattern.front();
+    else
+        design.pattern = std::move(pattern);
+    return design;
+}
+
+// The pixels of the view whose colour is mostly `colour`'s: the same share of red, green and blue
+// whatever the shading.
+int pixelsOf(QWidget *view, const QColor &colour)
+{
+    const auto chroma = [](const QColor &c) {
+        const double sum = c.red() + c.green() + c.blue() + 1e-9;
+        return std::array { c.red() / sum, c.green() / sum, c.blue() / sum };
+    };
+    const auto wanted = chroma(colour);
+    const QImage image = view->grab().toImage();
+    int count = 0;
+    for (int y = 0; y < image.height(); y += 2) {
+        for (int x = 0; x < image.width(); x += 2) {
+            const auto seen = chroma(image.pixelColor(x, y));
+            double distance = 0;
+            for (std::size_t c = 0; c < 3; ++c)
+                distance += (seen[c] - wanted[c]) * (seen[c] - wanted[c]);
+            count += distance < 0.0005 ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+QString text(const QTableWidget *table, int row, int column)
+{
+    const QTableWidgetItem *item = table->item(row, column);
+    return item ? item->text() : QString();
+}
+
+double number(const QTableWidget *table, int row, int column)
+{
+    const QTableWidgetItem *item = table->item(row, column);
+    return item ? QString(item->toolTip().isEmpty() ? item->text() : item->toolTip())
+                      .section(QLatin1Char(' '), 0, 0)
+                      .toDouble()
+                : std::nan("");
+}
+
+// The strip that `segments` of `ring` are cut from: the ring's own sides and angle.
+double stripLength(const RingDesign &design, int segments)
+{
+    const expected::Ring ring { int(design.inputs.segmentCount), design.inputs.outerDiameter,
+        design.inputs.innerDiameter, design.inputs.fudge, design.thickness };
+    const double longSide = expected::longSide(ring);
+    const double shortSide = expected::shortSide(ring);
+    return segments * (longSide + shortSide) / 2 + (longSide - shortSide) / 2
+        + (segments - 1) * design.kerf / std::cos(3.141592653589793 / ring.segmentCount);
+}
+
+double boardFeet(const RingDesign &design, int segments)
+{
+    const expected::Ring ring { int(design.inputs.segmentCount), design.inputs.outerDiameter,
+        design.inputs.innerDiameter, design.inputs.fudge, design.thickness };
+    return expected::boardFeet(ring) * segments / ring.segmentCount;
+}
+
+} // namespace
+
+class TestVesselWoods : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void init() { vesselSettings::setWoods(commonWoods()); }
+
+    void woodsDialogColoursThePictureAndTheFile();
+    void totalsPerWood_data();
+    void totalsPerWood();
+};
+
+void TestVesselWoods::woodsDialogColoursThePictureAndTheFile()
+{
+    Vessel vessel;
+    vessel.rings = { ring(12, { "Walnut" }), ring(12, { "Maple" }), ring(12, { "Walnut" }) };
+    VesselWindow window(vessel);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto *views = window.findChild<QTabWidget *>(QStringLiteral("vesselViews"));
+    auto *picture = window.findChild<VesselPictureView *>(QStringLiteral("vesselPicture"));
+    QVERIFY(views && picture);
+    QTabBar *tabs = views->tabBar();
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(views->indexOf(picture)).center());
+
+    const QColor blue(32, 96, 224);
+    const QColor walnut(QString::fromStdString(woodColour("Walnut", {})));
+    QCOMPARE(pixelsOf(picture, blue), 0);
+    QVERIFY(pixelsOf(picture, walnut) > 100);
+
+    // Maple made blue in the dialog, its colour typed into its cell.
+    window.findChild<QAction *>(QStringLiteral("editWoods"))->trigger();
+    auto *dialog = window.findChild<WoodsDialog *>();
+    QVERIFY(dialog && QTest::qWaitForWindowExposed(dialog));
+    QTableView *table = dialog->table();
+    const QModelIndexList maple = table->model()->match(
+        table->model()->index(0, 0), Qt::DisplayRole, QStringLiteral("Maple"), 1, Qt::MatchExactly);
+    QCOMPARE(maple.size(), 1);
+    const QModelIndex colour = maple.front().siblingAtColumn(1);
+    table->scrollTo(colour);
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(colour).center());
+    QTest::keyClick(table, Qt::Key_F2);
+    auto *editor = table->viewport()->findChild<QLineEdit *>();
+    QVERIFY(editor && editor->isVisible());
+    QTest::keySequence(editor, QKeySequence::SelectAll);
+    QTest::keyClicks(editor, QStringLiteral("#2060E0"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCoreApplication::processEvents(); // the editor hands in its value in the event loop's turn
+    QCOMPARE(colour.data().toString(), QStringLiteral("#2060e0"));
+    dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+
+    QVERIFY(pixelsOf(picture, blue) > 100);
+    QVERIFY(pixelsOf(picture, walnut) > 100);
+    const std::vector<Wood> kept = vesselSettings::woods();
+    QVERIFY(std::find(kept.begin(), kept.end(), Wood { "Maple", "#2060e0" }) != kept.end());
+
+    // The file keeps the colours the user sees; the project itself is left as it was.
+    const std::vector<Wood> saved = window.document().vesselToSave().woods;
+    QCOMPARE(saved.size(), std::size_t(2));
+    QCOMPARE(saved[0], (Wood { "Walnut", walnut.name().toStdString() }));
+    QCOMPARE(saved[1], (Wood { "Maple", "#2060e0" }));
+    QVERIFY(window.document().vessel().woods.empty());
+    QVERIFY(!window.document().isModified());
+}
+
+void TestVesselWoods::totalsPerWood_data()
+{
+    // A foot of 8 segments, maple and walnut in turn, under a walnut ring of 12, 1 in thick.
+    RingDesign foot = ring(8, { "Maple", "Walnut" });
+    RingDesign band = ring(12, { "Walnut" });
+    band.thickness = 1;
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("wood");
+    QTest::addColumn<QString>("second");
+    QTest::addColumn<int>("segments");
+    QTest::addColumn<double>("boardFeet");
+    QTest::addColumn<double>("strip");
+    QTest::newRow("maple") << "woodTotals" << 0 << "Maple"
+                           << "1" << 4 << boardFeet(foot, 4) << stripLength(foot, 4);
+    QTest::newRow("walnut") << "woodTotals" << 1 << "Walnut"
+                            << "2" << 16 << boardFeet(foot, 4) + boardFeet(band, 12)
+                            << stripLength(foot, 4) + stripLength(band, 12);
+    QTest::newRow("all") << "woodTotals" << 2 << "All rings"
+                         << "2" << 20 << boardFeet(foot, 8) + boardFeet(band, 12) << -1.0;
+    QTest::newRow("maple 3/4") << "boardTotals" << 0 << "Maple"
+                               << "0.75 in" << 4 << boardFeet(foot, 4) << stripLength(foot, 4);
+    QTest::newRow("walnut 3/4") << "boardTotals" << 1 << "Walnut"
+                                << "0.75 in" << 4 << boardFeet(foot, 4) << stripLength(foot, 4);
+    QTest::newRow("walnut 1") << "boardTotals" << 2 << "Walnut"
+                              << "1 in" << 12 << boardFeet(band, 12) << stripLength(band, 12);
+}
+
+void TestVesselWoods::totalsPerWood()
+{
+    QFETCH(QString, table);
+    QFETCH(int, row);
+    QFETCH(QString, wood);
+    QFETCH(QString, second);
+    QFETCH(int, segments);
+    QFETCH(double, boardFeet);
+    QFETCH(double, strip);
+
+    Vessel vessel;
+    RingDesign band = ring(12, { "Walnut" });
+    band.thickness = 1;
+    vessel.rings = { ring(8, { "Maple", "Walnut" }), band };
+    VesselWindow window(vessel);
+    window.show();
+    const auto *totals = window.findChild<QTableWidget *>(table);
+    QVERIFY(totals);
+    QCOMPARE(totals->rowCount(), 3);
+    QCOMPARE(text(totals, row, 0), wood);
+    QCOMPARE(text(totals, row, 1), second);
+    QCOMPARE(text(totals, row, 2), QString::number(segments));
+    QVERIFY2(std::abs(number(totals, row, 3) - boardFeet) < 0.01, qPrintable(text(totals, row, 3)));
+    if (strip > 0) {
+        QVERIFY2(std::abs(number(totals, row, 4) - strip) < 1e-4,
+            qPrintable(totals->item(row, 4)->toolTip()));
+    }
+}
+
+QTEST_MAIN(TestVesselWoods)
+#include "tst_vesselwoods.moc"
