@@ -3,6 +3,8 @@
 
 #include "core/ringdesign.h"
 #include "tests/support/expected.h"
+#include "window/vessel/ringtablemodel.h"
+#include "window/vessel/ringtableview.h"
 #include "window/vessel/vesseldocument.h"
 #include "window/vessel/vesselpictureview.h"
 #include "window/vessel/vesselsettings.h"
@@ -12,6 +14,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QFont>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -87,6 +90,21 @@ double stripLength(const RingDesign &design, int segments)
         + (segments - 1) * design.kerf / std::cos(3.141592653589793 / ring.segmentCount);
 }
 
+// Clicks the cell, types `text` key by key and presses Enter, as in a spreadsheet.
+void typeInto(VesselWindow &window, int row, int column, const QString &text)
+{
+    RingTableView *table = window.ringTable();
+    const QModelIndex index = table->model()->index(row, column);
+    table->scrollTo(index);
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(index).center());
+    QTest::keyClick(table, Qt::Key_F2);
+    QTest::keySequence(QApplication::focusWidget(), QKeySequence::SelectAll);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Delete);
+    QTest::keyClicks(QApplication::focusWidget(), text);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCoreApplication::processEvents(); // the editor hands in its value in the event loop's turn
+}
+
 double boardFeet(const RingDesign &design, int segments)
 {
     const expected::Ring ring { int(design.inputs.segmentCount), design.inputs.outerDiameter,
@@ -105,6 +123,8 @@ private slots:
     void init() { vesselSettings::setWoods(commonWoods()); }
 
     void woodsDialogColoursThePictureAndTheFile();
+    void typedRotations_data();
+    void typedRotations();
     void totalsPerWood_data();
     void totalsPerWood();
 };
@@ -159,6 +179,68 @@ void TestVesselWoods::woodsDialogColoursThePictureAndTheFile()
     QCOMPARE(saved[0], (Wood { "Walnut", walnut.name().toStdString() }));
     QCOMPARE(saved[1], (Wood { "Maple", "#2060e0" }));
     QVERIFY(window.document().vessel().woods.empty());
+    QVERIFY(!window.document().isModified());
+}
+
+// Three rings of 12: each by default half a segment, 15°, from the ring below.
+void TestVesselWoods::typedRotations_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("middle");
+    QTest::addColumn<QString>("top");
+    QTest::addColumn<QString>("note");
+    QTest::newRow("degrees") << "40"
+                             << "40.0°"
+                             << "55.0°"
+                             << "turn 40.0° from the ring below";
+    QTest::newRow("with the sign") << "7.5°"
+                                   << "7.5°"
+                                   << "22.5°"
+                                   << "turn 7.5° from the ring below";
+    QTest::newRow("empty: the default") << ""
+                                        << "15.0°"
+                                        << "30.0°"
+                                        << "turn 15.0° from the ring below";
+}
+
+void TestVesselWoods::typedRotations()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, middle);
+    QFETCH(QString, top);
+    QFETCH(QString, note);
+
+    Vessel vessel;
+    vessel.rings = { ring(12, { "Maple" }), ring(12, { "Maple" }), ring(12, { "Maple" }) };
+    vessel.rings[1].rotation = 20; // typed before: the empty text takes it back
+    VesselWindow window(vessel);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    const QAbstractItemModel *model = window.ringTable()->model();
+    const auto cell
+        = [model](int row) { return model->index(row, RingTableModel::rotationColumn); };
+    const auto italic
+        = [](const QModelIndex &index) { return index.data(Qt::FontRole).value<QFont>().italic(); };
+    QCOMPARE(cell(1).data().toString(), QStringLiteral("20.0°"));
+
+    typeInto(window, 1, RingTableModel::rotationColumn, typed);
+    QCOMPARE(cell(1).data().toString(), middle);
+    QCOMPARE(italic(cell(1)), typed.isEmpty());
+    QVERIFY2(cell(1).data(Qt::ToolTipRole).toString().contains(note),
+        qPrintable(cell(1).data(Qt::ToolTipRole).toString()));
+    // The ring above keeps its default, turned from where this one now stands.
+    QCOMPARE(cell(2).data().toString(), top);
+    QVERIFY(italic(cell(2)));
+    QVERIFY(cell(2)
+                .data(Qt::ToolTipRole)
+                .toString()
+                .contains(QStringLiteral("turn 15.0° from the ring below")));
+
+    // One step of the history.
+    window.document().undoStack().undo();
+    QCOMPARE(cell(1).data().toString(), QStringLiteral("20.0°"));
+    QCOMPARE(cell(2).data().toString(), QStringLiteral("35.0°"));
     QVERIFY(!window.document().isModified());
 }
 

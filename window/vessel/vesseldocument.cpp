@@ -7,6 +7,7 @@
 #include <QUndoCommand>
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <utility>
 
@@ -141,6 +142,36 @@ std::optional<std::string> VesselDocument::typeIntoRing(
         history.push(new Change(
             tr("%1 of %2").arg(fieldTitle(field), QString::fromStdString(before.name)),
             [this, place, after = edit.ring] { replaceRingValue(place, after); },
+            [this, place, before] { replaceRingValue(place, before); }));
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> VesselDocument::typeRotation(std::size_t place, const QString &text)
+{
+    if (place >= value.rings.size())
+        return std::nullopt;
+    QString degrees = text.trimmed();
+    if (degrees.endsWith(u'°'))
+        degrees.chop(1);
+    RingDesign after = value.rings[place];
+    after.rotation.reset();
+    if (!degrees.trimmed().isEmpty()) {
+        bool number = false;
+        const double typed = degrees.trimmed().toDouble(&number);
+        if (!number || !std::isfinite(typed)) {
+            return tr("%1 is not allowed: the rotation in degrees counter-clockwise, such as 15; "
+                      "empty for the default")
+                .arg(text.trimmed())
+                .toStdString();
+        }
+        after.rotation = typed;
+    }
+    const RingDesign &before = value.rings[place];
+    if (!sameRing(after, before)) {
+        history.push(new Change(
+            tr("Rotation of %1").arg(QString::fromStdString(before.name)),
+            [this, place, after] { replaceRingValue(place, after); },
             [this, place, before] { replaceRingValue(place, before); }));
     }
     return std::nullopt;

@@ -56,6 +56,9 @@ public:
     // nothing changes. A text that gives the value the ring has already changes nothing either.
     std::optional<std::string> typeIntoRing(
         std::size_t place, RingField field, const QString &text);
+    // Degrees typed as the rotation of the ring at `place` ("15", "15°"); an empty text gives
+    // the ring its default rotation back. The reason when the text is not a number of degrees.
+    std::optional<std::string> typeRotation(std::size_t place, const QString &text);
     // A copy of the ring at `place` on top of it, or the start ring in a vessel without rings;
     // gives the new ring's place.
     std::size_t addRing(std::optional<std::size_t> place);
