@@ -177,6 +177,30 @@ std::optional<std::string> VesselDocument::typeRotation(std::size_t place, const
     return std::nullopt;
 }
 
+void VesselDocument::setSegmentWood(std::size_t place, std::size_t segment, const std::string &wood)
+{
+    if (place >= value.rings.size() || !isWoodName(wood))
+        return;
+    const RingDesign &before = value.rings[place];
+    const double count = before.inputs.segmentCount;
+    if (!(count >= 1) || double(segment) >= count || count > largestSegmentCount)
+        return;
+    std::vector<std::string> woods;
+    for (std::size_t i = 0; double(i) < count; ++i)
+        woods.push_back(i == segment ? wood : segmentWood(before, i));
+    RingDesign after = before;
+    const bool oneWood = std::all_of(
+        woods.begin(), woods.end(), [&wood](const std::string &each) { return each == wood; });
+    after.wood = oneWood ? wood : std::string();
+    after.pattern = oneWood ? std::vector<std::string> {} : woods;
+    if (sameRing(after, before))
+        return;
+    history.push(new Change(
+        tr("Wood of segment %1 of %2").arg(segment + 1).arg(QString::fromStdString(before.name)),
+        [this, place, after] { replaceRingValue(place, after); },
+        [this, place, before] { replaceRingValue(place, before); }));
+}
+
 std::size_t VesselDocument::addRing(std::optional<std::size_t> place)
 {
     RingDesign ring;

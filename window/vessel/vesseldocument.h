@@ -59,6 +59,9 @@ public:
     // Degrees typed as the rotation of the ring at `place` ("15", "15°"); an empty text gives
     // the ring its default rotation back. The reason when the text is not a number of degrees.
     std::optional<std::string> typeRotation(std::size_t place, const QString &text);
+    // The segment at `segment` (segment 1 at 0) of the ring at `place` made of `wood`: the ring
+    // gets a pattern of its count, or one wood when every segment is then of the same.
+    void setSegmentWood(std::size_t place, std::size_t segment, const std::string &wood);
     // A copy of the ring at `place` on top of it, or the start ring in a vessel without rings;
     // gives the new ring's place.
     std::size_t addRing(std::optional<std::size_t> place);

@@ -173,6 +173,10 @@ void VesselWindow::connectDocument()
             showRefusal(reason, index.row(), index.column());
         });
     connect(nameBox, &QLineEdit::editingFinished, this, &VesselWindow::takePendingEdits);
+    connect(selectedRing, &SelectedRingView::segmentWoodChosen, this,
+        [this](std::size_t place, std::size_t segment, const QString &wood) {
+            vesselDocument->setSegmentWood(place, segment, wood.toStdString());
+        });
 }
 
 void VesselWindow::takePendingEdits()
@@ -214,11 +218,11 @@ void VesselWindow::showSelectedRing()
     const int row = table->currentRing();
     const auto &rings = vesselDocument->results().rings;
     if (row < 0 || row >= static_cast<int>(rings.size())) {
-        selectedRing->showRing(nullptr, 0);
+        selectedRing->showRing(nullptr, 0, vesselDocument->woodColours());
         stack->setSelectedRing(std::nullopt);
     } else {
         const auto place = static_cast<std::size_t>(row);
-        selectedRing->showRing(&rings[place], place);
+        selectedRing->showRing(&rings[place], place, vesselDocument->woodColours());
         stack->setSelectedRing(place);
     }
     updateActions();
