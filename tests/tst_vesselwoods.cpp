@@ -3,6 +3,7 @@
 
 #include "core/ringdesign.h"
 #include "tests/support/expected.h"
+#include "window/vessel/ringplanview.h"
 #include "window/vessel/ringtablemodel.h"
 #include "window/vessel/ringtableview.h"
 #include "window/vessel/vesseldocument.h"
@@ -13,6 +14,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFont>
 #include <QLineEdit>
@@ -123,6 +125,8 @@ private slots:
     void init() { vesselSettings::setWoods(commonWoods()); }
 
     void woodsDialogColoursThePictureAndTheFile();
+    void segmentsClickedInThePlan_data();
+    void segmentsClickedInThePlan();
     void typedRotations_data();
     void typedRotations();
     void totalsPerWood_data();
@@ -179,6 +183,69 @@ void TestVesselWoods::woodsDialogColoursThePictureAndTheFile()
     QCOMPARE(saved[0], (Wood { "Walnut", walnut.name().toStdString() }));
     QCOMPARE(saved[1], (Wood { "Maple", "#2060e0" }));
     QVERIFY(window.document().vessel().woods.empty());
+    QVERIFY(!window.document().isModified());
+}
+
+// A ring of 8 maple segments, 6 in across, clicked in its plan with walnut chosen: at 22.5°
+// counter-clockwise from the right, the middle of segment 1 when the ring stands at 0.
+void TestVesselWoods::segmentsClickedInThePlan_data()
+{
+    QTest::addColumn<QString>("typedWood");
+    QTest::addColumn<double>("rotation");
+    QTest::addColumn<double>("clickedAt");
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("woods");
+    QTest::newRow("segment 1") << "Maple" << 0.0 << 22.5 << "Walnut"
+                               << "Walnut + Maple + Maple + Maple + Maple + Maple + Maple + Maple";
+    QTest::newRow("segment 3") << "Maple" << 0.0 << 112.5 << "Walnut"
+                               << "Maple + Maple + Walnut + Maple + Maple + Maple + Maple + Maple";
+    QTest::newRow("turned 45°: segment 8")
+        << "Maple" << 45.0 << 22.5 << "Walnut"
+        << "Maple + Maple + Maple + Maple + Maple + Maple + Maple + Walnut";
+    QTest::newRow("the last other wood: one wood") << "Maple + Walnut" << 0.0 << 67.5 << "Maple"
+                                                   << "Maple";
+}
+
+void TestVesselWoods::segmentsClickedInThePlan()
+{
+    QFETCH(QString, typedWood);
+    QFETCH(double, rotation);
+    QFETCH(double, clickedAt);
+    QFETCH(QString, chosen);
+    QFETCH(QString, woods);
+
+    Vessel vessel;
+    RingDesign foot = ring(8, { "Maple" });
+    if (typedWood.contains(u'+'))
+        foot = ring(8, { "Maple", "Walnut", "Maple", "Maple", "Maple", "Maple", "Maple", "Maple" });
+    foot.rotation = rotation;
+    vessel.rings = { foot };
+    VesselWindow window(vessel);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto *plan = window.findChild<RingPlanView *>(QStringLiteral("ringPlanView"));
+    auto *wood = window.findChild<QComboBox *>(QStringLiteral("segmentWood"));
+    QVERIFY(plan && wood);
+    wood->setCurrentIndex(wood->findText(chosen));
+    QCOMPARE(wood->currentText(), chosen);
+
+    // Inside the ring, between its inner and outer corners, y up the screen.
+    const double radians = clickedAt * 3.141592653589793 / 180;
+    const double reach = 0.35 * plan->width();
+    const QPoint at = plan->rect().center()
+        + QPoint(int(std::lround(reach * std::cos(radians))),
+            int(-std::lround(reach * std::sin(radians))));
+    QTest::mouseClick(plan, Qt::LeftButton, {}, at);
+    const QModelIndex cell = window.ringTable()->model()->index(0, RingTableModel::woodColumn);
+    QCOMPARE(cell.data().toString(), woods);
+    QCOMPARE(plan->grab().toImage().pixelColor(at),
+        QColor(QString::fromStdString(woodColour(chosen.toStdString(), {}))));
+
+    window.document().undoStack().undo();
+    QCOMPARE(cell.data().toString(),
+        QString(typedWood.contains(u'+')
+                ? "Maple + Walnut + Maple + Maple + Maple + Maple + Maple + Maple"
+                : "Maple"));
     QVERIFY(!window.document().isModified());
 }
 
