@@ -278,6 +278,19 @@ QColor fudgeTone(const QColor &tone)
     return QColor(pale(tone.red()), pale(tone.green()), pale(tone.blue()));
 }
 
+QColor woodTone(std::size_t woodIndex)
+{
+    static const std::array tones { QColor(226, 196, 142), QColor(128, 86, 58),
+        QColor(204, 128, 84), QColor(176, 140, 84), QColor(240, 222, 184), QColor(96, 66, 50),
+        QColor(186, 102, 70), QColor(150, 128, 88) };
+    return tones[woodIndex % tones.size()];
+}
+
+QColor fudgeTone(std::size_t woodIndex)
+{
+    return fudgeTone(woodTone(woodIndex));
+}
+
 void paintStack(QPainter &painter, const QRectF &target, const VesselResults &vessel,
     std::optional<std::size_t> selectedRing, Units units, const std::vector<Wood> &colours)
 {

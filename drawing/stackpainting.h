@@ -35,6 +35,10 @@ QColor woodTone(std::string_view wood, const std::vector<Wood> &colours);
 QColor ringTone(const RingDesign &ring, const std::vector<Wood> &colours);
 // A tone two thirds of the way to white, for the wood the turning takes away.
 QColor fudgeTone(const QColor &tone);
+// Tones told apart by the order the woods first appear, light and dark in turn, for pictures that
+// know no colours.
+QColor woodTone(std::size_t woodIndex);
+QColor fudgeTone(std::size_t woodIndex);
 
 // Paints the stack of `vessel` into `target`, in the painter's coordinates and current font, the
 // picture centred and as large as the dimensions around it leave room for. `selectedRing`, counted
