@@ -170,6 +170,22 @@ void TestVesselWoods::woodsDialogColoursThePictureAndTheFile()
     QTest::keyClick(editor, Qt::Key_Return);
     QCoreApplication::processEvents(); // the editor hands in its value in the event loop's turn
     QCOMPARE(colour.data().toString(), QStringLiteral("#2060e0"));
+    // A new wood's name is typed at once; one holding a '+' is refused, and the wood removed.
+    const int woods = table->model()->rowCount();
+    dialog->findChild<QPushButton *>(QStringLiteral("addWood"))->click();
+    QCOMPARE(table->model()->rowCount(), woods + 1);
+    QCoreApplication::processEvents();
+    QLineEdit *nameEditor = nullptr;
+    for (auto *open : table->viewport()->findChildren<QLineEdit *>())
+        nameEditor = open->isVisible() ? open : nameEditor;
+    QVERIFY(nameEditor);
+    nameEditor->selectAll();
+    QTest::keyClicks(nameEditor, QStringLiteral("Padauk + Ebony"));
+    QTest::keyClick(nameEditor, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    QCOMPARE(table->model()->index(woods, 0).data().toString(), QStringLiteral("New wood"));
+    dialog->findChild<QPushButton *>(QStringLiteral("removeWood"))->click();
+    QCOMPARE(table->model()->rowCount(), woods);
     dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
 
     QVERIFY(pixelsOf(picture, blue) > 100);
