@@ -217,12 +217,19 @@ void VesselWindow::showSelectedRing()
 {
     const int row = table->currentRing();
     const auto &rings = vesselDocument->results().rings;
+    // The woods to draw in and to choose from: the lists', then those only the rings name.
+    std::vector<Wood> woods = vesselDocument->woodColours();
+    for (const Wood &named : vesselDocument->vesselToSave().woods) {
+        if (std::none_of(woods.begin(), woods.end(),
+                [&named](const Wood &wood) { return wood.name == named.name; }))
+            woods.push_back(named);
+    }
     if (row < 0 || row >= static_cast<int>(rings.size())) {
-        selectedRing->showRing(nullptr, 0, vesselDocument->woodColours());
+        selectedRing->showRing(nullptr, 0, woods);
         stack->setSelectedRing(std::nullopt);
     } else {
         const auto place = static_cast<std::size_t>(row);
-        selectedRing->showRing(&rings[place], place, vesselDocument->woodColours());
+        selectedRing->showRing(&rings[place], place, woods);
         stack->setSelectedRing(place);
     }
     updateActions();
