@@ -25,10 +25,10 @@ struct Band
     double inner = 0;
     double outer = 0;
     bool disc = false;
-    std::size_t wood = 0;
+    QColor tone;
 };
 
-std::vector<Band> bandsOf(const VesselResults &results)
+std::vector<Band> bandsOf(const VesselResults &results, const std::vector<Wood> &colours = {})
 {
     std::vector<Band> bands;
     for (std::size_t i = 0; i < results.rings.size(); ++i) {
@@ -36,15 +36,11 @@ std::vector<Band> bandsOf(const VesselResults &results)
         const RingInputs &inputs = ring.design.inputs;
         const bool disc = ring.kind == RingKind::disc;
         Band band { i, ring.bottom, ring.top, disc ? 0 : std::max(0.0, inputs.innerDiameter / 2),
-            inputs.outerDiameter / 2, disc, 0 };
+            inputs.outerDiameter / 2, disc, ringTone(ring.design, colours) };
         if (!std::isfinite(band.bottom) || !std::isfinite(band.top) || !std::isfinite(band.inner)
             || !std::isfinite(band.outer) || !(band.top > band.bottom)
             || !(band.outer > band.inner))
             continue;
-        const auto wood = std::find_if(results.woods.begin(), results.woods.end(),
-            [&ring](const WoodTotal &total) { return total.wood == ring.design.wood; });
-        band.wood
-            = static_cast<std::size_t>(std::max<std::ptrdiff_t>(0, wood - results.woods.begin()));
         bands.push_back(band);
     }
     return bands;
@@ -197,19 +193,20 @@ ProfileFrame fitProfile(
 }
 
 void paintProfile(QPainter &painter, const ProfileFrame &frame, const Vessel &vessel,
-    const VesselResults &results, std::optional<std::size_t> selectedRing)
+    const VesselResults &results, std::optional<std::size_t> selectedRing,
+    const std::vector<Wood> &colours)
 {
     if (!frame.drawn())
         return;
     const double lineHeight
         = QFontMetricsF(painter.font(), painter.device()).lineSpacing() / deviceScale(painter);
-    const std::vector<Band> bands = bandsOf(results);
+    const std::vector<Band> bands = bandsOf(results, colours.empty() ? vessel.woods : colours);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
 
     for (const Band &band : bands) {
         painter.fillRect(bandRect(frame, band),
-            band.ring == selectedRing ? profileColours::selectedBand : fudgeTone(band.wood));
+            band.ring == selectedRing ? profileColours::selectedBand : fudgeTone(band.tone));
     }
     const bool walled = usableProfile(vessel);
     if (walled) {
@@ -218,8 +215,8 @@ void paintProfile(QPainter &painter, const ProfileFrame &frame, const Vessel &ve
         for (const Band &band : bands) {
             painter.save();
             painter.setClipRect(bandRect(frame, band), Qt::IntersectClip);
-            painter.fillPath(picture.wall,
-                band.ring == selectedRing ? stackColours::selected : woodTone(band.wood));
+            painter.fillPath(
+                picture.wall, band.ring == selectedRing ? stackColours::selected : band.tone);
             painter.restore();
         }
         painter.strokePath(picture.wall, inkPen(lineHeight / 16));

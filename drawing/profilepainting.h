@@ -15,6 +15,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <vector>
 
 class QPainter;
 
@@ -66,8 +67,10 @@ ProfileFrame fitProfile(
 // Paints the half-section of `vessel` (its profile, wall and floor) with the bands of `results`
 // through `frame`, in the painter's coordinates; `selectedRing`, counted from the foot from 0, is
 // highlighted, and a disc is crossed. A vessel without a usable profile shows its bands alone.
+// The woods are drawn in `colours` (see woodColour), without them in the vessel's own woods'.
 void paintProfile(QPainter &painter, const ProfileFrame &frame, const Vessel &vessel,
-    const VesselResults &results, std::optional<std::size_t> selectedRing = std::nullopt);
+    const VesselResults &results, std::optional<std::size_t> selectedRing = std::nullopt,
+    const std::vector<Wood> &colours = {});
 
 // The ring whose band paintProfile paints under `point` of the frame's target, counted from the
 // foot from 0; nothing when none is.

@@ -24,7 +24,7 @@ struct Band
     double outer = 0;
     double blankInner = 0; // with the fudge
     double blankOuter = 0;
-    std::size_t wood = 0;
+    QColor tone;
 };
 
 bool finite(double value)
@@ -32,7 +32,7 @@ bool finite(double value)
     return std::isfinite(value);
 }
 
-std::vector<Band> bandsOf(const VesselResults &vessel)
+std::vector<Band> bandsOf(const VesselResults &vessel, const std::vector<Wood> &colours)
 {
     std::vector<Band> bands;
     bands.reserve(vessel.rings.size());
@@ -43,14 +43,10 @@ std::vector<Band> bandsOf(const VesselResults &vessel)
         const double outer = design.inputs.outerDiameter / 2;
         const double fudge = finite(design.inputs.fudge) ? std::max(0.0, design.inputs.fudge) : 0.0;
         Band band { i, vessel.bottoms[i], vessel.bottoms[i] + thickness, inner, outer,
-            std::max(0.0, inner - fudge), outer + fudge, 0 };
+            std::max(0.0, inner - fudge), outer + fudge, ringTone(design, colours) };
         if (!(thickness > 0) || !finite(band.bottom) || !finite(band.top) || !finite(inner)
             || !finite(band.blankOuter) || !(outer > inner))
             continue;
-        const auto wood = std::find_if(vessel.woods.begin(), vessel.woods.end(),
-            [&design](const WoodTotal &total) { return total.wood == segmentWood(design, 0); });
-        band.wood
-            = static_cast<std::size_t>(std::max<std::ptrdiff_t>(0, wood - vessel.woods.begin()));
         bands.push_back(band);
     }
     return bands;
@@ -78,10 +74,11 @@ struct StackLayout
     }
 };
 
-StackLayout layOut(const QRectF &target, const VesselResults &vessel, double lineHeight)
+StackLayout layOut(const QRectF &target, const VesselResults &vessel, double lineHeight,
+    const std::vector<Wood> &colours = {})
 {
     StackLayout layout;
-    layout.bands = bandsOf(vessel);
+    layout.bands = bandsOf(vessel, colours);
     layout.lineHeight = lineHeight;
     for (const Band &band : layout.bands) {
         layout.halfWidth = std::max(layout.halfWidth, band.blankOuter);
@@ -175,12 +172,12 @@ void paintBands(QPainter &painter, const StackLayout &layout, std::optional<std:
         for (const bool right : { false, true }) {
             painter.fillRect(
                 layout.side(band.blankInner, band.blankOuter, band.bottom, band.top, right),
-                fudgeTone(band.wood));
+                fudgeTone(band.tone));
         }
     }
     painter.setPen(inkPen(stackColours::ink, layout.lineHeight / 16));
     for (const Band &band : layout.bands) {
-        painter.setBrush(band.ring == selected ? stackColours::selected : woodTone(band.wood));
+        painter.setBrush(band.ring == selected ? stackColours::selected : band.tone);
         for (const bool right : { false, true })
             painter.drawRect(layout.side(band.inner, band.outer, band.bottom, band.top, right));
     }
@@ -265,9 +262,24 @@ void paintDimensions(
 
 } // namespace
 
+QColor woodTone(std::string_view wood, const std::vector<Wood> &colours)
+{
+    return QColor(QString::fromStdString(woodColour(wood, colours)));
+}
+
+QColor ringTone(const RingDesign &ring, const std::vector<Wood> &colours)
+{
+    return woodTone(segmentWood(ring, 0), colours);
+}
+
+QColor fudgeTone(const QColor &tone)
+{
+    const auto pale = [](int channel) { return channel + (255 - channel) * 2 / 3; };
+    return QColor(pale(tone.red()), pale(tone.green()), pale(tone.blue()));
+}
+
 QColor woodTone(std::size_t woodIndex)
 {
-    // Tones of common turning woods, light and dark in turn so that neighbours stand apart.
     static const std::array tones { QColor(226, 196, 142), QColor(128, 86, 58),
         QColor(204, 128, 84), QColor(176, 140, 84), QColor(240, 222, 184), QColor(96, 66, 50),
         QColor(186, 102, 70), QColor(150, 128, 88) };
@@ -276,18 +288,15 @@ QColor woodTone(std::size_t woodIndex)
 
 QColor fudgeTone(std::size_t woodIndex)
 {
-    // The wood's tone two thirds of the way to white.
-    const QColor tone = woodTone(woodIndex);
-    const auto pale = [](int channel) { return channel + (255 - channel) * 2 / 3; };
-    return QColor(pale(tone.red()), pale(tone.green()), pale(tone.blue()));
+    return fudgeTone(woodTone(woodIndex));
 }
 
 void paintStack(QPainter &painter, const QRectF &target, const VesselResults &vessel,
-    std::optional<std::size_t> selectedRing, Units units)
+    std::optional<std::size_t> selectedRing, Units units, const std::vector<Wood> &colours)
 {
     const double lineHeight
         = QFontMetricsF(painter.font(), painter.device()).lineSpacing() / deviceScale(painter);
-    const StackLayout layout = layOut(target, vessel, lineHeight);
+    const StackLayout layout = layOut(target, vessel, lineHeight, colours);
     if (!layout.drawn())
         return;
     painter.save();

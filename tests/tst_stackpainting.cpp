@@ -123,15 +123,11 @@ void TestStackPainting::ringsStandWhereTheirNumbersPutThem()
             selected < 0 ? std::nullopt : std::optional(std::size_t(selected)));
     }
 
-    // The woods' tones in the order they first appear from the foot.
-    QStringList woods;
-    for (const TestRing &r : rings) {
-        if (!woods.contains(QLatin1String(r.wood)))
-            woods << QLatin1String(r.wood);
-    }
-    const QRect bounds = boundsOf(image, [&woods](QColor c) {
-        for (qsizetype w = 0; w < woods.size(); ++w) {
-            if (c == orvane::woodTone(std::size_t(w)) || c == orvane::fudgeTone(std::size_t(w)))
+    // Each ring in its wood's colour, the common woods' here.
+    const auto toneOf = [](const TestRing &r) { return orvane::woodTone(r.wood, {}); };
+    const QRect bounds = boundsOf(image, [&](QColor c) {
+        for (const TestRing &r : rings) {
+            if (c == toneOf(r) || c == orvane::fudgeTone(toneOf(r)))
                 return true;
         }
         return c == orvane::stackColours::selected;
@@ -150,7 +146,7 @@ void TestStackPainting::ringsStandWhereTheirNumbersPutThem()
         bottom += r.thickness;
         if (!(r.outer > r.inner))
             continue;
-        const std::size_t wood = std::size_t(woods.indexOf(QLatin1String(r.wood)));
+        const QColor wood = toneOf(r);
         for (const double side : { -1.0, 1.0 }) {
             const auto at
                 = [&](double radius) { return QPointF(axis + side * radius * scale, middle); };
@@ -158,7 +154,7 @@ void TestStackPainting::ringsStandWhereTheirNumbersPutThem()
                 return image.pixelColor(int(std::floor(at(radius).x())), int(middle));
             };
             QCOMPARE(colour((r.outer + r.inner) / 4),
-                i == selected ? orvane::stackColours::selected : orvane::woodTone(wood));
+                i == selected ? orvane::stackColours::selected : wood);
             QCOMPARE(colour(r.outer / 2 + r.fudge / 2), orvane::fudgeTone(wood));
             QCOMPARE(colour(r.inner / 2 - r.fudge / 2), orvane::fudgeTone(wood));
             QCOMPARE(colour((r.inner / 2 - r.fudge) * 0.6), QColor(Qt::white));

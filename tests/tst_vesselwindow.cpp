@@ -581,10 +581,12 @@ void TestVesselWindow::copyGivesTheTable()
     QCOMPARE(lines.size(), 4);
     QCOMPARE(lines[0].split(u'\t'),
         QStringList({ "Name", "Segments", "Outer", "Inner", "Fudge", "Thickness", "Wood",
-            "Saw Angle", "Long Side", "Short Side", "Board Width", "Strip Length", "Board Feet" }));
+            "Rotation", "Saw Angle", "Long Side", "Short Side", "Board Width", "Strip Length",
+            "Board Feet" }));
     const expected::Ring belly { 12, 9, 5, 0.25, 1 };
-    QCOMPARE(lines[2].split(u'\t').mid(0, 10),
-        QStringList({ "Belly", "12", "9", "5", "0.25", "1", "Walnut", "15.0°",
+    // 12 joints over 8: a turn of 180° / lcm(8, 12) from the foot's at 0.
+    QCOMPARE(lines[2].split(u'\t').mid(0, 11),
+        QStringList({ "Belly", "12", "9", "5", "0.25", "1", "Walnut", "7.5°", "15.0°",
             expected::sixteenths(expected::longSide(belly)).trimmed(),
             expected::sixteenths(expected::shortSide(belly)).trimmed() }));
 }

@@ -151,7 +151,8 @@ void ProfileView::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const ProfileFrame view = frame();
-    paintProfile(painter, view, document.vessel(), document.results(), selectedRing);
+    paintProfile(
+        painter, view, document.vessel(), document.results(), selectedRing, document.woodColours());
     paintHandles(painter, view);
 }
 

@@ -1,6 +1,7 @@
 #include "window/vessel/ringtablemodel.h"
 
 #include "core/angles.h"
+#include "core/joints.h"
 #include "core/picture.h"
 #include "core/reading.h"
 #include "drawing/conversions.h"
@@ -38,6 +39,7 @@ QString title(int column)
     case RingTableModel::fudgeColumn: return QObject::tr("Fudge");
     case RingTableModel::thicknessColumn: return QObject::tr("Thickness");
     case RingTableModel::woodColumn: return QObject::tr("Wood");
+    case RingTableModel::rotationColumn: return QObject::tr("Rotation");
     case RingTableModel::sawAngleColumn: return QObject::tr("Saw Angle");
     case RingTableModel::longSideColumn: return QObject::tr("Long Side");
     case RingTableModel::shortSideColumn: return QObject::tr("Short Side");
@@ -59,7 +61,12 @@ QString explanation(int column)
         return QObject::tr("The extra wood left inside and outside the finished ring");
     case RingTableModel::thicknessColumn:
         return QObject::tr("The board's thickness: the ring's height");
-    case RingTableModel::woodColumn: return QObject::tr("The wood the ring is cut from");
+    case RingTableModel::woodColumn:
+        return QObject::tr("The wood the ring is cut from, or its woods from segment 1 joined "
+                           "by + (Maple + Walnut)");
+    case RingTableModel::rotationColumn:
+        return QObject::tr("Degrees counter-clockwise from the +x axis to segment 1's first "
+                           "joint, seen from above");
     case RingTableModel::sawAngleColumn: return QObject::tr("Each end cut's angle from square");
     case RingTableModel::longSideColumn: return QObject::tr("The segment's outer side");
     case RingTableModel::shortSideColumn: return QObject::tr("The segment's inner side");
@@ -122,11 +129,11 @@ QVariant RingTableModel::data(const QModelIndex &index, int role) const
     case Qt::ForegroundRole:
         if (column == nameColumn && !checksOf(row).isEmpty())
             return QColor(Qt::darkRed);
-        if (sourceOf(row, column) == Source::profile)
+        if (sourceOf(row, column) == Source::profile || defaultRotation(row, column))
             return QColor(Qt::darkGray);
         return {};
     case Qt::FontRole:
-        if (sourceOf(row, column) == Source::profile) {
+        if (sourceOf(row, column) == Source::profile || defaultRotation(row, column)) {
             QFont font;
             font.setItalic(true);
             return font;
@@ -163,6 +170,10 @@ QString RingTableModel::displayText(int row, int column) const
     case fudgeColumn: return inputText(design.inputs.fudge, units);
     case thicknessColumn: return design.thickness ? inputText(*design.thickness, units) : QString();
     case woodColumn: return shown(woodText(design));
+    case rotationColumn:
+        if (!ring && !design.rotation)
+            return {};
+        return QString::number(ring ? ring->rotation : *design.rotation, 'f', 1) + u'°';
     default: break;
     }
     if (!ring)
@@ -185,6 +196,14 @@ QString RingTableModel::toolTip(int row, int column) const
     const RingResult *ring = resultOf(row);
     if (!ring)
         return tr("This ring starts at or above the rim: it is not part of the vessel");
+    if (column == rotationColumn) {
+        QStringList lines;
+        if (defaultRotation(row, column))
+            lines << tr("The default: the joints farthest from those of the ring below");
+        if (ring->turn)
+            lines << shown(glueUpNote(*ring->turn));
+        return lines.join(u'\n');
+    }
     switch (sourceOf(row, column)) {
     case Source::profile:
         return column == fudgeColumn ? tr("From the vessel's pad") : tr("From the profile");
@@ -208,6 +227,13 @@ QString RingTableModel::checksOf(int row) const
             messages << shown(check.message);
     }
     return messages.join(u'\n');
+}
+
+bool RingTableModel::defaultRotation(int row, int column) const
+{
+    const auto place = static_cast<std::size_t>(row);
+    return column == rotationColumn && place < document.vessel().rings.size()
+        && !document.vessel().rings[place].rotation;
 }
 
 RingTableModel::Source RingTableModel::sourceOf(int row, int column) const
@@ -242,7 +268,7 @@ QVariant RingTableModel::headerData(int section, Qt::Orientation orientation, in
 Qt::ItemFlags RingTableModel::flags(const QModelIndex &index) const
 {
     Qt::ItemFlags result = QAbstractTableModel::flags(index);
-    if (index.isValid() && field(index.column()))
+    if (index.isValid() && (field(index.column()) || index.column() == rotationColumn))
         result |= Qt::ItemIsEditable;
     return result;
 }
@@ -250,7 +276,9 @@ Qt::ItemFlags RingTableModel::flags(const QModelIndex &index) const
 bool RingTableModel::setData(const QModelIndex &index, const QVariant &value, int role)
 {
     const std::optional<RingField> edited = field(index.column());
-    if (role != Qt::EditRole || !edited || !checkIndex(index, CheckIndexOption::IndexIsValid))
+    const bool rotation = index.column() == rotationColumn;
+    if (role != Qt::EditRole || !(edited || rotation)
+        || !checkIndex(index, CheckIndexOption::IndexIsValid))
         return false;
     // The editor starts from the cell's text, which is rounded: handed back as it was, it keeps
     // the value as it is.
@@ -258,8 +286,10 @@ bool RingTableModel::setData(const QModelIndex &index, const QVariant &value, in
         clearRefusal();
         return true;
     }
-    const std::optional<std::string> problem
-        = document.typeIntoRing(static_cast<std::size_t>(index.row()), *edited, value.toString());
+    const auto place = static_cast<std::size_t>(index.row());
+    const std::optional<std::string> problem = rotation
+        ? document.typeRotation(place, value.toString())
+        : document.typeIntoRing(place, *edited, value.toString());
     if (problem) {
         refusal = Refusal { index.row(), index.column(), shown(*problem) };
         emit dataChanged(index, index, { Qt::ToolTipRole });

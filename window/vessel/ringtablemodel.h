@@ -28,6 +28,7 @@ public:
         fudgeColumn,
         thicknessColumn,
         woodColumn,
+        rotationColumn,
         sawAngleColumn,
         longSideColumn,
         shortSideColumn,
@@ -69,6 +70,8 @@ private:
         locked // typed, and kept whatever the profile gives
     };
     Source sourceOf(int row, int column) const;
+    // Whether the cell is a rotation the ring takes by default, not one typed.
+    bool defaultRotation(int row, int column) const;
     void clearRefusal();
     void connectDocument();
 

@@ -4,9 +4,10 @@
 #include "drawing/conversions.h"
 #include "drawing/detailview.h"
 #include "drawing/picturebox.h"
-#include "drawing/planview.h"
 #include "window/looks.h"
+#include "window/vessel/ringplanview.h"
 
+#include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
 
@@ -18,8 +19,6 @@ namespace orvane {
 namespace {
 
 constexpr int planSide = 190;
-// Room around the ring in the plan view, as a share of its widest extent.
-constexpr double planMargin = 1.12;
 
 PictureBox *makeView(const QSize &size, const char *name, const QString &accessibleName,
     const QString &description, QWidget *parent)
@@ -33,20 +32,6 @@ PictureBox *makeView(const QSize &size, const char *name, const QString &accessi
     return view;
 }
 
-// The plan view puts the ring's centre at half its scale's width and half its top: with the
-// scale's top at its span, that is the middle of the square view.
-void fitPlan(PictureBox &plan, const RingResult &ring)
-{
-    const double extent = ring.geometry
-        ? 2 * std::max(ring.geometry->cornerRadius, ring.geometry->outerRadius)
-        : ring.design.inputs.outerDiameter + 2 * ring.design.inputs.fudge;
-    const float span = single(std::isfinite(extent) && extent > 0 ? extent * planMargin : 1.0);
-    plan.setScaleLeft(0);
-    plan.setScaleTop(span);
-    plan.setScaleWidth(span);
-    plan.setScaleHeight(-span);
-}
-
 } // namespace
 
 SelectedRingView::SelectedRingView(QWidget *parent)
@@ -55,8 +40,15 @@ SelectedRingView::SelectedRingView(QWidget *parent)
     setObjectName(QStringLiteral("selectedRing"));
     title = new QLabel(this);
     title->setObjectName(QStringLiteral("selectedRingTitle"));
-    plan = makeView(QSize(planSide, planSide), "ringPlanView", tr("Selected ring in plan"),
-        tr("The selected ring drawn to scale from above, with its segments"), this);
+    plan = new RingPlanView(this);
+    segmentWood = new QComboBox(this);
+    segmentWood->setObjectName(QStringLiteral("segmentWood"));
+    segmentWood->setAccessibleName(tr("Wood of a clicked segment"));
+    segmentWood->setToolTip(tr("The wood a segment clicked in the plan takes"));
+    connect(plan, &RingPlanView::segmentClicked, this, [this](std::size_t segment) {
+        if (!segmentWood->currentText().isEmpty())
+            emit segmentWoodChosen(shownPlace, segment, segmentWood->currentText());
+    });
     const int detailHeight = static_cast<int>(std::lround(planSide / detailAspect));
     detail = makeView(QSize(planSide, detailHeight), "segmentDetailView",
         tr("Segment of the selected ring"),
@@ -67,20 +59,42 @@ SelectedRingView::SelectedRingView(QWidget *parent)
     layout->addWidget(title, 0, 0, 1, 2);
     layout->addWidget(plan, 1, 0);
     layout->addWidget(detail, 1, 1, Qt::AlignTop);
+    layout->addWidget(segmentWood, 2, 0);
 }
 
-void SelectedRingView::showRing(const RingResult *ring, std::size_t place)
+void SelectedRingView::showRing(
+    const RingResult *ring, std::size_t place, const std::vector<Wood> &colours)
 {
+    offerWoods(colours);
+    shownPlace = place;
     if (ring == nullptr) {
         title->setText(tr("No ring selected"));
-        plan->clear();
+        plan->showRing(std::nullopt, colours);
         detail->clear();
         return;
     }
     title->setText(tr("Ring %1: %2").arg(place + 1).arg(shown(ring->design.name)));
-    fitPlan(*plan, *ring);
-    drawPlanView(*plan, ring->design.inputs, ring->geometry);
+    plan->showRing(*ring, colours);
     drawSegmentDetail(*detail, ring->geometry);
+}
+
+void SelectedRingView::offerWoods(const std::vector<Wood> &colours)
+{
+    QStringList names;
+    for (const Wood &wood : colours) {
+        const QString name = shown(wood.name);
+        if (!names.contains(name))
+            names << name;
+    }
+    QStringList offered;
+    for (int i = 0; i < segmentWood->count(); ++i)
+        offered << segmentWood->itemText(i);
+    if (offered == names)
+        return;
+    const QString chosen = segmentWood->currentText();
+    segmentWood->clear();
+    segmentWood->addItems(names);
+    segmentWood->setCurrentIndex(std::max(0, int(names.indexOf(chosen))));
 }
 
 } // namespace orvane

@@ -44,7 +44,8 @@ void StackView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    paintStack(painter, QRectF(rect()), document.results(), selectedRing, document.vessel().units);
+    paintStack(painter, QRectF(rect()), document.results(), selectedRing, document.vessel().units,
+        document.woodColours());
 }
 
 void StackView::mousePressEvent(QMouseEvent *event)

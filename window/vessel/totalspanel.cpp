@@ -18,7 +18,8 @@ namespace {
 enum Column
 {
     woodColumn,
-    ringsColumn,
+    ringsColumn, // the thickness in the table per board
+    segmentsColumn,
     boardFeetColumn,
     stripLengthColumn,
     numberOfColumns
@@ -32,6 +33,29 @@ QTableWidgetItem *cell(const QString &text, const QString &toolTip = {})
     return item;
 }
 
+QTableWidget *totalsTable(const QString &name, const QString &accessibleName,
+    const QString &secondColumn, QWidget *parent)
+{
+    auto *table = new QTableWidget(0, numberOfColumns, parent);
+    table->setObjectName(name);
+    table->setAccessibleName(accessibleName);
+    table->setHorizontalHeaderLabels({ QObject::tr("Wood"), secondColumn, QObject::tr("Segments"),
+        QObject::tr("Board Feet"), QObject::tr("Strip Length") });
+    table->verticalHeader()->hide();
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 8);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setFocusPolicy(Qt::NoFocus);
+    table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    table->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+    return table;
+}
+
+QString woodName(const std::string &wood)
+{
+    return wood.empty() ? QObject::tr("(no wood given)") : shown(wood);
+}
+
 } // namespace
 
 TotalsPanel::TotalsPanel(QWidget *parent)
@@ -41,23 +65,15 @@ TotalsPanel::TotalsPanel(QWidget *parent)
     size = new QLabel(this);
     size->setObjectName(QStringLiteral("vesselSize"));
     size->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    woods = new QTableWidget(0, numberOfColumns, this);
-    woods->setObjectName(QStringLiteral("woodTotals"));
-    woods->setAccessibleName(tr("Totals per wood"));
-    woods->setHorizontalHeaderLabels(
-        { tr("Wood"), tr("Rings"), tr("Board Feet"), tr("Strip Length") });
-    woods->verticalHeader()->hide();
-    woods->verticalHeader()->setDefaultSectionSize(woods->fontMetrics().height() + 8);
-    woods->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    woods->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    woods->setFocusPolicy(Qt::NoFocus);
-    woods->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
-    woods->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+    woods = totalsTable(QStringLiteral("woodTotals"), tr("Totals per wood"), tr("Rings"), this);
+    boards = totalsTable(QStringLiteral("boardTotals"), tr("Totals per wood and board thickness"),
+        tr("Thickness"), this);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(size);
     layout->addWidget(woods);
+    layout->addWidget(boards);
 }
 
 void TotalsPanel::showTotals(const VesselResults &results, Units units)
@@ -73,22 +89,32 @@ void TotalsPanel::showTotals(const VesselResults &results, Units units)
         const LengthResult length = lengthResult(inches);
         return std::pair { resultText(length, units), resultDetail(length, units) };
     };
-    woods->setRowCount(static_cast<int>(results.woods.size()) + 1);
-    int row = 0;
     const auto showRow
-        = [&](const QString &wood, int woodRings, double boardFeet, double stripLength) {
+        = [&](QTableWidget *table, int row, const QString &wood, const QString &second,
+              const QString &segments, double boardFeet, double stripLength) {
               const auto [stripText, stripDetail] = strip(stripLength);
-              woods->setItem(row, woodColumn, cell(wood));
-              woods->setItem(row, ringsColumn, cell(QString::number(woodRings)));
-              woods->setItem(row, boardFeetColumn, cell(shown(boardFeetCaption(boardFeet))));
-              woods->setItem(row, stripLengthColumn, cell(stripText, stripDetail));
-              ++row;
+              table->setItem(row, woodColumn, cell(wood));
+              table->setItem(row, ringsColumn, cell(second));
+              table->setItem(row, segmentsColumn, cell(segments));
+              table->setItem(row, boardFeetColumn, cell(shown(boardFeetCaption(boardFeet))));
+              table->setItem(row, stripLengthColumn, cell(stripText, stripDetail));
           };
-    for (const WoodTotal &wood : results.woods) {
-        showRow(wood.wood.empty() ? tr("(no wood given)") : shown(wood.wood), wood.rings,
-            wood.boardFeet, wood.stripLength);
+    int segments = 0;
+    woods->setRowCount(static_cast<int>(results.woods.size()) + 1);
+    for (std::size_t i = 0; i < results.woods.size(); ++i) {
+        const WoodTotal &wood = results.woods[i];
+        showRow(woods, int(i), woodName(wood.wood), QString::number(wood.rings),
+            QString::number(wood.segments), wood.boardFeet, wood.stripLength);
+        segments += wood.segments;
     }
-    showRow(tr("All rings"), rings, results.boardFeet, results.stripLength);
+    showRow(woods, woods->rowCount() - 1, tr("All rings"), QString::number(rings),
+        QString::number(segments), results.boardFeet, results.stripLength);
+    boards->setRowCount(static_cast<int>(results.boards.size()));
+    for (std::size_t i = 0; i < results.boards.size(); ++i) {
+        const WoodTotal &board = results.boards[i];
+        showRow(boards, int(i), woodName(board.wood), sizeText(board.thickness, units),
+            QString::number(board.segments), board.boardFeet, board.stripLength);
+    }
 }
 
 } // namespace orvane

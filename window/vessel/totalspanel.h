@@ -1,7 +1,7 @@
 #pragma once
 
 // The vessel's totals: its rings, height and widest diameter, and the board feet and strip length
-// of all its rings, per wood and together.
+// of all its rings, per wood and together, and per wood and board thickness: what to buy.
 
 #include "core/vessel.h"
 
@@ -26,6 +26,7 @@ public:
 private:
     QLabel *size = nullptr;
     QTableWidget *woods = nullptr;
+    QTableWidget *boards = nullptr;
 };
 
 } // namespace orvane

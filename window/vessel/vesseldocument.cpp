@@ -7,6 +7,7 @@
 #include <QUndoCommand>
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <utility>
 
@@ -78,6 +79,7 @@ VesselDocument::VesselDocument(Vessel vessel, QString fileName, QObject *parent)
     , value(std::move(vessel))
     , file(std::move(fileName))
     , limits(vesselSettings::checkSettings())
+    , userWoods(vesselSettings::woods())
 {
     computed = computeVessel(value);
     found = checkVessel(value, computed, limits);
@@ -90,6 +92,37 @@ void VesselDocument::setCheckSettings(const CheckSettings &settings)
 {
     limits = settings;
     emit recomputed();
+}
+
+std::vector<Wood> VesselDocument::woodColours() const
+{
+    std::vector<Wood> colours = value.woods;
+    colours.insert(colours.end(), userWoods.begin(), userWoods.end());
+    return colours;
+}
+
+void VesselDocument::setUserWoods(const std::vector<Wood> &woods)
+{
+    userWoods = woods;
+    emit recomputed();
+}
+
+Vessel VesselDocument::vesselToSave() const
+{
+    Vessel saved = value;
+    const std::vector<Wood> colours = woodColours();
+    const auto listed = [&saved](const std::string &name) {
+        return std::any_of(saved.woods.begin(), saved.woods.end(),
+            [&name](const Wood &wood) { return wood.name == name; });
+    };
+    for (const RingDesign &ring : value.rings) {
+        for (std::size_t i = 0; i < std::max<std::size_t>(1, ring.pattern.size()); ++i) {
+            const std::string &name = segmentWood(ring, i);
+            if (isWoodName(name) && !listed(name))
+                saved.woods.push_back({ name, woodColour(name, colours) });
+        }
+    }
+    return saved;
 }
 
 void VesselDocument::setFileName(const QString &fileName)
@@ -112,6 +145,60 @@ std::optional<std::string> VesselDocument::typeIntoRing(
             [this, place, before] { replaceRingValue(place, before); }));
     }
     return std::nullopt;
+}
+
+std::optional<std::string> VesselDocument::typeRotation(std::size_t place, const QString &text)
+{
+    if (place >= value.rings.size())
+        return std::nullopt;
+    QString degrees = text.trimmed();
+    if (degrees.endsWith(u'°'))
+        degrees.chop(1);
+    RingDesign after = value.rings[place];
+    after.rotation.reset();
+    if (!degrees.trimmed().isEmpty()) {
+        bool number = false;
+        const double typed = degrees.trimmed().toDouble(&number);
+        if (!number || !std::isfinite(typed)) {
+            return tr("%1 is not allowed: the rotation in degrees counter-clockwise, such as 15; "
+                      "empty for the default")
+                .arg(text.trimmed())
+                .toStdString();
+        }
+        after.rotation = typed;
+    }
+    const RingDesign &before = value.rings[place];
+    if (!sameRing(after, before)) {
+        history.push(new Change(
+            tr("Rotation of %1").arg(QString::fromStdString(before.name)),
+            [this, place, after] { replaceRingValue(place, after); },
+            [this, place, before] { replaceRingValue(place, before); }));
+    }
+    return std::nullopt;
+}
+
+void VesselDocument::setSegmentWood(std::size_t place, std::size_t segment, const std::string &wood)
+{
+    if (place >= value.rings.size() || !isWoodName(wood))
+        return;
+    const RingDesign &before = value.rings[place];
+    const double count = before.inputs.segmentCount;
+    if (!(count >= 1) || double(segment) >= count || count > largestSegmentCount)
+        return;
+    std::vector<std::string> woods;
+    for (std::size_t i = 0; double(i) < count; ++i)
+        woods.push_back(i == segment ? wood : segmentWood(before, i));
+    RingDesign after = before;
+    const bool oneWood = std::all_of(
+        woods.begin(), woods.end(), [&wood](const std::string &each) { return each == wood; });
+    after.wood = oneWood ? wood : std::string();
+    after.pattern = oneWood ? std::vector<std::string> {} : woods;
+    if (sameRing(after, before))
+        return;
+    history.push(new Change(
+        tr("Wood of segment %1 of %2").arg(segment + 1).arg(QString::fromStdString(before.name)),
+        [this, place, after] { replaceRingValue(place, after); },
+        [this, place, before] { replaceRingValue(place, before); }));
 }
 
 std::size_t VesselDocument::addRing(std::optional<std::size_t> place)

@@ -37,6 +37,13 @@ public:
     const CheckSettings &checkSettings() const { return limits; }
     void setCheckSettings(const CheckSettings &settings);
     std::size_t ringCount() const { return value.rings.size(); }
+    // The colours every picture of the vessel draws its woods in: the project's woods, then the
+    // user's own (see woodColour). Setting the user's woods redraws everything.
+    std::vector<Wood> woodColours() const;
+    void setUserWoods(const std::vector<Wood> &woods);
+    // The vessel as its file keeps it: the project's woods completed with every other wood its
+    // rings name, in the colour the window draws it in. The document itself does not change.
+    Vessel vesselToSave() const;
 
     const QString &fileName() const { return file; }
     void setFileName(const QString &fileName);
@@ -49,6 +56,12 @@ public:
     // nothing changes. A text that gives the value the ring has already changes nothing either.
     std::optional<std::string> typeIntoRing(
         std::size_t place, RingField field, const QString &text);
+    // Degrees typed as the rotation of the ring at `place` ("15", "15°"); an empty text gives
+    // the ring its default rotation back. The reason when the text is not a number of degrees.
+    std::optional<std::string> typeRotation(std::size_t place, const QString &text);
+    // The segment at `segment` (segment 1 at 0) of the ring at `place` made of `wood`: the ring
+    // gets a pattern of its count, or one wood when every segment is then of the same.
+    void setSegmentWood(std::size_t place, std::size_t segment, const std::string &wood);
     // A copy of the ring at `place` on top of it, or the start ring in a vessel without rings;
     // gives the new ring's place.
     std::size_t addRing(std::optional<std::size_t> place);
@@ -123,6 +136,7 @@ private:
     QString file;
     QUndoStack history;
     CheckSettings limits;
+    std::vector<Wood> userWoods;
     std::vector<VesselCheck> found;
 };
 

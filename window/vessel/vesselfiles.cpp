@@ -87,7 +87,8 @@ bool VesselWindow::writeProjectFile(const QString &fileName)
     // A vessel without a name takes its file's, as it would reading the file back.
     if (document.vessel().name.empty())
         document.setName(QFileInfo(fileName).completeBaseName().toStdString());
-    if (const auto problem = writeWhole(fileName, orvane::writeProjectFile(document.vessel()))) {
+    if (const auto problem
+        = writeWhole(fileName, orvane::writeProjectFile(document.vesselToSave()))) {
         vesselDialogs->showProblem(this, tr("Save Vessel"),
             tr("%1 could not be saved: %2").arg(QDir::toNativeSeparators(fileName), *problem));
         return false;

@@ -158,6 +158,10 @@ QMenu *VesselWindow::buildEditMenu()
         [this] { QApplication::clipboard()->setText(tableText()); });
     buildProfileCommands(menu);
     menu->addSeparator();
+    QAction *woods = command(menu, tr("Woods…"));
+    woods->setObjectName(QStringLiteral("editWoods"));
+    woods->setStatusTip(tr("The woods rings can be made of, and the colours they are drawn in"));
+    connect(woods, &QAction::triggered, this, &VesselWindow::editWoods);
     QAction *preferences
         = command(menu, tr("Preferences…"), QKeySequence::keyBindings(QKeySequence::Preferences));
     preferences->setMenuRole(QAction::PreferencesRole);

@@ -75,7 +75,7 @@ void VesselPictureView::paintEvent(QPaintEvent *)
     const qreal ratio = devicePixelRatioF();
     const QSize pixels = (QSizeF(size()) * ratio).toSize();
     if (!scene) {
-        const std::vector<Wood> &woods = document.vessel().woods;
+        const std::vector<Wood> woods = document.woodColours();
         scene = shown == Shape::blank ? blankSceneOf(document.results(), woods)
                                       : turnedSceneOf(document.vessel(), document.results(), woods);
     }

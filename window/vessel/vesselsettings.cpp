@@ -26,6 +26,10 @@ const QString unitsKey = QStringLiteral("vessel/newUnits");
 const QString kerfKey = QStringLiteral("vessel/newKerf");
 const QString widestBoardKey = QStringLiteral("checks/widestBoard");
 const QString smallestOpeningKey = QStringLiteral("checks/smallestOpening");
+// Each wood kept as its colour, "#rrggbb", a blank and its name: the colour's length is fixed,
+// so whatever the name holds reads back.
+const QString woodsKey = QStringLiteral("woods/list");
+constexpr qsizetype colourLength = 7;
 
 // A length kept in inches, or `fallback` where none more than 0 is kept.
 double storedLength(const QString &key, double fallback)
@@ -126,6 +130,30 @@ void setCheckSettings(const CheckSettings &settings)
     QSettings stored = store();
     stored.setValue(widestBoardKey, settings.widestBoard);
     stored.setValue(smallestOpeningKey, settings.smallestOpening);
+}
+
+std::vector<Wood> woods()
+{
+    if (!store().contains(woodsKey))
+        return commonWoods();
+    std::vector<Wood> kept;
+    for (const QString &entry : store().value(woodsKey).toStringList()) {
+        const std::string colour = entry.left(colourLength).toStdString();
+        const std::string name = entry.mid(colourLength + 1).toStdString();
+        if (isColour(colour) && isWoodName(name))
+            kept.push_back({ name, colour });
+    }
+    return kept;
+}
+
+void setWoods(const std::vector<Wood> &woods)
+{
+    QStringList entries;
+    for (const Wood &wood : woods) {
+        entries.append(QString::fromStdString(wood.colour) + QLatin1Char(' ')
+            + QString::fromStdString(wood.name));
+    }
+    store().setValue(woodsKey, entries);
 }
 
 } // namespace orvane::vesselSettings

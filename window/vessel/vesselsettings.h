@@ -2,7 +2,7 @@
 
 // What the vessel windows remember from one run to the next: the files opened last, the folder
 // last used, the paper, the units and kerf a new vessel starts with, and the limits the checks
-// compare with.
+// compare with, and the woods the user keeps with their colours.
 
 #include "core/vessel.h"
 #include "core/vesselchecks.h"
@@ -36,5 +36,9 @@ void rememberForNewVessels(Units units, double kerf);
 // default until set to a length more than 0.
 CheckSettings checkSettings();
 void setCheckSettings(const CheckSettings &settings);
+
+// The woods the user keeps: the common woods until the user edits the list.
+std::vector<Wood> woods();
+void setWoods(const std::vector<Wood> &woods);
 
 } // namespace orvane::vesselSettings

@@ -13,6 +13,7 @@
 #include "window/vessel/vesseldocument.h"
 #include "window/vessel/vesselpictureview.h"
 #include "window/vessel/vesselsettings.h"
+#include "window/vessel/woodsdialog.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -172,6 +173,10 @@ void VesselWindow::connectDocument()
             showRefusal(reason, index.row(), index.column());
         });
     connect(nameBox, &QLineEdit::editingFinished, this, &VesselWindow::takePendingEdits);
+    connect(selectedRing, &SelectedRingView::segmentWoodChosen, this,
+        [this](std::size_t place, std::size_t segment, const QString &wood) {
+            vesselDocument->setSegmentWood(place, segment, wood.toStdString());
+        });
 }
 
 void VesselWindow::takePendingEdits()
@@ -212,12 +217,19 @@ void VesselWindow::showSelectedRing()
 {
     const int row = table->currentRing();
     const auto &rings = vesselDocument->results().rings;
+    // The woods to draw in and to choose from: the lists', then those only the rings name.
+    std::vector<Wood> woods = vesselDocument->woodColours();
+    for (const Wood &named : vesselDocument->vesselToSave().woods) {
+        if (std::none_of(woods.begin(), woods.end(),
+                [&named](const Wood &wood) { return wood.name == named.name; }))
+            woods.push_back(named);
+    }
     if (row < 0 || row >= static_cast<int>(rings.size())) {
-        selectedRing->showRing(nullptr, 0);
+        selectedRing->showRing(nullptr, 0, woods);
         stack->setSelectedRing(std::nullopt);
     } else {
         const auto place = static_cast<std::size_t>(row);
-        selectedRing->showRing(&rings[place], place);
+        selectedRing->showRing(&rings[place], place, woods);
         stack->setSelectedRing(place);
     }
     updateActions();
@@ -324,6 +336,20 @@ void VesselWindow::editPreferences()
         for (QWidget *widget : QApplication::topLevelWidgets()) {
             if (auto *window = qobject_cast<VesselWindow *>(widget))
                 window->document().setCheckSettings(settings);
+        }
+    });
+    dialog->open();
+}
+
+void VesselWindow::editWoods()
+{
+    auto *dialog = new WoodsDialog(vesselSettings::woods(), this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [dialog] {
+        vesselSettings::setWoods(dialog->woods());
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            if (auto *window = qobject_cast<VesselWindow *>(widget))
+                window->document().setUserWoods(dialog->woods());
         }
     });
     dialog->open();

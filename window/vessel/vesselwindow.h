@@ -71,6 +71,8 @@ public:
     void removeRingsAboveRim();
     // Asks for the limits the checks compare with; every vessel window checks again with them.
     void editPreferences();
+    // Asks for the user's woods and their colours; every vessel window draws with them.
+    void editWoods();
     // The table as the window shows it, tab-separated: a header row, then a row per ring.
     QString tableText() const;
 
