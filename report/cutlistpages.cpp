@@ -302,10 +302,10 @@ private:
         // A vessel drawn as a profile shows it, its rings' bands over the wall they are turned
         // to; the others their stack of rings.
         if (!source.profile.empty() && results.profileProblems.empty())
-            paintProfile(
-                painter, fitProfile(place, source, results, profileMargin), source, results);
+            paintProfile(painter, fitProfile(place, source, results, profileMargin), source,
+                results, std::nullopt, source.woods);
         else
-            paintStack(painter, place, results, std::nullopt, source.units);
+            paintStack(painter, place, results, std::nullopt, source.units, source.woods);
         painter.restore();
     }
 

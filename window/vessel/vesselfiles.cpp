@@ -122,7 +122,7 @@ void VesselWindow::printCutList()
     printer.setDocName(fileStem());
     if (!vesselDialogs->choosePrinter(this, printer))
         return;
-    if (const auto problem = orvane::printCutList(printer, vesselDocument->vessel())) {
+    if (const auto problem = orvane::printCutList(printer, vesselDocument->vesselToSave())) {
         vesselDialogs->showProblem(this, tr("Print Cut List"), *problem);
         return;
     }
@@ -136,8 +136,8 @@ void VesselWindow::saveCutListAsPdf()
         tr("%1 cut list").arg(fileStem()), QStringLiteral(".pdf"), tr("PDF files (*.pdf)"));
     if (fileName.isEmpty())
         return;
-    if (const auto problem
-        = orvane::saveCutListAsPdf(fileName, vesselDocument->vessel(), vesselSettings::paper()))
+    if (const auto problem = orvane::saveCutListAsPdf(
+            fileName, vesselDocument->vesselToSave(), vesselSettings::paper()))
         vesselDialogs->showProblem(this, tr("Save Cut List as PDF"), *problem);
 }
 
