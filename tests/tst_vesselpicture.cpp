@@ -228,6 +228,20 @@ void VesselPictureTest::windowShowsTheWoodsAndTurnsWithTheMouse()
     QTest::mouseDClick(picture, Qt::LeftButton, {}, middle);
     QCOMPARE(picture->angle(), PictureAngle {});
     QCOMPARE(picture->grab().toImage(), before);
+
+    // The View menu turns the blank into the turned piece, and its check follows the picture.
+    QAction *turned = nullptr;
+    for (QAction *action : window.findChildren<QAction *>()) {
+        if (action->text() == QStringLiteral("Turned"))
+            turned = action;
+    }
+    QVERIFY(turned && !turned->isChecked());
+    turned->trigger();
+    QCOMPARE(picture->shape(), VesselPictureView::Shape::turned);
+    QVERIFY(picture->grab().toImage() != before);
+    picture->setShape(VesselPictureView::Shape::blank);
+    QVERIFY(!turned->isChecked());
+    QCOMPARE(picture->grab().toImage(), before);
 }
 
 QTEST_MAIN(VesselPictureTest)

@@ -10,6 +10,7 @@
 #include "window/vessel/ringtableview.h"
 #include "window/vessel/vesseldocument.h"
 #include "window/vessel/vesselopening.h"
+#include "window/vessel/vesselpictureview.h"
 #include "window/vessel/vesselsettings.h"
 #include "window/vessel/vesselwindow.h"
 
@@ -187,6 +188,9 @@ QMenu *VesselWindow::buildViewMenu()
     connect(inchesAction, &QAction::triggered, this, [setUnits] { setUnits(Units::inches); });
     connect(
         millimetresAction, &QAction::triggered, this, [setUnits] { setUnits(Units::millimetres); });
+    menu->addSeparator();
+    QMenu *pictureMenu = menu->addMenu(tr("3D Picture"));
+    pictureMenu->addActions(picture->actions3d());
     return menu;
 }
 

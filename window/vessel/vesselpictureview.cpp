@@ -3,6 +3,7 @@
 #include "drawing/vesselpictures.h"
 #include "window/vessel/vesseldocument.h"
 
+#include <QAction>
 #include <QActionGroup>
 #include <QContextMenuEvent>
 #include <QMenu>
@@ -33,6 +34,7 @@ VesselPictureView::VesselPictureView(const VesselDocument &vesselDocument, QWidg
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setCursor(Qt::OpenHandCursor);
     connect(&document, &VesselDocument::recomputed, this, &VesselPictureView::forgetScene);
+    addViewActions();
 }
 
 void VesselPictureView::setAngle(PictureAngle angle)
@@ -50,7 +52,28 @@ void VesselPictureView::setShape(Shape shape)
     if (shape == shown)
         return;
     shown = shape;
+    (shape == Shape::blank ? blankAction : turnedAction)->setChecked(true);
     forgetScene();
+}
+
+void VesselPictureView::addViewActions()
+{
+    auto *shapes = new QActionGroup(this);
+    const auto shapeAction = [&](const QString &text, Shape shape) {
+        auto *action = new QAction(text, this);
+        action->setCheckable(true);
+        action->setChecked(shown == shape);
+        shapes->addAction(action);
+        connect(action, &QAction::triggered, this, [this, shape] { setShape(shape); });
+        return action;
+    };
+    blankAction = shapeAction(tr("Glued-up Blank"), Shape::blank);
+    turnedAction = shapeAction(tr("Turned"), Shape::turned);
+    auto *separator = new QAction(this);
+    separator->setSeparator(true);
+    auto *reset = new QAction(tr("Reset 3D View"), this);
+    connect(reset, &QAction::triggered, this, [this] { setAngle({}); });
+    viewActions = { blankAction, turnedAction, separator, reset };
 }
 
 QSize VesselPictureView::sizeHint() const
@@ -127,18 +150,7 @@ void VesselPictureView::mouseDoubleClickEvent(QMouseEvent *event)
 void VesselPictureView::contextMenuEvent(QContextMenuEvent *event)
 {
     QMenu menu(this);
-    auto *shapes = new QActionGroup(&menu);
-    const auto addShape = [&](const QString &text, Shape shape) {
-        QAction *action = menu.addAction(text);
-        action->setCheckable(true);
-        action->setChecked(shown == shape);
-        shapes->addAction(action);
-        connect(action, &QAction::triggered, this, [this, shape] { setShape(shape); });
-    };
-    addShape(tr("Glued-up Blank"), Shape::blank);
-    addShape(tr("Turned"), Shape::turned);
-    menu.addSeparator();
-    connect(menu.addAction(tr("Reset View")), &QAction::triggered, this, [this] { setAngle({}); });
+    menu.addActions(viewActions);
     menu.exec(event->globalPos());
 }
 

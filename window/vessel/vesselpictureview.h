@@ -8,11 +8,14 @@
 #include "drawing/vesselscene.h"
 
 #include <QImage>
+#include <QList>
 #include <QPoint>
 #include <QWidget>
 
 #include <optional>
 #include <vector>
+
+class QAction;
 
 namespace orvane {
 
@@ -36,6 +39,10 @@ public:
     Shape shape() const { return shown; }
     void setShape(Shape shape);
 
+    // The commands of the picture, for its context menu and the window's View menu: the blank
+    // or the turned piece, and the first view again.
+    const QList<QAction *> &actions3d() const { return viewActions; }
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
@@ -50,6 +57,7 @@ protected:
 private:
     // The document changed: the scene is built again when next painted.
     void forgetScene();
+    void addViewActions();
 
     const VesselDocument &document;
     PictureAngle seenFrom;
@@ -57,6 +65,9 @@ private:
     std::optional<std::vector<SceneTriangle>> scene;
     QImage picture; // the last drawing, kept while nothing changes
     std::optional<QPoint> dragFrom;
+    QAction *blankAction = nullptr;
+    QAction *turnedAction = nullptr;
+    QList<QAction *> viewActions;
 };
 
 } // namespace orvane
