@@ -3,11 +3,8 @@
 
 #include "drawing/vesselpicture.h"
 #include "drawing/vesselscene.h"
-#include "window/vessel/vesselpictureview.h"
-#include "window/vessel/vesselwindow.h"
+#include "tests/support/vesselpicturetab.h"
 
-#include <QTabBar>
-#include <QTabWidget>
 #include <QtTest>
 
 #include <array>
@@ -192,12 +189,8 @@ void VesselPictureTest::windowShowsTheWoodsAndTurnsWithTheMouse()
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
-    auto *views = window.findChild<QTabWidget *>(QStringLiteral("vesselViews"));
-    auto *picture = window.findChild<VesselPictureView *>(QStringLiteral("vesselPicture"));
-    QVERIFY(views && picture);
-    QTabBar *tabs = views->tabBar();
-    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(views->indexOf(picture)).center());
-    QVERIFY(picture->isVisible());
+    VesselPictureView *picture = openPictureTab(window);
+    QVERIFY(picture);
 
     // Both woods of the pattern are seen, and nothing of a third.
     const auto woodsSeen = [picture] {

@@ -3,6 +3,7 @@
 
 #include "core/ringdesign.h"
 #include "tests/support/expected.h"
+#include "tests/support/vesselpicturetab.h"
 #include "window/vessel/ringplanview.h"
 #include "window/vessel/ringtablemodel.h"
 #include "window/vessel/ringtableview.h"
@@ -20,8 +21,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStandardPaths>
-#include <QTabBar>
-#include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTest>
@@ -140,11 +139,8 @@ void TestVesselWoods::woodsDialogColoursThePictureAndTheFile()
     VesselWindow window(vessel);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    auto *views = window.findChild<QTabWidget *>(QStringLiteral("vesselViews"));
-    auto *picture = window.findChild<VesselPictureView *>(QStringLiteral("vesselPicture"));
-    QVERIFY(views && picture);
-    QTabBar *tabs = views->tabBar();
-    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(views->indexOf(picture)).center());
+    VesselPictureView *picture = openPictureTab(window);
+    QVERIFY(picture);
 
     const QColor blue(32, 96, 224);
     const QColor walnut(QString::fromStdString(woodColour("Walnut", {})));
