@@ -26,8 +26,6 @@ QString tr(const char *text)
 
 // The first page's column of text and the map beside it, in points.
 constexpr double summaryWidth = 4.2 * pointsPerInch;
-constexpr double smallestMapWidth = 2.5 * pointsPerInch;
-constexpr double mapGap = 0.3 * pointsPerInch;
 
 QString projectTitle(const GaugeDrawing &gauge)
 {
@@ -101,13 +99,7 @@ void drawSummaryPage(TemplatePainter &page, const GaugeLayout &layout)
                     "joints between the rings."),
         width, 9);
 
-    // The map of the tiles: beside the text where the page is wide enough, below it else.
-    const QRectF area = tileArea(size);
-    const double top = pageHeaderHeight + 4;
-    QRectF box(width + mapGap, top, size.width() - width - mapGap, area.bottom() - top);
-    if (box.width() < smallestMapWidth)
-        box = QRectF(0, text.bottom() + 12, size.width(), area.bottom() - text.bottom() - 12);
-    drawTileMap(page, box, layout.tiles,
+    drawTileMap(page, tileMapBox(size, width, text.bottom()), layout.tiles,
         tilePagesHeading(tr("The gauge"), 2, layout.tiles.tiles.size()), halfSection(gauge));
 }
 

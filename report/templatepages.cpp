@@ -20,8 +20,6 @@ QString tr(const char *text)
 
 // The cut list's column and the map beside it, in points.
 constexpr double cutListWidth = 6.2 * pointsPerInch;
-constexpr double smallestMapWidth = 2.5 * pointsPerInch;
-constexpr double mapGap = 0.3 * pointsPerInch;
 
 QString pageNumber(int page, int pages, int ring, int rings)
 {
@@ -72,12 +70,7 @@ void drawCutListPage(TemplatePainter &page, const TemplateLayout &layout, int fi
     text.wrapped(stripAssumption(), width, 9);
     text.line(tr("Strip = n (L + S) / 2 + (L − S) / 2 + (n − 1) k / cos(180° / n)"), 9);
 
-    // The map of the tiles: beside the cut list where the page is wide enough, below it else.
-    const QRectF area = tileArea(size);
-    QRectF box(width + mapGap, pageHeaderHeight + 4, size.width() - width - mapGap,
-        area.bottom() - pageHeaderHeight - 4);
-    if (box.width() < smallestMapWidth)
-        box = QRectF(0, text.bottom() + 12, size.width(), area.bottom() - text.bottom() - 12);
+    const QRectF box = tileMapBox(size, width, text.bottom());
     QPainterPath outline;
     outline.addPolygon(segmentOutline(layout.cutList.ring));
     outline.closeSubpath();

@@ -180,6 +180,19 @@ void drawTileGuides(
     drawAlignmentMarks(page, toPage, plan);
 }
 
+QRectF tileMapBox(const QSizeF &printable, double textWidth, double textBottom)
+{
+    constexpr double smallestMapWidth = 2.5 * pointsPerInch;
+    constexpr double mapGap = 0.3 * pointsPerInch;
+    const QRectF area = tileArea(printable);
+    const double top = pageHeaderHeight + 4;
+    const QRectF beside(
+        textWidth + mapGap, top, printable.width() - textWidth - mapGap, area.bottom() - top);
+    if (beside.width() >= smallestMapWidth)
+        return beside;
+    return QRectF(0, textBottom + 12, printable.width(), area.bottom() - textBottom - 12);
+}
+
 void drawTileMap(TemplatePainter &page, const QRectF &box, const TilePlan &plan,
     const QString &heading, const QPainterPath &outline)
 {

@@ -57,6 +57,10 @@ QTransform tileToPage(const QSizeF &printable, const Tile &tile);
 void drawTileGuides(
     TemplatePainter &page, const QTransform &toPage, const TilePlan &plan, const Tile &tile);
 
+// Where the first page's map of the tiles goes: beside the column of text `textWidth` wide where
+// the page is wide enough, below the text, which ends at `textBottom`, else.
+QRectF tileMapBox(const QSizeF &printable, double textWidth, double textBottom);
+
 // The map of the tiles in `box`: `heading`, the grid's size, and the tiles with their labels and
 // `outline` (inches of the drawing) over them, at most a quarter of full size.
 void drawTileMap(TemplatePainter &page, const QRectF &box, const TilePlan &plan,
